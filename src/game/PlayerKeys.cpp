@@ -1,0 +1,58 @@
+// The player's four keys: left and right move the falling beer a column, down and space drop it.
+#include "window/frmMain.h"
+
+#include "platform/KeyCodes.h"
+
+namespace vk = platform::vk;
+
+void frmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) {
+  static_cast<void>(Shift);
+  if (EnteringName) {
+    NameEntryKey(KeyCode);
+    return;
+  }
+  const bool steering = KeyCode == vk::Left || KeyCode == vk::Right || KeyCode == vk::Down || KeyCode == vk::Space;
+  if (!steering || !Falling || StepBusy || Paused) {
+    return;
+  }
+  if (KeyCode == vk::Left) {
+    MoveSideways(-1);
+  } else if (KeyCode == vk::Right) {
+    MoveSideways(1);
+  } else {
+    DropBeer();
+  }
+}
+
+void frmMain::MoveSideways(std::int16_t direction) {
+  KeyBusy = true;
+  std::int16_t row = 0, column = 0;
+  bool inside = false;
+  PixelToCell(BeerX, BeerY, row, column, inside);
+  // Only the neighbour in the row the beer is moving into is tested.
+  const std::int16_t target = column + direction;
+  if (target >= 0 && target <= 14 && Board[row][target] == 0) {
+    BeerX = ColumnX[target];
+    BeerY = RowY[row];
+    DrawAround(row, column);
+  }
+  KeyBusy = false;
+}
+
+void frmMain::DropBeer() {
+  KeyBusy = true;
+  std::int16_t row = 0, column = 0;
+  bool inside = false;
+  PixelToCell(BeerX, BeerY, row, column, inside);
+  CopyCell(pctEmptyBeer, BeerX, BeerY - FallStep);
+  std::int16_t r = row;
+  while (Board[r][column] == 0 && r <= 18) {
+    CopyCell(pctEmptyBeer, BeerX, BeerY);
+    BeerX = ColumnX[column];
+    BeerY = RowY[r];
+    CopyCell(pctBeer[static_cast<std::size_t>(BeerKind * 8 + BeerFrame)], BeerX, BeerY);
+    ++r;
+  }
+  KeyBusy = false;
+  AddScore(static_cast<std::int16_t>(5 * (r - 1)));
+}

@@ -1,0 +1,205 @@
+#include "platform/Window.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace platform {
+
+Window::Window() : canvas_(kClientWidth, kClientHeight) {}
+
+void Window::addControl(PictureBox& box) {
+  box.attachTo(*this);
+  boxes_.push_back(&box);
+}
+
+void Window::addControl(Image& image) {
+  image.attachTo(*this);
+  images_.push_back(&image);
+}
+
+void Window::setToolTipRenderer(std::function<PicturePtr(const std::string&)> renderer) {
+  renderToolTip_ = std::move(renderer);
+}
+
+void Window::setCaption(const std::string& caption) {
+  caption_ = caption;
+  if (system_ != nullptr) {
+    system_->applyCaption(caption);
+  }
+}
+
+void Window::setBorderless(bool borderless) {
+  if (system_ != nullptr) {
+    system_->applyBorderless(borderless);
+  }
+}
+
+WindowState Window::windowState() const {
+  return system_ != nullptr && system_->isMinimized() ? WindowState::Minimized : WindowState::Normal;
+}
+
+void Window::setWindowState(WindowState state) {
+  if (state == WindowState::Minimized && system_ != nullptr) {
+    system_->minimize();
+  }
+}
+
+void Window::setMousePointer(MousePointer pointer) {
+  if (system_ != nullptr) {
+    system_->applyPointer(pointer);
+  }
+}
+
+void Window::dragWithMouse() {
+  hideToolTip();
+  if (system_ != nullptr) {
+    system_->dragWithMouse();
+  }
+}
+
+void Window::refresh() {
+  canvas_.fill(backColor_);
+  if (background_) {
+    canvas_.drawPicture(*background_, 0, 0, backColor_);
+  }
+  if (Paint) {
+    Paint();
+  }
+  invalidate();
+  presentNow();
+}
+
+void Window::presentNow() {
+  if (dirty_ && presenter_) {
+    presenter_();
+  }
+}
+
+void Window::keyDown(std::int16_t keyCode, std::int16_t shift) {
+  hideToolTip();
+  if (KeyDown) {
+    KeyDown(keyCode, shift);
+  }
+}
+
+Control* Window::controlAt(std::int32_t x, std::int32_t y) const {
+  for (auto it = boxes_.rbegin(); it != boxes_.rend(); ++it) {
+    if ((*it)->visible() && (*it)->containsPixel(x, y)) {
+      return *it;
+    }
+  }
+  for (auto it = images_.rbegin(); it != images_.rend(); ++it) {
+    if ((*it)->visible() && (*it)->containsPixel(x, y)) {
+      return *it;
+    }
+  }
+  return nullptr;
+}
+
+MousePointer Window::pointerAt(std::int32_t x, std::int32_t y) const {
+  const Control* control = controlAt(x, y);
+  return control != nullptr ? control->mousePointer() : MousePointer::Default;
+}
+
+void Window::mouseDown(std::int16_t button, std::int32_t x, std::int32_t y) {
+  hideToolTip();
+  pressed_ = controlAt(x, y);
+  if (pressed_ == nullptr && MouseDown) {
+    MouseDown(button, 0, static_cast<float>(x * 15), static_cast<float>(y * 15));
+  }
+}
+
+void Window::mouseUp(std::int16_t button, std::int32_t x, std::int32_t y) {
+  Control* pressed = std::exchange(pressed_, nullptr);
+  if (button == 1 && pressed != nullptr && pressed == controlAt(x, y) && pressed->onClick) {
+    pressed->onClick();
+  }
+}
+
+void Window::mouseMove(std::int32_t x, std::int32_t y, std::uint32_t now) {
+  const Control* over = controlAt(x, y);
+  const MousePointer pointer = over != nullptr ? over->mousePointer() : MousePointer::Default;
+  if (pointer != pointer_) {
+    pointer_ = pointer;
+    setMousePointer(pointer);
+  }
+  if (over != toolTip_.control || toolTip_.shown) {
+    hideToolTip();
+    toolTip_.control = over;
+  }
+  toolTip_.restingSince = now;
+  toolTip_.x = x;
+  toolTip_.y = y;
+}
+
+void Window::mouseLeave() {
+  hideToolTip();
+  toolTip_.control = nullptr;
+}
+
+void Window::hideToolTip() {
+  if (toolTip_.shown) {
+    toolTip_.shown = false;
+    invalidate();
+  }
+}
+
+std::optional<std::uint32_t> Window::tick(std::uint32_t now) {
+  const Control* over = toolTip_.control;
+  if (over == nullptr || toolTip_.shown || over->toolTipText().empty() || !over->visible()) {
+    return std::nullopt;
+  }
+  const std::uint32_t rested = now - toolTip_.restingSince;
+  if (rested < kToolTipDelayMs) {
+    return kToolTipDelayMs - rested;
+  }
+  if (renderToolTip_) {
+    toolTipPicture_ = renderToolTip_(over->toolTipText());
+    toolTip_.shown = toolTipPicture_ != nullptr;
+    invalidate();
+  }
+  return std::nullopt;
+}
+
+void Window::closeRequested() {
+  if (Unload) {
+    Unload();
+  }
+}
+
+void Window::exposed() { refresh(); }
+
+void Window::resized() {
+  if (Resize) {
+    Resize();
+  }
+  invalidate();
+}
+
+void Window::focusGained() {
+  if (GotFocus) {
+    GotFocus();
+  }
+}
+
+void Window::compose(Surface& screen) const {
+  screen.drawSurface(canvas_, 0, 0);
+  for (const Image* image : images_) {
+    if (image->visible()) {
+      image->draw(screen);
+    }
+  }
+  for (const PictureBox* box : boxes_) {
+    if (box->visible()) {
+      box->draw(screen);
+    }
+  }
+  if (toolTip_.shown && toolTipPicture_) {
+    // Below and right of the pointer, as desktops place them, kept inside the client area.
+    const std::int32_t x = std::clamp(toolTip_.x + 2, 0, kClientWidth - toolTipPicture_->width);
+    const std::int32_t y = std::clamp(toolTip_.y + 22, 0, kClientHeight - toolTipPicture_->height);
+    screen.drawPicture(*toolTipPicture_, x, y, std::nullopt);
+  }
+}
+
+} // namespace platform

@@ -1,0 +1,108 @@
+#pragma once
+// The game's one window: a fixed client area whose canvas the game copies sprites onto, the child
+// controls composed over it, and the handlers the game installs. Input arrives from a host; the
+// screen is presented only when something changed.
+#include "platform/Controls.h"
+#include "platform/WindowSystem.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+enum class WindowState { Normal, Minimized };
+
+struct ToolTip {
+  const Control* control = nullptr;
+  std::uint32_t restingSince = 0;
+  std::int32_t x = 0, y = 0;
+  bool shown = false;
+};
+
+class Window {
+public:
+  static constexpr std::int32_t kClientWidth = 687;
+  static constexpr std::int32_t kClientHeight = 510;
+  static constexpr std::uint32_t kToolTipDelayMs = 500;
+
+  Window();
+
+  // Registration in z-order: images are drawn below picture boxes, each kind in the order added.
+  void addControl(PictureBox& box);
+  void addControl(Image& image);
+  void setWindowSystem(WindowSystem* system) { system_ = system; }
+  void setToolTipRenderer(std::function<PicturePtr(const std::string&)> renderer);
+  // How the host puts the window on screen at once, for repaints that must not wait for the next
+  // event dispatch.
+  void setPresenter(std::function<void()> presenter) { presenter_ = std::move(presenter); }
+  void presentNow();
+
+  Surface& canvas() { return canvas_; }
+  const Surface& canvas() const { return canvas_; }
+
+  void setPicture(PicturePtr background) { background_ = std::move(background); }
+  void setBackColor(Pixel colour) { backColor_ = colour; }
+  void setCaption(const std::string& caption);
+  const std::string& caption() const { return caption_; }
+  void setBorderless(bool borderless);
+  WindowState windowState() const;
+  void setWindowState(WindowState state);
+  void setMousePointer(MousePointer pointer);
+  void dragWithMouse();
+
+  // Immediate repaint: back colour, background picture, then the Paint handler.
+  void refresh();
+  void setFocus(const Control* control) { focus_ = control; }
+  const Control* focus() const { return focus_; }
+
+  std::function<void()> Paint, Resize, GotFocus, Unload;
+  std::function<void(std::int16_t button, std::int16_t shift, float x, float y)> MouseDown;
+  std::function<void(std::int16_t& keyCode, std::int16_t shift)> KeyDown;
+
+  // Input, delivered by a host's event dispatch.
+  void keyDown(std::int16_t keyCode, std::int16_t shift);
+  void mouseDown(std::int16_t button, std::int32_t x, std::int32_t y);
+  void mouseUp(std::int16_t button, std::int32_t x, std::int32_t y);
+  void mouseMove(std::int32_t x, std::int32_t y, std::uint32_t now);
+  void mouseLeave();
+  void closeRequested();
+  void exposed();
+  void resized();
+  void focusGained();
+  // Shows a tool tip once the pointer has rested long enough; returns ms until that is due, if any.
+  std::optional<std::uint32_t> tick(std::uint32_t now);
+
+  Control* controlAt(std::int32_t x, std::int32_t y) const;
+  MousePointer pointerAt(std::int32_t x, std::int32_t y) const;
+  const ToolTip& toolTip() const { return toolTip_; }
+
+  void invalidate() { dirty_ = true; }
+  bool needsPresent() const { return dirty_; }
+  // Canvas, then visible images, then visible picture boxes, then the tool tip.
+  void compose(Surface& screen) const;
+  void presented() { dirty_ = false; }
+
+private:
+  void hideToolTip();
+
+  Surface canvas_;
+  PicturePtr background_;
+  Pixel backColor_ = kWindowBackground;
+  std::string caption_;
+  std::vector<Image*> images_;
+  std::vector<PictureBox*> boxes_;
+  WindowSystem* system_ = nullptr;
+  std::function<PicturePtr(const std::string&)> renderToolTip_;
+  std::function<void()> presenter_;
+  const Control* focus_ = nullptr;
+  Control* pressed_ = nullptr;
+  ToolTip toolTip_;
+  PicturePtr toolTipPicture_;
+  MousePointer pointer_ = MousePointer::Default;
+  bool dirty_ = true;
+};
+
+} // namespace platform

@@ -1,0 +1,50 @@
+#include "platform/sdl/PictureFile.h"
+
+#include "platform/Host.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <map>
+#include <mutex>
+
+namespace platform {
+
+namespace {
+
+Picture decode(const std::filesystem::path& file) {
+  SDL_Surface* loaded = IMG_Load(file.c_str());
+  if (loaded == nullptr) {
+    throw AssetError("cannot load picture " + file.string() + ": " + IMG_GetError());
+  }
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_FreeSurface(loaded);
+  if (argb == nullptr) {
+    throw AssetError("cannot decode picture " + file.string() + ": " + SDL_GetError());
+  }
+  Picture picture;
+  picture.width = argb->w;
+  picture.height = argb->h;
+  picture.pixels.resize(static_cast<std::size_t>(argb->w * argb->h));
+  for (int y = 0; y < argb->h; ++y) {
+    const auto* row = reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(argb->pixels) + y * argb->pitch);
+    std::copy(row, row + argb->w, picture.pixels.begin() + static_cast<std::ptrdiff_t>(y * argb->w));
+  }
+  SDL_FreeSurface(argb);
+  return picture;
+}
+
+} // namespace
+
+PicturePtr readPictureFile(const std::filesystem::path& file) {
+  // Decoded files are kept, so that a test suite starting many windows decodes each file once.
+  static std::map<std::filesystem::path, Picture> decoded;
+  static std::mutex guard;
+  const std::lock_guard lock(guard);
+  auto it = decoded.find(file);
+  if (it == decoded.end()) {
+    it = decoded.emplace(file, decode(file)).first;
+  }
+  return std::make_shared<Picture>(it->second);
+}
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+// Decodes PNG and JPEG files into the runtime's own pixel buffers.
+#include "platform/Picture.h"
+
+#include <filesystem>
+
+namespace platform {
+
+// Throws AssetError naming the file when it is missing or cannot be decoded. Every call gives a
+// picture object of its own, even for a file read before.
+PicturePtr readPictureFile(const std::filesystem::path& file);
+
+} // namespace platform

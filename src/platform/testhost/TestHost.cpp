@@ -1,0 +1,181 @@
+#include "platform/testhost/TestHost.h"
+
+#include "platform/sdl/PictureFile.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace platform {
+
+std::string MemorySettingsStore::get(const std::string& app, const std::string& section, const std::string& key,
+                                     const std::string& fallback) {
+  return documents_[app].get(section, key).value_or(fallback);
+}
+
+void MemorySettingsStore::set(const std::string& app, const std::string& section, const std::string& key,
+                              const std::string& value) {
+  documents_[app].set(section, key, value);
+}
+
+std::string MemorySettingsStore::flush() {
+  ++flushes;
+  if (!failFlushWith.empty()) {
+    return failFlushWith;
+  }
+  flushed = documents_;
+  return {};
+}
+
+namespace {
+
+std::filesystem::path makeProgramFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "frothwick-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) {
+    throw std::runtime_error("cannot create a temporary program folder");
+  }
+  const std::filesystem::path folder = pattern;
+  std::filesystem::create_directory_symlink(FROTHWICK_SOURCE_ASSETS, folder / "assets");
+  return folder;
+}
+
+} // namespace
+
+TestHost::TestHost(std::uint32_t startTicks, std::uint32_t seed)
+    : folder(makeProgramFolder()), now_(startTicks), rng_(seed),
+      screen_(Window::kClientWidth, Window::kClientHeight) {}
+
+TestHost::~TestHost() {
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
+}
+
+void TestHost::schedule(Input input) {
+  // Stable by time: inputs scripted for the same moment arrive in the order they were scripted.
+  const auto pos = std::upper_bound(inputs_.begin(), inputs_.end(), input.at,
+                                    [](std::uint32_t t, const Input& i) { return t < i.at; });
+  inputs_.insert(pos, std::move(input));
+}
+
+void TestHost::key(std::uint32_t at, std::int16_t code, std::int16_t shift) {
+  schedule({at, Kind::Key, code, shift, 0, 0, {}});
+}
+
+void TestHost::click(std::uint32_t at, std::int32_t x, std::int32_t y) { schedule({at, Kind::Click, 1, 0, x, y, {}}); }
+
+void TestHost::click(std::uint32_t at, const Control& control) {
+  click(at, control.pixelLeft() + control.pixelWidth() / 2, control.pixelTop() + control.pixelHeight() / 2);
+}
+
+void TestHost::mouseDown(std::uint32_t at, std::int16_t button, std::int32_t x, std::int32_t y) {
+  schedule({at, Kind::MouseDown, button, 0, x, y, {}});
+}
+
+void TestHost::mouseMove(std::uint32_t at, std::int32_t x, std::int32_t y) {
+  schedule({at, Kind::MouseMove, 0, 0, x, y, {}});
+}
+
+void TestHost::close(std::uint32_t at) { schedule({at, Kind::Close, 0, 0, 0, 0, {}}); }
+void TestHost::expose(std::uint32_t at) { schedule({at, Kind::Expose, 0, 0, 0, 0, {}}); }
+void TestHost::restore(std::uint32_t at) { schedule({at, Kind::Restore, 0, 0, 0, 0, {}}); }
+void TestHost::at(std::uint32_t at, std::function<void()> call) {
+  schedule({at, Kind::Call, 0, 0, 0, 0, std::move(call)});
+}
+
+void TestHost::deliver(const Input& input) {
+  Window& w = *window();
+  switch (input.kind) {
+  case Kind::Key:
+    w.keyDown(input.code, input.shift);
+    break;
+  case Kind::Click:
+    w.mouseMove(input.x, input.y, now_);
+    w.mouseDown(input.code, input.x, input.y);
+    w.mouseUp(input.code, input.x, input.y);
+    break;
+  case Kind::MouseDown:
+    w.mouseDown(input.code, input.x, input.y);
+    w.mouseUp(input.code, input.x, input.y);
+    break;
+  case Kind::MouseUp:
+    w.mouseUp(input.code, input.x, input.y);
+    break;
+  case Kind::MouseMove:
+    w.mouseMove(input.x, input.y, now_);
+    break;
+  case Kind::Close:
+    w.closeRequested();
+    break;
+  case Kind::Expose:
+    w.exposed();
+    break;
+  case Kind::Restore:
+    minimized = false;
+    w.resized();
+    break;
+  case Kind::Call:
+    input.call();
+    break;
+  }
+}
+
+void TestHost::doEvents() {
+  while (!inputs_.empty() && static_cast<std::int32_t>(now_ - inputs_.front().at) >= 0) {
+    const Input input = inputs_.front();
+    inputs_.pop_front();
+    deliver(input);
+  }
+  timers().fireDue();
+  if (window() != nullptr) {
+    window()->tick(now_);
+  }
+  present();
+}
+
+void TestHost::present() {
+  if (window() != nullptr && window()->needsPresent()) {
+    window()->compose(screen_);
+    window()->presented();
+    ++presents;
+  }
+}
+
+void TestHost::waitForEvents(std::uint32_t maxMs) {
+  std::uint64_t wait = maxMs;
+  if (!inputs_.empty()) {
+    const auto until = static_cast<std::int32_t>(inputs_.front().at - now_);
+    wait = std::min<std::uint64_t>(wait, static_cast<std::uint64_t>(std::max(until, 0)));
+  }
+  if (const auto timer = timers().msUntilNext()) {
+    wait = std::min<std::uint64_t>(wait, *timer);
+  }
+  if (window() != nullptr) {
+    if (const auto tip = window()->tick(now_)) {
+      wait = std::min<std::uint64_t>(wait, *tip);
+    }
+  }
+  if (wait == UINT32_MAX) {
+    throw ScriptExhausted{now_};
+  }
+  now_ += static_cast<std::uint32_t>(wait);
+}
+
+PicturePtr TestHost::loadPicture(const std::filesystem::path& file) { return readPictureFile(file); }
+
+void TestHost::playSound(const std::filesystem::path& file, SoundMode mode) {
+  sounds.push_back({file, mode, now_});
+  if (mode == SoundMode::Sync) {
+    now_ += sirenMs;
+  }
+}
+
+float TestHost::rnd() {
+  if (!scriptedRandom_.empty()) {
+    const float value = scriptedRandom_.front();
+    scriptedRandom_.pop_front();
+    return value;
+  }
+  return static_cast<float>(rng_() >> 8) * (1.0F / 16777216.0F);
+}
+
+} // namespace platform

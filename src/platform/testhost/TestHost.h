@@ -1,0 +1,125 @@
+#pragma once
+// The test host: a virtual clock that jumps to the next deadline whenever nothing is pending,
+// scripted input at given virtual times, an in-memory settings store, and records of everything the
+// game asks of the machine. The same window composition runs, so tests can assert on pixels.
+#include "platform/Host.h"
+#include "platform/IniDocument.h"
+
+#include <deque>
+#include <map>
+#include <random>
+#include <vector>
+
+namespace platform {
+
+// The script ran out while the game waited for input that can never come.
+struct ScriptExhausted {
+  std::uint32_t at = 0;
+};
+
+class MemorySettingsStore : public SettingsStore {
+public:
+  std::string get(const std::string& app, const std::string& section, const std::string& key,
+                  const std::string& fallback) override;
+  void set(const std::string& app, const std::string& section, const std::string& key,
+           const std::string& value) override;
+  std::string flush() override;
+
+  IniDocument& document(const std::string& app) { return documents_[app]; }
+  std::string failFlushWith; // a non-empty reason makes flush fail and keep the last flushed state
+  int flushes = 0;
+  std::map<std::string, IniDocument> flushed;
+
+private:
+  std::map<std::string, IniDocument> documents_;
+};
+
+struct SoundPlayed {
+  std::filesystem::path file;
+  SoundMode mode;
+  std::uint32_t at;
+};
+
+class TestHost : public Host {
+public:
+  enum class Kind { Key, Click, MouseDown, MouseUp, MouseMove, Close, Expose, Restore, Call };
+  struct Input {
+    std::uint32_t at = 0;
+    Kind kind = Kind::Key;
+    std::int16_t code = 0;  // key code or mouse button
+    std::int16_t shift = 0;
+    std::int32_t x = 0, y = 0;
+    std::function<void()> call; // Kind::Call: runs a test's own probe at that moment
+  };
+
+  // The program folder is a fresh temporary folder whose assets/ leads to the game's own pictures.
+  explicit TestHost(std::uint32_t startTicks = 1000, std::uint32_t seed = 1);
+  ~TestHost() override;
+  TestHost(const TestHost&) = delete;
+  TestHost& operator=(const TestHost&) = delete;
+
+  // Scripting. Times are absolute virtual milliseconds.
+  void key(std::uint32_t at, std::int16_t code, std::int16_t shift = 0);
+  void click(std::uint32_t at, std::int32_t x, std::int32_t y);
+  void click(std::uint32_t at, const Control& control);
+  void mouseDown(std::uint32_t at, std::int16_t button, std::int32_t x, std::int32_t y);
+  void mouseMove(std::uint32_t at, std::int32_t x, std::int32_t y);
+  void close(std::uint32_t at);
+  void expose(std::uint32_t at);
+  void restore(std::uint32_t at);
+  void at(std::uint32_t at, std::function<void()> call);
+  void randomValues(std::vector<float> values) { scriptedRandom_.insert(scriptedRandom_.end(), values.begin(), values.end()); }
+  bool scriptDone() const { return inputs_.empty(); }
+
+  // Host.
+  std::uint32_t tickCount() override { return now_; }
+  void doEvents() override;
+  void present() override;
+  void waitForEvents(std::uint32_t maxMs) override;
+  PicturePtr loadPicture(const std::filesystem::path& file) override;
+  void playSound(const std::filesystem::path& file, SoundMode mode) override;
+  void openUrl(const std::string& url) override { urls.push_back(url); }
+  void messageBox(const std::string& text) override { messages.push_back(text); }
+  SettingsStore& settings() override { return store; }
+  std::filesystem::path programFolder() override { return folder; }
+  float rnd() override;
+  void randomize() override { ++randomizeCalls; }
+
+  // Window system.
+  void applyCaption(const std::string& caption) override { this->caption = caption; }
+  void applyBorderless(bool on) override { borderless = on; }
+  void minimize() override { minimized = true; }
+  bool isMinimized() const override { return minimized; }
+  void dragWithMouse() override { ++drags; }
+  void applyPointer(MousePointer pointer) override { this->pointer = pointer; }
+
+  void advance(std::uint32_t ms) { now_ += ms; }
+  const Surface& screen() const { return screen_; }
+
+  // Records.
+  MemorySettingsStore store;
+  std::filesystem::path folder;
+  std::vector<SoundPlayed> sounds;
+  std::vector<std::string> urls;
+  std::vector<std::string> messages;
+  std::string caption;
+  bool borderless = false;
+  bool minimized = false;
+  int drags = 0;
+  int presents = 0;
+  int randomizeCalls = 0;
+  std::uint32_t sirenMs = 2000; // how long a synchronous sound keeps the clock busy
+  MousePointer pointer = MousePointer::Default;
+
+private:
+  void schedule(Input input);
+  void deliver(const Input& input);
+
+  std::uint32_t now_;
+  std::deque<Input> inputs_;
+  std::mt19937 rng_;
+  std::deque<float> scriptedRandom_;
+  Surface screen_;
+};
+
+} // namespace platform

@@ -1,0 +1,3 @@
+#include "window/Module1.h"
+
+void DragWindow(platform::Window& form) { form.dragWithMouse(); }

@@ -1,0 +1,62 @@
+// Start-up and shut-down of the window.
+#include "window/frmMain.h"
+
+#include <filesystem>
+
+void frmMain::WireHandlers() {
+  form_.Paint = [this] { Form_Paint(); };
+  form_.Unload = [this] { Form_Unload(); };
+  form_.GotFocus = [this] { Form_GotFocus(); };
+  form_.KeyDown = [this](std::int16_t& keyCode, std::int16_t shift) { Form_KeyDown(keyCode, shift); };
+  pctNew.onClick = [this] { pctNew_Click(); };
+  pctAction.onClick = [this] { pctAction_Click(); };
+  WireScoreHandlers();
+  WireChromeHandlers();
+}
+
+void frmMain::Load() {
+  host_.attach(form_);
+  Form_Load();
+  // The window is shown once loaded: it gets its first resize and paint.
+  form_.resized();
+  form_.refresh();
+}
+
+void frmMain::Form_Load() {
+  // A log file left over from an older version is removed; one that cannot be removed is no reason
+  // not to start.
+  std::error_code ignored;
+  std::filesystem::remove(host_.programFolder() / "Frothwick.txt", ignored);
+  AdIndex = 0;
+  for (std::size_t i = 1; i < imgAd.size(); ++i) {
+    imgAd[i].setVisible(false);
+    imgAd[i].setLeft(imgAd[0].left());
+    imgAd[i].setTop(imgAd[0].top());
+    imgAd[i].setWidth(imgAd[0].width());
+    imgAd[i].setHeight(imgAd[0].height());
+  }
+  StartBannerTimer();
+  TraceProcedure("Form_Load");
+  form_.setBackColor(platform::kBlack);
+  form_.refresh();
+  pctFocus.setBackColor(platform::kBlack);
+  CellWidth = pctBeer[0].width() / host_.twipsPerPixelX();
+  CellHeight = pctBeer[0].height() / host_.twipsPerPixelY();
+  Lives = 3;
+  FallStep = 5;
+  host_.randomize();
+  GameOver = true;
+  form_.refresh();
+  InitializeBoard();
+  GetRegistry();
+  PlaceGuideLines();
+  host_.doEvents();
+}
+
+void frmMain::Form_Unload() {
+  TraceProcedure("Form_Unload");
+  SaveRegistry();
+  throw platform::ProgramEnd{0};
+}
+
+void frmMain::TraceProcedure(const std::string& name) { static_cast<void>(name); }

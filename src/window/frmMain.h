@@ -1,0 +1,161 @@
+#pragma once
+// The game's one window. Its member functions are spread over window/, game/ and scores/ by
+// subsystem; its state lives here, grouped, under the names the game has always used.
+#include "platform/Controls.h"
+#include "platform/Host.h"
+#include "platform/Window.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class frmMain {
+public:
+  explicit frmMain(platform::Host& host);
+  frmMain(const frmMain&) = delete;
+  frmMain& operator=(const frmMain&) = delete;
+
+  // Start-up as the window system does it: load the design, show the window, run Form_Load.
+  void Load();
+  // The program's one wait: dispatches window events until DelayValue milliseconds have passed.
+  void Delay(const std::int16_t& DelayValue);
+
+  platform::Window& form() { return form_; }
+
+  // ---- Controls -------------------------------------------------------------------------------
+  std::array<platform::Image, 6> imgAd;
+  platform::PictureBox pctMinimizeIcon, pctExitIcon;
+  std::array<platform::PictureBox, 7> pctScore;
+  platform::PictureBox pctAction, pctOk, pctClear, pctNew, pctScores, pctAbout, pctQuit, pctSound, pctFocus;
+  std::array<platform::PictureBox, 3> pctLives;
+  platform::PictureBox pctAboutText1, pctAboutText2, pctAboutText3;
+  platform::PictureBox pctScoreBoard, pctCop;
+  // Hidden holders: never shown; their pictures are shared with, or copied onto, the visible ones.
+  std::array<platform::PictureBox, 56> pctBeer;
+  std::array<platform::PictureBox, 10> pctDigit;
+  std::array<platform::PictureBox, 26> pctAlpha;
+  platform::PictureBox pctEmptyBeer, pctPlay, pctPause, pctSoundOn, pctSoundOff, pctMug, pctEmptyMug;
+  platform::PictureBox pctEmptyLetter, pctCursor;
+  platform::Line lineLeft, lineTop, lineRight, lineBottom;
+
+  // ---- Board (board model and geometry) -------------------------------------------------------
+  std::array<std::array<std::int16_t, 16>, 21> Board{};
+  std::array<std::array<std::int16_t, 16>, 21> BoardFrame{};
+  std::array<std::int32_t, 21> RowY{};
+  std::array<std::int32_t, 16> ColumnX{};
+  std::int32_t CellWidth = 0, CellHeight = 0;
+
+  // ---- Game state -----------------------------------------------------------------------------
+  std::int16_t Lives = 0;
+  std::int32_t Score = 0;
+  std::int16_t StepDelay = 0;
+  std::int32_t FallStep = 0;
+  bool GameOver = false, Paused = false, Falling = false, StepBusy = false, KeyBusy = false;
+  std::int32_t BeerX = 0, BeerY = 0, BeerKind = 0, BeerFrame = 0;
+  bool ActionWasVisible = false;
+  std::int32_t AdIndex = 0;
+
+  // ---- High scores ----------------------------------------------------------------------------
+  std::array<std::string, 11> HighScoreNames;
+  std::array<std::int32_t, 11> HighScores{};
+  std::array<std::int32_t, 11> ScoreLetterX{};
+  std::array<std::int32_t, 11> ScoreRowY{};
+  bool EnteringName = false;
+  std::int16_t EntryRow = 0, EntryColumn = 0;
+
+  // ---- Start-up and shut-down -----------------------------------------------------------------
+  void Form_Load();
+  void Form_Unload();
+  void TraceProcedure(const std::string& name);
+
+  // ---- Board, drawing -------------------------------------------------------------------------
+  void InitializeBoard();
+  void PixelToCell(std::int32_t x, std::int32_t y, std::int16_t& row, std::int16_t& column, bool& inside) const;
+  void ClearBoard();
+  void DrawBoard();
+  void DrawAround(const std::int16_t& row, const std::int16_t& column);
+  void Form_Paint();
+
+  // ---- Game loop, keys, matching, score ---------------------------------------------------------
+  void pctNew_Click();
+  void StepGame();
+  void SpawnBeer();
+  void Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+  void CheckForMatch(const std::int16_t& row, const std::int16_t& column, bool& found);
+  void ClearWideBlock(const std::int16_t& row, const std::int16_t& column);
+  void ClearTallBlock(const std::int16_t& row, const std::int16_t& column);
+  void RescanBoard();
+  void AddScore(const std::int16_t& Points);
+  void LoseLife();
+  void PoliceRaid();
+
+  // ---- Play, pause, menu ----------------------------------------------------------------------
+  void pctAction_Click();
+  void HideMenu();
+  void ShowMenu();
+  void Form_GotFocus();
+
+  // ---- Settings and high scores -----------------------------------------------------------------
+  void GetRegistry();
+  void SaveRegistry();
+  void ShowScoreBoard(const bool& EntryMode, const std::int16_t& Row);
+  void DrawEntryCursor();
+  void EraseEntryCursor();
+  void pctScores_Click();
+  void pctOk_Click();
+  void EndNameEntry();
+  void CheckHighScore();
+  void NameEntryKey(const std::int16_t& KeyCode);
+  void pctClear_Click();
+
+  // ---- Window chrome --------------------------------------------------------------------------
+  void Form_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+  void Form_Resize();
+  void pctMinimizeIcon_Click();
+  void pctExitIcon_Click();
+  void pctQuit_Click();
+  void pctAbout_Click();
+  void pctAboutText2_Click();
+  void pctAboutText3_Click();
+  void imgAd_Click(std::int16_t Index);
+  void pctSound_Click();
+  void utimerCTL1_Timer();
+
+  // Test and tooling seams.
+  platform::Host& host() { return host_; }
+  // How many games have been started; an outer game loop that finds a newer game has run leaves
+  // the end-of-game steps to it.
+  std::uint32_t GameNumber = 0;
+
+private:
+  void LoadDesign();
+  void RegisterControls();
+  void WireHandlers();
+  void WireScoreHandlers();
+  void WireChromeHandlers();
+  void StartBannerTimer();
+  void PlaceGuideLines();
+
+  // The raster copy of a sprite onto the window: the top-left w x h pixels of the box's picture.
+  void CopySprite(const platform::PictureBox& sprite, std::int32_t w, std::int32_t h, std::int32_t x,
+                  std::int32_t y);
+  void CopyCell(const platform::PictureBox& sprite, std::int32_t x, std::int32_t y);
+  const platform::PictureBox& CellSprite(std::int16_t row, std::int16_t column) const;
+  void DrawCell(std::int16_t row, std::int16_t column);
+  bool SoundIsOn() const;
+  void PlaySound(const char* file, platform::SoundMode mode);
+  void MoveSideways(std::int16_t direction);
+  void DropBeer();
+  bool BlockMatches(std::int16_t top, std::int16_t left, std::int16_t rows, std::int16_t columns,
+                    std::int16_t value) const;
+  void ClearBlock(std::int16_t row, std::int16_t column, std::int16_t rows, std::int16_t columns);
+  void FinishGame();
+  void ForcePause();
+  [[noreturn]] void EndFromExit();
+  void PaintOnScoreBoard(const platform::PictureBox& source, std::int32_t x, std::int32_t y);
+  const platform::PictureBox& LetterPicture(unsigned char code) const;
+  void TypeCharacter(const platform::PictureBox& picture, char character);
+
+  platform::Host& host_;
+  platform::Window form_;
+};
