@@ -1,0 +1,259 @@
+// The long-period timer control in virtual time: the clock jumps from one inner-timer deadline to
+// the next, and every event is logged as kind, mark and "minutes:ms" since the start.
+#include "utimerCTL/Minutes.h"
+#include "utimerCTL/UTimer.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <utility>
+
+namespace utimerctl {
+namespace {
+
+constexpr std::uint32_t kMinute = 60000;
+using Strings = std::vector<std::string>;
+
+class FakeHost : public ControlHost {
+public:
+  bool userMode() const override { return user; }
+  void propertyChanged(std::string_view name) override {
+    if (failNotify) {
+      throw std::runtime_error("disk full");
+    }
+    changed.emplace_back(name);
+  }
+  void messageBox(const std::string& text) override { messages.push_back(text); }
+  platform::TimerService& timers() override { return service; }
+
+  std::uint32_t now = 0;
+  platform::TimerService service{[this] { return now; }};
+  bool user = true;
+  bool failNotify = false;
+  Strings changed, messages;
+};
+
+class UTimerTest : public ::testing::Test {
+protected:
+  UTimerTest() {
+    ctl.Timer = [this] { log("T", ""); };
+    ctl.HourAlarm = [this](std::int16_t& hours) {
+      log("H", std::to_string(hours));
+      pendingHour = hours;
+      hours = 0; // a copy: must not reach the minute count
+    };
+    ctl.MinuteAlarm = [this](std::int16_t& minutes) {
+      log("M", std::to_string(minutes));
+      hourFor[minutes] = std::exchange(pendingHour, 0);
+    };
+  }
+
+  void log(const std::string& kind, const std::string& mark) {
+    events += (events.empty() ? "" : " ") + kind + mark + "@" + std::to_string(host.now / kMinute) + ":" +
+              std::to_string(host.now % kMinute);
+  }
+
+  void runUntil(std::uint32_t until) {
+    while (auto next = host.service.msUntilNext()) {
+      if (host.now + *next > until) {
+        break;
+      }
+      host.now += *next;
+      host.service.fireDue();
+    }
+    host.now = until;
+  }
+
+  bool running() const { return host.service.msUntilNext().has_value(); }
+
+  FakeHost host;
+  UTimer ctl{host};
+  std::string events;
+  int pendingHour = 0;
+  std::map<int, int> hourFor; // the hour mark raised with each minute mark, 0 for none
+};
+
+TEST_F(UTimerTest, MinutesCountDownOncePerMinuteAndRepeat) {
+  ctl.setMinuteInterval(3);
+  runUntil(6 * kMinute + 2);
+  EXPECT_EQ(events, "M3@0:1 M2@1:1 M1@2:1 T@3:1 M3@3:2 M2@4:2 M1@5:2 T@6:2");
+  EXPECT_EQ(host.changed, Strings{"MinuteInterval"});
+}
+
+TEST_F(UTimerTest, MillisecondPartComesFirst) {
+  ctl.setInterval(500);
+  ctl.setMinuteInterval(2);
+  runUntil(2 * kMinute + 501);
+  EXPECT_EQ(events, "M2@0:501 M1@1:501 T@2:501");
+
+  events.clear();
+  ctl.setMinuteInterval(0);
+  runUntil(host.now + 1002);
+  EXPECT_EQ(events, "T@2:1002 T@2:1503");
+}
+
+TEST_F(UTimerTest, OneShotStopsUntilTheModeIsSetAgain) {
+  ctl.setTimerMode(1);
+  ctl.setMinuteInterval(1);
+  runUntil(10 * kMinute);
+  EXPECT_EQ(events, "M1@0:1 T@1:1");
+  ctl.setEnabled(true);
+  EXPECT_FALSE(running());
+
+  ctl.setTimerMode(1);
+  runUntil(12 * kMinute);
+  ctl.setTimerMode(0);
+  runUntil(14 * kMinute + 2);
+  EXPECT_EQ(events, "M1@0:1 T@1:1 M1@10:1 T@11:1 M1@12:1 T@13:1 M1@13:2 T@14:2");
+}
+
+TEST_F(UTimerTest, DisablingStopsTheCountAndEnablingStartsItAfresh) {
+  ctl.setMinuteInterval(3);
+  runUntil(kMinute + 1);
+  ctl.setEnabled(false);
+  runUntil(5 * kMinute);
+  ctl.setEnabled(true);
+  runUntil(5 * kMinute + 1);
+  EXPECT_EQ(events, "M3@0:1 M2@1:1 M3@5:1");
+}
+
+TEST_F(UTimerTest, WholeHoursTickEarlyAndRaiseRoundedHourMarks) {
+  ctl.setHourInterval(3);
+  runUntil(kMinute + 2);
+  EXPECT_EQ(events, "H3@0:1 M180@0:1 H3@0:2 M179@0:2 H3@1:2 M178@1:2");
+  runUntil(179 * kMinute + 2);
+  EXPECT_TRUE(events.ends_with("M1@178:2 T@179:2"));
+  EXPECT_EQ(hourFor[151], 3);
+  EXPECT_EQ(hourFor[150], 2); // halves go to the even neighbour
+  EXPECT_EQ(hourFor[90], 2);
+  EXPECT_EQ(hourFor[89], 1);
+  EXPECT_EQ(hourFor[61], 1);
+  EXPECT_EQ(hourFor[60], 0);
+}
+
+TEST_F(UTimerTest, OneHourEndsFiftyNineMinutesAfterTheEarlyTick) {
+  ctl.setHourInterval(1);
+  runUntil(59 * kMinute + 2);
+  EXPECT_TRUE(events.starts_with("M60@0:1 M59@0:2 M58@1:2 "));
+  EXPECT_TRUE(events.ends_with(" M1@58:2 T@59:2"));
+}
+
+TEST_F(UTimerTest, MinuteAlarmHandlerChangesTheCount) {
+  ctl.MinuteAlarm = [this](std::int16_t& minutes) {
+    log("M", std::to_string(minutes));
+    minutes = 1;
+  };
+  ctl.setMinuteInterval(5);
+  runUntil(2 * kMinute + 2);
+  EXPECT_EQ(events, "M5@0:1 T@1:1 M5@1:2 T@2:2");
+}
+
+TEST_F(UTimerTest, RefusedValuesLeaveEverythingAlone) {
+  ctl.setMinuteInterval(60);
+  ctl.setMinuteInterval(75);
+  ctl.setInterval(60000);
+  EXPECT_TRUE(host.messages.empty());
+  ctl.setHourInterval(547);
+  ctl.setTimerMode(2);
+  ctl.setInterval(-1);
+  ctl.setMinuteInterval(-1);
+  ctl.setHourInterval(-1);
+  EXPECT_EQ(host.messages, Strings(5, "Error 380"));
+  EXPECT_EQ(ctl.Interval() + ctl.MinuteInterval() + ctl.HourInterval() + ctl.TimerMode(), 0);
+  EXPECT_TRUE(host.changed.empty());
+  EXPECT_FALSE(running());
+
+  ctl.setHourInterval(546); // 32760 minutes: 7 more still fit, 8 do not
+  ctl.setMinuteInterval(8);
+  ctl.setMinuteInterval(7);
+  ctl.setHourInterval(0);
+  ctl.setMinuteInterval(8);
+  ctl.setHourInterval(546);
+  EXPECT_EQ(host.messages.size(), 7u);
+  EXPECT_EQ(ctl.MinuteInterval(), 8);
+  EXPECT_EQ(ctl.HourInterval(), 0);
+}
+
+TEST_F(UTimerTest, ErrorsAfterStoringKeepTheValue) {
+  host.failNotify = true;
+  ctl.setMinuteInterval(5);
+  ctl.setHourInterval(1);
+  ctl.setTimerMode(1);
+  EXPECT_EQ(host.messages, (Strings{"Error 380", "Error 380", "disk full"}));
+  EXPECT_EQ(ctl.MinuteInterval() + ctl.HourInterval() + ctl.TimerMode(), 7);
+  EXPECT_THROW(ctl.setInterval(5), std::runtime_error);
+}
+
+TEST_F(UTimerTest, SavesOnlyChangedValuesInOrderBesideTheHostsOwn) {
+  host.user = false;
+  PropertyBag bag;
+  bag.write<std::int32_t>("_ExtentX", 355, 0);
+  ctl.setEnabled(false);
+  ctl.setHourInterval(2);
+  ctl.setMinuteInterval(3);
+  ctl.setInterval(250);
+  ctl.setTimerMode(1);
+  ctl.writeProperties(bag);
+  EXPECT_EQ(bag.keys(),
+            (Strings{"_ExtentX", "TimerMode", "Interval", "MinuteInterval", "HourInterval", "Enabled"}));
+
+  UTimer copy(host);
+  copy.readProperties(bag);
+  EXPECT_EQ(std::tuple(copy.TimerMode(), copy.Interval(), copy.MinuteInterval(), copy.HourInterval(),
+                       copy.Enabled()),
+            std::tuple(1, 250, 3, 2, false));
+  ctl.initProperties();
+  ctl.writeProperties(bag);
+  EXPECT_EQ(bag.keys(), Strings{"_ExtentX"});
+}
+
+TEST_F(UTimerTest, LoadIgnoresCaseAndSetterChecks) {
+  host.user = false;
+  PropertyBag bag;
+  bag.write<std::int32_t>("INTERVAL", 70000, 0);
+  bag.write<std::int16_t>("minuteinterval", 75, 0);
+  bag.write<std::int32_t>("timermode", 5, 0);
+  ctl.readProperties(bag);
+  EXPECT_EQ(std::tuple(ctl.Interval(), ctl.MinuteInterval(), ctl.TimerMode(), ctl.Enabled()),
+            std::tuple(70000, 75, 5, true));
+  EXPECT_FALSE(running());
+}
+
+TEST_F(UTimerTest, LoadStartsOnlyWhenRunningAndEnabled) {
+  PropertyBag bag;
+  bag.write<std::int16_t>("MinuteInterval", 1, 0);
+  bag.write<bool>("Enabled", false, true);
+  ctl.readProperties(bag);
+  EXPECT_FALSE(running());
+  bag.write<bool>("Enabled", true, true);
+  ctl.readProperties(bag);
+  runUntil(1);
+  EXPECT_EQ(events, "M1@0:1");
+
+  bag.write<std::int16_t>("HourInterval", 600, 0);
+  EXPECT_THROW(ctl.readProperties(bag), OverflowError);
+}
+
+TEST_F(UTimerTest, DesignerStoresButNeverStarts) {
+  host.user = false;
+  ctl.setMinuteInterval(1);
+  ctl.setInterval(10);
+  ctl.setEnabled(false);
+  ctl.setEnabled(true);
+  PropertyBag bag;
+  ctl.writeProperties(bag);
+  ctl.readProperties(bag);
+  EXPECT_FALSE(running());
+  EXPECT_EQ(host.changed.size(), 4u);
+}
+
+TEST_F(UTimerTest, SizeIsFixed) {
+  ctl.resize(1000, 20);
+  EXPECT_EQ(std::pair(ctl.width(), ctl.height()), std::pair(355, 335));
+}
+
+} // namespace
+} // namespace utimerctl
