@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Checks the generated assets: pixel sizes, which pictures may be transparent, icon colours, sounds.
+# Usage: tools/artwork/check.sh [assets-dir]
+set -euo pipefail
+
+assets="${1:-assets}"
+identify=/usr/bin/identify
+convert=/usr/bin/convert
+failures=0
+checked=0
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+expect_size() { # file width height
+  local f="$assets/$1"
+  checked=$((checked + 1))
+  [[ -f "$f" ]] || { fail "$1 missing"; return; }
+  local got
+  got=$("$identify" -format '%wx%h' "$f")
+  [[ "$got" == "$2x$3" ]] || fail "$1 is $got, wants $2x$3"
+}
+
+alpha_values() { "$convert" "$assets/$1" -alpha extract -format '%k %[fx:minima] %[fx:maxima]' info:; }
+
+expect_opaque() {
+  checked=$((checked + 1))
+  [[ $("$identify" -format "%[opaque]" "$assets/$1") == [Tt]rue ]] || fail "$1 has transparent pixels"
+}
+
+expect_cut_out() { # transparent surround, and alpha only 0 or 255
+  checked=$((checked + 1))
+  read -r count lo hi <<<"$(alpha_values "$1")"
+  [[ "$count" == 2 && "$lo" == 0 && "$hi" == 1 ]] || fail "$1 alpha is not binary with holes ($count $lo $hi)"
+}
+
+expect_rgba() {
+  checked=$((checked + 1))
+  [[ $("$identify" -format '%[channels]' "$assets/$1") == srgba* ]] || fail "$1 is not RGBA"
+}
+
+cut_out="pctAbout pctNew pctPlay pctPause pctScores pctOk pctQuit pctAboutText3"
+opaque_buttons="pctSoundOn pctSoundOff pctClear pctMug pctEmptyMug"
+
+expect_size frmMain.png 687 511
+expect_opaque frmMain.png
+expect_size frmMain_icon.png 32 32
+(($("$identify" -format '%k' "$assets/frmMain_icon.png") <= 16)) || fail "frmMain_icon has over 16 colours"
+expect_size hand_cursor.png 32 32
+expect_cut_out hand_cursor.png
+for i in 0 1 2 3 4 5; do expect_size "imgAd_$i.png" 468 60 && expect_opaque "imgAd_$i.png"; done
+for f in pctMinimizeIcon pctExitIcon; do expect_size "$f.png" 20 20 && expect_opaque "$f.png"; done
+for f in $cut_out; do expect_size "$f.png" 32 32 && expect_cut_out "$f.png"; done
+for f in $opaque_buttons; do expect_size "$f.png" 32 32 && expect_opaque "$f.png"; done
+expect_size pctAboutText1.png 305 33 && expect_opaque pctAboutText1.png
+expect_size pctAboutText2.png 354 32 && expect_opaque pctAboutText2.png
+expect_size pctCop.jpg 320 200
+for i in $(seq 0 55); do expect_size "pctBeer_$i.png" 32 20 && expect_opaque "pctBeer_$i.png"; done
+expect_size pctEmptyBeer.png 32 20 && expect_opaque pctEmptyBeer.png
+for d in $(seq 0 9); do
+  w=22
+  [[ $d == 2 || $d == 3 ]] && w=21
+  [[ $d == 4 ]] && w=24
+  expect_size "pctDigit_$d.png" $w 23 && expect_opaque "pctDigit_$d.png"
+done
+for i in $(seq 0 25); do expect_size "pctAlpha_$i.png" 22 23 && expect_opaque "pctAlpha_$i.png"; done
+for f in pctEmptyLetter pctCursor; do expect_size "$f.png" 22 23 && expect_opaque "$f.png"; done
+for f in "$assets"/*.png; do expect_rgba "$(basename "$f")"; done
+
+# The button panel in the background must be the plain panel colour the game paints behind buttons.
+checked=$((checked + 3))
+panel=$("$convert" "$assets/frmMain.png" -crop 49x253+570+130 +repage -format '%k %[pixel:p{0,0}]' info:)
+[[ "$panel" == "1 srgba(43,29,20,1)" ]] || fail "button column of frmMain is not plain #2B1D14 ($panel)"
+sound=$("$convert" "$assets/frmMain.png" -crop 41x32+574+402 +repage -format '%k %[pixel:p{0,0}]' info:)
+[[ "$sound" == "1 srgba(43,29,20,1)" ]] || fail "sound button spot of frmMain is not plain #2B1D14 ($sound)"
+strip=$("$convert" "$assets/frmMain.png" -crop 101x20+538+434 +repage -format '%k %[pixel:p{0,0}]' info:)
+[[ "$strip" == "1 srgba(0,0,0,1)" ]] || fail "black strip of frmMain is not black ($strip)"
+
+check_sound() { # file min-seconds max-seconds
+  local f="$assets/$1"
+  checked=$((checked + 1))
+  [[ $(sox --i -r "$f") == 22050 || $(sox --i -r "$f") == 44100 ]] || fail "$1 sample rate"
+  [[ $(sox --i -c "$f") == 1 && $(sox --i -b "$f") == 16 ]] || fail "$1 is not 16-bit mono"
+  local len peak
+  len=$(sox --i -D "$f")
+  awk -v l="$len" -v a="$2" -v b="$3" 'BEGIN { exit !(l >= a && l <= b) }' || fail "$1 lasts $len s"
+  peak=$(sox "$f" -n stat 2>&1 | awk '/Maximum amplitude/ { print $3 }')
+  awk -v p="$peak" 'BEGIN { exit !(p > 0.66 && p < 0.75) }' || fail "$1 peak $peak is not near -3 dBFS"
+}
+check_sound burp.wav 0.4 0.6
+check_sound siren.wav 1.8 2.2
+
+echo "$((checked - failures)) passed, $failures failed"
+((failures == 0))

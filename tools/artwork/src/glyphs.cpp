@@ -1,0 +1,99 @@
+// Brass-on-black digits and letters for the score display and the score board.
+#include "fonts.hpp"
+#include "generators.hpp"
+#include "shapes.hpp"
+
+#include <algorithm>
+#include <string>
+
+namespace art {
+
+namespace {
+
+constexpr int kGlyphH = 23;
+constexpr int kLetterW = 22;
+constexpr double kBaseline = 20;
+constexpr double kFontSize = 22.5;
+
+Surface blank_tile(int width) {
+  Surface s = make_surface(width, kGlyphH);
+  Context cr = make_context(s);
+  fill_rect(cr.get(), {0, 0, double(width), double(kGlyphH)}, hex(0x000000));
+  return s;
+}
+
+void brass_face(cairo_t* cr) {
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 3, 0, kBaseline);
+  add_stop(g, 0, hex(0xFFF0B8));
+  add_stop(g, 0.35, pal::brass_light);
+  add_stop(g, 0.6, pal::amber);
+  add_stop(g, 1, hex(0xA86A1C));
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+
+// Places the glyph outline centred on the tile, squeezed sideways if it is too wide.
+void glyph_path(cairo_t* cr, const std::string& ch, int width, double dx, double dy) {
+  const TextSize s = measure(cr, ch);
+  const double squeeze = std::min(1.0, (width - 3.0) / s.width);
+  cairo_save(cr);
+  cairo_translate(cr, width / 2.0 + dx, kBaseline + dy);
+  cairo_scale(cr, squeeze, 1);
+  cairo_move_to(cr, -s.width / 2 - s.x_bearing, 0);
+  cairo_text_path(cr, ch.c_str());
+  cairo_restore(cr);
+}
+
+Surface glyph(const std::string& ch, int width) {
+  Surface s = blank_tile(width);
+  Context cr = make_context(s);
+  use_font(cr.get(), Face::CondensedBold, kFontSize);
+  glyph_path(cr.get(), ch, width, 1, 1);
+  set_colour(cr.get(), hex(0x4A2E0C));
+  cairo_fill(cr.get());
+  glyph_path(cr.get(), ch, width, 0, 0);
+  brass_face(cr.get());
+  cairo_surface_flush(s.get());
+  make_opaque(s);
+  return s;
+}
+
+void faint_frame(cairo_t* cr) {
+  rounded_rect(cr, {1.5, 1.5, kLetterW - 3.0, kGlyphH - 3.0}, 2);
+  cairo_set_line_width(cr, 1);
+  set_colour(cr, pal::brass_dark, 0.55);
+  cairo_stroke(cr);
+}
+
+Surface letter_cell(bool with_cursor) {
+  Surface s = blank_tile(kLetterW);
+  Context cr = make_context(s);
+  faint_frame(cr.get());
+  if (with_cursor) {
+    glow(cr.get(), 11, 18.5, 10, pal::amber_glow, 0.35);
+    rounded_rect(cr.get(), {4, 17, 14, 3}, 1);
+    brass_face(cr.get());
+  }
+  cairo_surface_flush(s.get());
+  make_opaque(s);
+  return s;
+}
+
+int digit_width(int d) {
+  return d == 4 ? 24 : (d == 2 || d == 3) ? 21 : kLetterW;
+}
+
+} // namespace
+
+void add_glyphs(Album& album) {
+  for (int d = 0; d <= 9; ++d)
+    album.add("pctDigit_" + std::to_string(d) + ".png", glyph(std::to_string(d), digit_width(d)));
+  album.start_group();
+  for (int i = 0; i < 26; ++i)
+    album.add("pctAlpha_" + std::to_string(i) + ".png", glyph(std::string(1, char('A' + i)), kLetterW));
+  album.add("pctEmptyLetter.png", letter_cell(false));
+  album.add("pctCursor.png", letter_cell(true));
+}
+
+} // namespace art

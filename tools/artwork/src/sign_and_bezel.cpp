@@ -1,0 +1,68 @@
+// The marquee frame around the banner and the brass trim around the board.
+#include "background_parts.hpp"
+#include "pewter.hpp"
+#include "shapes.hpp"
+
+namespace art {
+
+namespace {
+
+constexpr Box kSign = {12, 10, 484, 74};
+constexpr Box kBanner = {20, 18, 468, 60};
+constexpr Box kBezel = {14, 86, 486, 410};
+
+void bulb(cairo_t* cr, double x, double y) {
+  glow(cr, x, y, 4.5, pal::amber_glow, 0.55);
+  fill_circle(cr, x, y, 1.7, hex(0xFFF1C8));
+  fill_circle(cr, x - 0.5, y - 0.5, 0.7, hex(0xFFFFFF));
+}
+
+void bulb_rows(cairo_t* cr) {
+  for (double x = 24; x <= 484; x += 16) {
+    bulb(cr, x, 14);
+    bulb(cr, x, 80.5);
+  }
+  for (double y = 30; y <= 66; y += 12) {
+    bulb(cr, 16, y);
+    bulb(cr, 492, y);
+  }
+}
+
+// The banner window when no advertisement covers it: dark glass with one reflection.
+void empty_banner(cairo_t* cr) {
+  fill_vertical(cr, kBanner, hex(0x16110E), hex(0x080605));
+  cairo_move_to(cr, 60, 18);
+  cairo_line_to(cr, 110, 18);
+  cairo_line_to(cr, 80, 78);
+  cairo_line_to(cr, 30, 78);
+  cairo_close_path(cr);
+  set_colour(cr, hex(0xFFFFFF), 0.04);
+  cairo_fill(cr);
+}
+
+} // namespace
+
+void draw_sign_frame(cairo_t* cr) {
+  fill_vertical(cr, kSign, hex(0x21170F), hex(0x140D08));
+  bevel(cr, kSign, pal::brass_light, pal::brass_dark);
+  bevel(cr, {kSign.x + 1, kSign.y + 1, kSign.w - 2, kSign.h - 2}, pal::brass, hex(0x3A2612));
+  bulb_rows(cr);
+  empty_banner(cr);
+  bevel(cr, {kBanner.x - 1, kBanner.y - 1, kBanner.w + 2, kBanner.h + 2}, hex(0x000000), pal::brass);
+}
+
+void draw_board_bezel(cairo_t* cr) {
+  const Box b = kBezel;
+  cairo_rectangle(cr, b.x, b.y, b.w, b.h);
+  fill_brass(cr, b.x, b.y, b.x + 120, b.y + 120);
+  fill_vertical(cr, {b.x, b.y, b.w, 8}, pal::brass_light, pal::brass_dark);
+  bevel(cr, b, hex(0xFFF0C0), hex(0x3A2410));
+  fill_rect(cr, {b.x + 4, 89, b.w - 6, 1}, hex(0x5A3A14), 0.8);
+  fill_rect(cr, {b.x + 4, 90, b.w - 6, 1}, hex(0xFFF0C0), 0.6);
+  fill_rect(cr, {17, 93, 481, 1}, hex(0x000000), 0.85);
+  fill_rect(cr, {17, 93, 1, 401}, hex(0x000000), 0.85);
+  fill_rect(cr, {498, 94, 1, 401}, pal::brass);
+  fill_rect(cr, {18, 494, 481, 1}, pal::brass);
+}
+
+} // namespace art
