@@ -12,46 +12,46 @@ namespace art {
 namespace {
 
 void pint_body(cairo_t* cr) {
-  cairo_move_to(cr, 9.5, 1.5);
-  cairo_line_to(cr, 22.5, 1.5);
-  cairo_curve_to(cr, 23.6, 3, 23.6, 4.5, 22.8, 6);
-  cairo_line_to(cr, 20.5, 18.5);
-  cairo_line_to(cr, 11.5, 18.5);
-  cairo_line_to(cr, 9.2, 6);
-  cairo_curve_to(cr, 8.4, 4.5, 8.4, 3, 9.5, 1.5);
+  cairo_move_to(cr, 7.5, 0.5);
+  cairo_line_to(cr, 24.5, 0.5);
+  cairo_curve_to(cr, 25.8, 2.5, 25.8, 4.5, 24.8, 6);
+  cairo_line_to(cr, 21.5, 19.5);
+  cairo_line_to(cr, 10.5, 19.5);
+  cairo_line_to(cr, 7.2, 6);
+  cairo_curve_to(cr, 6.2, 4.5, 6.2, 2.5, 7.5, 0.5);
   cairo_close_path(cr);
 }
 
 void tulip_bowl(cairo_t* cr) {
-  cairo_move_to(cr, 10, 1.5);
-  cairo_line_to(cr, 22, 1.5);
-  cairo_curve_to(cr, 21, 4, 24.5, 7, 23.5, 10);
-  cairo_curve_to(cr, 22.5, 12.5, 19, 13.5, 16, 13.5);
-  cairo_curve_to(cr, 13, 13.5, 9.5, 12.5, 8.5, 10);
-  cairo_curve_to(cr, 7.5, 7, 11, 4, 10, 1.5);
+  cairo_move_to(cr, 9.5, 1.5);
+  cairo_line_to(cr, 22.5, 1.5);
+  cairo_curve_to(cr, 21.5, 4, 26.5, 6.5, 25.5, 9.5);
+  cairo_curve_to(cr, 24.5, 12.5, 20, 13.5, 16, 13.5);
+  cairo_curve_to(cr, 12, 13.5, 7.5, 12.5, 6.5, 9.5);
+  cairo_curve_to(cr, 5.5, 6.5, 10.5, 4, 9.5, 1.5);
   cairo_close_path(cr);
 }
 
 void stange_body(cairo_t* cr) {
-  cairo_rectangle(cr, 12.5, 0.5, 7, 18);
+  cairo_rectangle(cr, 11.5, 0.5, 9, 19);
 }
 
 void weizen_body(cairo_t* cr) {
-  cairo_move_to(cr, 10.5, 2.5);
-  cairo_line_to(cr, 21.5, 2.5);
-  cairo_curve_to(cr, 22.6, 6, 21.5, 9, 19.2, 13);
-  cairo_curve_to(cr, 18.3, 15, 19.5, 17, 19.5, 18.5);
-  cairo_line_to(cr, 12.5, 18.5);
-  cairo_curve_to(cr, 12.5, 17, 13.7, 15, 12.8, 13);
-  cairo_curve_to(cr, 10.5, 9, 9.4, 6, 10.5, 2.5);
+  cairo_move_to(cr, 9.5, 2.5);
+  cairo_line_to(cr, 22.5, 2.5);
+  cairo_curve_to(cr, 23.8, 6, 22.5, 9.5, 19.8, 13.5);
+  cairo_curve_to(cr, 18.8, 15.5, 20.5, 17.5, 20.5, 19.5);
+  cairo_line_to(cr, 11.5, 19.5);
+  cairo_curve_to(cr, 11.5, 17.5, 13.2, 15.5, 12.2, 13.5);
+  cairo_curve_to(cr, 9.5, 9.5, 8.2, 6, 9.5, 2.5);
   cairo_close_path(cr);
 }
 
 void goblet_bowl(cairo_t* cr) {
-  cairo_move_to(cr, 5.5, 1.5);
-  cairo_line_to(cr, 26.5, 1.5);
-  cairo_curve_to(cr, 26.5, 8, 22, 11.5, 16, 11.5);
-  cairo_curve_to(cr, 10, 11.5, 5.5, 8, 5.5, 1.5);
+  cairo_move_to(cr, 4.5, 1.5);
+  cairo_line_to(cr, 27.5, 1.5);
+  cairo_curve_to(cr, 27.5, 8.5, 22.5, 12, 16, 12);
+  cairo_curve_to(cr, 9.5, 12, 4.5, 8.5, 4.5, 1.5);
   cairo_close_path(cr);
 }
 
@@ -78,23 +78,23 @@ void raspberry(cairo_t* cr, double x, double y) {
     fill_circle(cr, x + d[0], y + d[1], 1.05, hex(0xB0123E));
   for (const auto& d : dots)
     fill_circle(cr, x + d[0] - 0.3, y + d[1] - 0.3, 0.4, hex(0xFF7FA0), 0.9);
-  fill_rect(cr, {x + 0.3, y - 1.6, 1.2, 1}, hex(0x3E8A2E));
+  fill_rect(cr, {x - 2.2, y - 1.2, 1.6, 1}, hex(0x4E9A3A));
 }
 
 void lemon_slice(cairo_t* cr) {
-  cairo_move_to(cr, 19, 2.5);
-  cairo_arc(cr, 22.5, 2.5, 3.5, 0, M_PI);
+  cairo_move_to(cr, 20, 2.5);
+  cairo_arc(cr, 23.5, 2.5, 3.5, 0, M_PI);
   cairo_close_path(cr);
   set_colour(cr, hex(0xF5E04A));
   cairo_fill(cr);
-  cairo_move_to(cr, 19.8, 2.5);
-  cairo_arc(cr, 22.5, 2.5, 2.6, 0, M_PI);
+  cairo_move_to(cr, 20.9, 2.5);
+  cairo_arc(cr, 23.5, 2.5, 2.6, 0, M_PI);
   cairo_close_path(cr);
   set_colour(cr, hex(0xFFF6B0));
   cairo_fill(cr);
   for (double a : {0.5, 1.55, 2.6}) {
-    cairo_move_to(cr, 22.5, 2.5);
-    cairo_line_to(cr, 22.5 + 2.6 * std::cos(a), 2.5 + 2.6 * std::sin(a));
+    cairo_move_to(cr, 23.5, 2.5);
+    cairo_line_to(cr, 23.5 + 2.6 * std::cos(a), 2.5 + 2.6 * std::sin(a));
   }
   set_colour(cr, hex(0xE8C020));
   cairo_set_line_width(cr, 0.5);
@@ -105,48 +105,48 @@ void lemon_slice(cairo_t* cr) {
 
 void draw_lager_pint(cairo_t* cr, double phase) {
   const Brew lager{hex(0xFFD456), hex(0xE39A1C), pal::foam, pal::foam_shade, hex(0xFFF6C8), 0.9, false};
-  cast_shadow(cr, 16, 18.8, 6);
-  pour(cr, pint_body, lager, {1.6, 4.6, 17.5, 10, 22, 9.5, 22.5, 1.5, 0}, phase, 11);
-  fill_rect(cr, {11.5, 17, 9, 1.5}, pal::glass, 0.35); // thick glass base
-  glass_wall(cr, pint_body, 10.5, 2, 17);
+  cast_shadow(cr, 16, 19, 7.5);
+  pour(cr, pint_body, lager, {1.2, 4.4, 18, 8, 24, 7.5, 24.5, 0.5, 0}, phase, 11);
+  fill_rect(cr, {10.5, 17.5, 11, 2}, pal::glass, 0.35); // thick glass base
+  glass_wall(cr, pint_body, 8.5, 1.5, 17);
 }
 
 void draw_stout_tulip(cairo_t* cr, double phase) {
   const Brew stout{hex(0x2A140C), hex(0x0E0705), hex(0xF3E2BC), hex(0xC9AE7E), hex(0xC9A77A), 0.8, true};
-  cast_shadow(cr, 16, 18.6, 6);
-  stem_and_foot(cr, 13, 2, 12);
-  pour(cr, tulip_bowl, stout, {1.8, 5.4, 13.5, 9, 23, 10, 22, 1.5, 1.3}, phase, 23);
-  glass_wall(cr, tulip_bowl, 9.6, 6, 11);
+  cast_shadow(cr, 16, 18.8, 8);
+  stem_and_foot(cr, 13, 2.5, 16);
+  pour(cr, tulip_bowl, stout, {1.8, 5.6, 13.5, 7, 25, 9.5, 22.5, 1.5, 1.2}, phase, 23);
+  glass_wall(cr, tulip_bowl, 7.6, 6, 11);
 }
 
 void draw_red_stange(cairo_t* cr, double phase) {
   const Brew red{hex(0xD8472A), hex(0x861D12), pal::foam, pal::foam_shade, hex(0xFFB49A), 0.85, false};
-  cast_shadow(cr, 16, 18.8, 4);
-  pour(cr, stange_body, red, {1.2, 3.6, 16.8, 12.5, 19.5, 12.5, 19.5, 0.5, 0}, phase, 37);
-  fill_rect(cr, {12.5, 16.5, 7, 2}, pal::glass, 0.35);
-  glass_wall(cr, stange_body, 13.5, 1, 17);
+  cast_shadow(cr, 16, 19, 5);
+  pour(cr, stange_body, red, {1.1, 4.2, 17.5, 11.5, 20.5, 11.5, 20.5, 0.5, 0}, phase, 37);
+  fill_rect(cr, {11.5, 17.5, 9, 2}, pal::glass, 0.35);
+  glass_wall(cr, stange_body, 12.5, 1, 17);
 }
 
 void draw_wheat_weizen(cairo_t* cr, double phase) {
-  const Brew wheat{hex(0xF9C65A), hex(0xE6952E), pal::foam, pal::foam_shade, hex(0xFFF0C0), 0.7, false};
-  cast_shadow(cr, 16, 18.8, 4.5);
-  pour(cr, weizen_body, wheat, {3.2, 6.2, 17.6, 10, 22, 10.5, 21.5, 2.5, 2.3}, phase, 41);
+  const Brew wheat{hex(0xFAC25A), hex(0xE88A2A), pal::foam, pal::foam_shade, hex(0xFFF0C0), 0.7, false};
+  cast_shadow(cr, 16, 19, 5.5);
+  pour(cr, weizen_body, wheat, {3.2, 6.2, 18, 9, 23, 9.5, 22.5, 2.5, 2.1}, phase, 41);
   cairo_save(cr);
   weizen_body(cr);
   cairo_clip(cr);
-  fill_rect(cr, {8, 7, 16, 12}, hex(0xFFF2C8), 0.18); // haze
+  fill_rect(cr, {8, 7, 16, 13}, hex(0xFFF2C8), 0.2); // haze
   cairo_restore(cr);
-  glass_wall(cr, weizen_body, 11.6, 4, 12);
+  glass_wall(cr, weizen_body, 10.6, 4, 12);
   lemon_slice(cr);
 }
 
 void draw_raspberry_goblet(cairo_t* cr, double phase) {
   const Brew berry{hex(0xE8386E), hex(0x960E3E), hex(0xFFE0EA), hex(0xE6A6BC), hex(0xFFC2D4), 0.8, false};
-  cast_shadow(cr, 16, 18.6, 7);
-  stem_and_foot(cr, 11, 3, 14);
-  pour(cr, goblet_bowl, berry, {1.7, 4.0, 11.5, 6, 26, 5.5, 26.5, 1.5, 0}, phase, 53);
-  glass_wall(cr, goblet_bowl, 7, 3, 8);
-  raspberry(cr, 6.2, 0.6);
+  cast_shadow(cr, 16, 18.8, 8);
+  stem_and_foot(cr, 11.5, 3, 16);
+  pour(cr, goblet_bowl, berry, {1.8, 4.2, 12, 5, 27, 4.5, 27.5, 1.5, 0}, phase, 53);
+  glass_wall(cr, goblet_bowl, 5.5, 2.5, 8);
+  raspberry(cr, 23.6, 1.2);
 }
 
 } // namespace art

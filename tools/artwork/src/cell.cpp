@@ -25,8 +25,8 @@ double smooth_wrapped(int x, int y) {
 }
 
 Rgb slate_pixel(int x, int y) {
-  const double grain = (noise(uint32_t(x), uint32_t(y), 5) - 0.5) * 0.022;
-  const double cloud = (smooth_wrapped(x, y) - 0.5) * 0.03;
+  const double grain = (noise(uint32_t(x), uint32_t(y), 5) - 0.5) * 0.018;
+  const double cloud = (smooth_wrapped(x, y) - 0.5) * 0.014;
   const double v = grain + cloud;
   return {kSlate.r + v, kSlate.g + v, kSlate.b + v * 1.1};
 }

@@ -56,7 +56,7 @@ void draw_title(cairo_t* cr) {
   use_font(cr, Face::Sans, 8.5);
   set_colour(cr, pal::brass, 0.85);
   text_centred(cr, "TALLOWMERE GAMES", 566, 20);
-  use_font(cr, Face::SerifBoldItalic, 31);
+  use_font(cr, Face::SerifBoldItalic, 28);
   text_embossed(cr, "Frothwick", 593, 51, hex(0xFFF0B8), pal::amber, hex(0x0C0805));
   ornament_rule(cr, 73);
 }
