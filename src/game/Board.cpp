@@ -6,7 +6,9 @@
 namespace {
 
 // Twips read from a control become whole numbers (halves to even) before any integer arithmetic.
-std::int32_t whole(float twips) { return static_cast<std::int32_t>(std::nearbyint(twips)); }
+std::int32_t whole(float twips) {
+  return static_cast<std::int32_t>(std::nearbyint(twips));
+}
 
 } // namespace
 

@@ -17,7 +17,8 @@ void frmMain::CopyCell(const platform::PictureBox& sprite, std::int32_t x, std::
 
 const platform::PictureBox& frmMain::CellSprite(std::int16_t row, std::int16_t column) const {
   const std::int16_t value = Board[row][column];
-  return value == 0 ? pctEmptyBeer : pctBeer[static_cast<std::size_t>((value - 1) * 8 + BoardFrame[row][column])];
+  return value == 0 ? pctEmptyBeer
+                    : pctBeer[static_cast<std::size_t>((value - 1) * 8 + BoardFrame[row][column])];
 }
 
 void frmMain::DrawCell(std::int16_t row, std::int16_t column) {
@@ -46,4 +47,6 @@ void frmMain::DrawAround(const std::int16_t& row, const std::int16_t& column) {
   }
 }
 
-void frmMain::Form_Paint() { DrawBoard(); }
+void frmMain::Form_Paint() {
+  DrawBoard();
+}

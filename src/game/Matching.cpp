@@ -49,9 +49,13 @@ void frmMain::CheckForMatch(const std::int16_t& row, const std::int16_t& column,
   }
 }
 
-void frmMain::ClearWideBlock(const std::int16_t& row, const std::int16_t& column) { ClearBlock(row, column, 2, 3); }
+void frmMain::ClearWideBlock(const std::int16_t& row, const std::int16_t& column) {
+  ClearBlock(row, column, 2, 3);
+}
 
-void frmMain::ClearTallBlock(const std::int16_t& row, const std::int16_t& column) { ClearBlock(row, column, 3, 2); }
+void frmMain::ClearTallBlock(const std::int16_t& row, const std::int16_t& column) {
+  ClearBlock(row, column, 3, 2);
+}
 
 void frmMain::ClearBlock(std::int16_t row, std::int16_t column, std::int16_t rows, std::int16_t columns) {
   if (SoundIsOn()) {

@@ -53,4 +53,6 @@ void frmMain::ShowMenu() {
   form_.refresh();
 }
 
-void frmMain::Form_GotFocus() { form_.refresh(); }
+void frmMain::Form_GotFocus() {
+  form_.refresh();
+}

@@ -11,7 +11,8 @@ void frmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) {
     NameEntryKey(KeyCode);
     return;
   }
-  const bool steering = KeyCode == vk::Left || KeyCode == vk::Right || KeyCode == vk::Down || KeyCode == vk::Space;
+  const bool steering =
+      KeyCode == vk::Left || KeyCode == vk::Right || KeyCode == vk::Down || KeyCode == vk::Space;
   if (!steering || !Falling || StepBusy || Paused) {
     return;
   }

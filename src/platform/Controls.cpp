@@ -49,13 +49,22 @@ void Control::setVisible(bool visible) {
   }
 }
 
-std::int32_t Control::pixelLeft() const { return twipsToPixels(left_); }
-std::int32_t Control::pixelTop() const { return twipsToPixels(top_); }
-std::int32_t Control::pixelWidth() const { return twipsToPixels(width_); }
-std::int32_t Control::pixelHeight() const { return twipsToPixels(height_); }
+std::int32_t Control::pixelLeft() const {
+  return twipsToPixels(left_);
+}
+std::int32_t Control::pixelTop() const {
+  return twipsToPixels(top_);
+}
+std::int32_t Control::pixelWidth() const {
+  return twipsToPixels(width_);
+}
+std::int32_t Control::pixelHeight() const {
+  return twipsToPixels(height_);
+}
 
 bool Control::containsPixel(std::int32_t x, std::int32_t y) const {
-  return x >= pixelLeft() && y >= pixelTop() && x < pixelLeft() + pixelWidth() && y < pixelTop() + pixelHeight();
+  return x >= pixelLeft() && y >= pixelTop() && x < pixelLeft() + pixelWidth() &&
+         y < pixelTop() + pixelHeight();
 }
 
 void PictureBox::setPicture(PicturePtr picture) {

@@ -22,7 +22,9 @@ std::string readFileText(const fs::path& path) {
 
 namespace {
 
-std::string errnoText(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string errnoText(const char* what) {
+  return std::string(what) + ": " + std::strerror(errno);
+}
 
 std::string writeAll(int fd, const std::string& text) {
   std::size_t done = 0;

@@ -36,7 +36,9 @@ Surface::Surface(std::int32_t width, std::int32_t height, Pixel fill)
     : width_(std::max(width, 0)), height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_ * height_), fill) {}
 
-void Surface::fill(Pixel colour) { std::fill(pixels_.begin(), pixels_.end(), colour); }
+void Surface::fill(Pixel colour) {
+  std::fill(pixels_.begin(), pixels_.end(), colour);
+}
 
 void Surface::fillRect(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, Pixel colour) {
   const std::int32_t x0 = std::max(x, 0), y0 = std::max(y, 0);
@@ -46,7 +48,8 @@ void Surface::fillRect(std::int32_t x, std::int32_t y, std::int32_t w, std::int3
   }
 }
 
-void Surface::copyFrom(const Picture& source, std::int32_t w, std::int32_t h, std::int32_t dx, std::int32_t dy) {
+void Surface::copyFrom(const Picture& source, std::int32_t w, std::int32_t h, std::int32_t dx,
+                       std::int32_t dy) {
   const Clip c = clipCopy(source.width, source.height, width_, height_, w, h, dx, dy);
   if (c.w <= 0 || c.h <= 0) {
     return;
@@ -74,7 +77,8 @@ void Surface::drawPicture(const Picture& source, std::int32_t dx, std::int32_t d
 }
 
 void Surface::drawSurface(const Surface& source, std::int32_t dx, std::int32_t dy) {
-  const Clip c = clipCopy(source.width_, source.height_, width_, height_, source.width_, source.height_, dx, dy);
+  const Clip c =
+      clipCopy(source.width_, source.height_, width_, height_, source.width_, source.height_, dx, dy);
   for (std::int32_t row = 0; row < c.h; ++row) {
     std::memcpy(&pixels_[index(c.dstX, c.dstY + row)], &source.pixels_[source.index(c.srcX, c.srcY + row)],
                 static_cast<std::size_t>(c.w) * sizeof(Pixel));

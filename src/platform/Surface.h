@@ -23,7 +23,8 @@ public:
   void copyFrom(const Picture& source, std::int32_t w, std::int32_t h, std::int32_t dx, std::int32_t dy);
   // Draws a picture for display: pixels whose alpha is below one half show `transparentShows` instead,
   // or leave the destination as it was when there is no such colour.
-  void drawPicture(const Picture& source, std::int32_t dx, std::int32_t dy, std::optional<Pixel> transparentShows);
+  void drawPicture(const Picture& source, std::int32_t dx, std::int32_t dy,
+                   std::optional<Pixel> transparentShows);
   // Draws another surface at (dx, dy), clipped.
   void drawSurface(const Surface& source, std::int32_t dx, std::int32_t dy);
 

@@ -4,9 +4,13 @@
 
 namespace platform {
 
-InnerTimer::InnerTimer(TimerService& service) : service_(service) { service_.timers_.push_back(this); }
+InnerTimer::InnerTimer(TimerService& service) : service_(service) {
+  service_.timers_.push_back(this);
+}
 
-InnerTimer::~InnerTimer() { std::erase(service_.timers_, this); }
+InnerTimer::~InnerTimer() {
+  std::erase(service_.timers_, this);
+}
 
 void InnerTimer::setEnabled(bool enabled) {
   enabled_ = enabled;

@@ -13,6 +13,8 @@ inline std::int32_t twipsToPixels(double twips) {
   return static_cast<std::int32_t>(std::nearbyint(twips / kTwipsPerPixel));
 }
 
-constexpr std::int32_t pixelsToTwips(std::int32_t pixels) { return pixels * kTwipsPerPixel; }
+constexpr std::int32_t pixelsToTwips(std::int32_t pixels) {
+  return pixels * kTwipsPerPixel;
+}
 
 } // namespace platform

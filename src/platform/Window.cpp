@@ -167,7 +167,9 @@ void Window::closeRequested() {
   }
 }
 
-void Window::exposed() { refresh(); }
+void Window::exposed() {
+  refresh();
+}
 
 void Window::resized() {
   if (Resize) {

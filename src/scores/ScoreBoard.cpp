@@ -6,7 +6,9 @@
 
 namespace {
 
-std::int32_t Rounded(double value) { return static_cast<std::int32_t>(std::nearbyint(value)); }
+std::int32_t Rounded(double value) {
+  return static_cast<std::int32_t>(std::nearbyint(value));
+}
 
 } // namespace
 
@@ -79,13 +81,17 @@ void frmMain::ShowScoreBoard(const bool& EntryMode, const std::int16_t& Row) {
   }
 }
 
-void frmMain::DrawEntryCursor() { PaintOnScoreBoard(pctCursor, ScoreLetterX[EntryColumn], ScoreRowY[EntryRow]); }
+void frmMain::DrawEntryCursor() {
+  PaintOnScoreBoard(pctCursor, ScoreLetterX[EntryColumn], ScoreRowY[EntryRow]);
+}
 
 void frmMain::EraseEntryCursor() {
   PaintOnScoreBoard(pctEmptyLetter, ScoreLetterX[EntryColumn], ScoreRowY[EntryRow]);
 }
 
-void frmMain::pctScores_Click() { ShowScoreBoard(false, 0); }
+void frmMain::pctScores_Click() {
+  ShowScoreBoard(false, 0);
+}
 
 void frmMain::pctOk_Click() {
   EnteringName = false;

@@ -50,9 +50,13 @@ void frmMain::pctMinimizeIcon_Click() {
   form_.setWindowState(platform::WindowState::Minimized);
 }
 
-void frmMain::pctExitIcon_Click() { EndFromExit(); }
+void frmMain::pctExitIcon_Click() {
+  EndFromExit();
+}
 
-void frmMain::pctQuit_Click() { EndFromExit(); }
+void frmMain::pctQuit_Click() {
+  EndFromExit();
+}
 
 // The Exit icon and button are the only visible ways out of a window without a title bar, so they
 // keep the high scores and the sound setting just as closing the window does.
@@ -96,7 +100,8 @@ void frmMain::imgAd_Click(std::int16_t Index) {
 }
 
 void frmMain::pctSound_Click() {
-  pctSound.setPicture(pctSound.picture() == pctSoundOff.picture() ? pctSoundOn.picture() : pctSoundOff.picture());
+  pctSound.setPicture(pctSound.picture() == pctSoundOff.picture() ? pctSoundOn.picture()
+                                                                  : pctSoundOff.picture());
 }
 
 void frmMain::utimerCTL1_Timer() {

@@ -13,11 +13,13 @@ struct Placement {
   std::int32_t left, top, width, height;
 };
 
-constexpr Placement kMenuButton(std::int32_t top) { return {8670, top, 480, 480}; }
+constexpr Placement kMenuButton(std::int32_t top) {
+  return {8670, top, 480, 480};
+}
 
 } // namespace
 
-frmMain::frmMain(platform::Host& host) : host_(host) {
+frmMain::frmMain(platform::Host& host) : timerSite_(host), utimerCTL1(timerSite_), host_(host) {
   LoadDesign();
   RegisterControls();
   WireHandlers();
@@ -41,7 +43,9 @@ void frmMain::LoadDesign() {
   const auto holder = [&](PictureBox& b, const std::string& name) {
     box(b, name, name + ".png", {0, 0, 0, 0}, "", MousePointer::Default, false);
   };
-  const auto indexed = [](const char* name, std::size_t i) { return std::string(name) + "_" + std::to_string(i); };
+  const auto indexed = [](const char* name, std::size_t i) {
+    return std::string(name) + "_" + std::to_string(i);
+  };
 
   form_.setPicture(load("frmMain.png"));
   for (std::size_t i = 0; i < imgAd.size(); ++i) {
@@ -51,13 +55,14 @@ void frmMain::LoadDesign() {
     imgAd[i].setMousePointer(MousePointer::Hand);
     imgAd[i].setPicture(load(indexed("imgAd", i) + ".png"));
   }
-  box(pctMinimizeIcon, "pctMinimizeIcon", "pctMinimizeIcon.png", {9510, 150, 300, 300}, "", MousePointer::Hand, true);
+  box(pctMinimizeIcon, "pctMinimizeIcon", "pctMinimizeIcon.png", {9510, 150, 300, 300}, "",
+      MousePointer::Hand, true);
   box(pctExitIcon, "pctExitIcon", "pctExitIcon.png", {9840, 150, 300, 300}, "", MousePointer::Hand, true);
   // The score shows zeros and the mugs are full before any game: their own copies of those pictures.
   for (std::size_t i = 0; i < pctScore.size(); ++i) {
     const auto left = static_cast<std::int32_t>(7800 + 315 * (6 - i));
-    box(pctScore[i], indexed("pctScore", i), "pctDigit_0.png", {left, 1350, 330, 345}, "", MousePointer::Default,
-        true);
+    box(pctScore[i], indexed("pctScore", i), "pctDigit_0.png", {left, 1350, 330, 345}, "",
+        MousePointer::Default, true);
   }
   box(pctAction, "pctAction", "pctPlay.png", kMenuButton(2070), "Play", MousePointer::Hand, false);
   box(pctOk, "pctOk", "pctOk.png", kMenuButton(2580), "Ok", MousePointer::Hand, false);
@@ -70,12 +75,15 @@ void frmMain::LoadDesign() {
   box(pctFocus, "pctFocus", "", {8070, 6510, 1515, 300}, "", MousePointer::Default, true);
   const std::int32_t mugLeft[] = {8130, 8625, 9120};
   for (std::size_t i = 0; i < pctLives.size(); ++i) {
-    box(pctLives[i], indexed("pctLives", i), "pctMug.png", {mugLeft[i], 6915, 480, 480}, "", MousePointer::Default,
-        true);
+    box(pctLives[i], indexed("pctLives", i), "pctMug.png", {mugLeft[i], 6915, 480, 480}, "",
+        MousePointer::Default, true);
   }
-  box(pctAboutText1, "pctAboutText1", "pctAboutText1.png", {300, 3420, 4575, 495}, "", MousePointer::Default, false);
-  box(pctAboutText2, "pctAboutText2", "pctAboutText2.png", {300, 3870, 5310, 480}, "", MousePointer::Hand, false);
-  box(pctAboutText3, "pctAboutText3", "pctAboutText3.png", {420, 4350, 480, 480}, "", MousePointer::Hand, false);
+  box(pctAboutText1, "pctAboutText1", "pctAboutText1.png", {300, 3420, 4575, 495}, "", MousePointer::Default,
+      false);
+  box(pctAboutText2, "pctAboutText2", "pctAboutText2.png", {300, 3870, 5310, 480}, "", MousePointer::Hand,
+      false);
+  box(pctAboutText3, "pctAboutText3", "pctAboutText3.png", {420, 4350, 480, 480}, "", MousePointer::Hand,
+      false);
   box(pctScoreBoard, "pctScoreBoard", "", {1500, 4680, 480, 300}, "", MousePointer::Default, false);
   box(pctCop, "pctCop", "", {3450, 1380, 1830, 900}, "", MousePointer::Default, false);
   pctCop.setPicture(load("pctCop.jpg")); // size-to-picture stays off until a raid turns it on
@@ -99,6 +107,13 @@ void frmMain::LoadDesign() {
   holder(pctEmptyLetter, "pctEmptyLetter");
   holder(pctCursor, "pctCursor");
 
+  // The timer control as saved with the window: disabled, at its fixed size (in HIMETRIC).
+  utimerctl::PropertyBag timerDesign;
+  timerDesign.write<std::int32_t>("_ExtentX", 626, 0);
+  timerDesign.write<std::int32_t>("_ExtentY", 591, 0);
+  timerDesign.write("Enabled", false, true);
+  utimerCTL1.readProperties(timerDesign);
+
   lineLeft = {210, 1740, 210, 4740};
   lineTop = {150, 1290, 2910, 1290};
   lineRight = {345, 2280, 2115, 2280};
@@ -117,8 +132,8 @@ void frmMain::RegisterControls() {
   for (auto it = pctScore.rbegin(); it != pctScore.rend(); ++it) {
     form_.addControl(*it);
   }
-  for (PictureBox* b : {&pctAction, &pctOk, &pctClear, &pctNew, &pctScores, &pctAbout, &pctQuit, &pctSound,
-                        &pctFocus}) {
+  for (PictureBox* b :
+       {&pctAction, &pctOk, &pctClear, &pctNew, &pctScores, &pctAbout, &pctQuit, &pctSound, &pctFocus}) {
     form_.addControl(*b);
   }
   for (auto& mug : pctLives) {

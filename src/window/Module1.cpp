@@ -1,3 +1,5 @@
 #include "window/Module1.h"
 
-void DragWindow(platform::Window& form) { form.dragWithMouse(); }
+void DragWindow(platform::Window& form) {
+  form.dragWithMouse();
+}

@@ -59,4 +59,6 @@ void frmMain::Form_Unload() {
   throw platform::ProgramEnd{0};
 }
 
-void frmMain::TraceProcedure(const std::string& name) { static_cast<void>(name); }
+void frmMain::TraceProcedure(const std::string& name) {
+  static_cast<void>(name);
+}

@@ -4,6 +4,9 @@
 #include "platform/Controls.h"
 #include "platform/Host.h"
 #include "platform/Window.h"
+#include "utimerCTL/PropertyBag.h"
+#include "utimerCTL/UTimer.h"
+#include "window/TimerSite.h"
 
 #include <array>
 #include <cstdint>
@@ -38,6 +41,12 @@ public:
   platform::PictureBox pctEmptyLetter, pctCursor;
   platform::Line lineLeft, lineTop, lineRight, lineBottom;
 
+private:
+  TimerSite timerSite_;
+
+public:
+  utimerctl::UTimer utimerCTL1;
+
   // ---- Board (board model and geometry) -------------------------------------------------------
   std::array<std::array<std::int16_t, 16>, 21> Board{};
   std::array<std::array<std::int16_t, 16>, 21> BoardFrame{};
@@ -70,7 +79,8 @@ public:
 
   // ---- Board, drawing -------------------------------------------------------------------------
   void InitializeBoard();
-  void PixelToCell(std::int32_t x, std::int32_t y, std::int16_t& row, std::int16_t& column, bool& inside) const;
+  void PixelToCell(std::int32_t x, std::int32_t y, std::int16_t& row, std::int16_t& column,
+                   bool& inside) const;
   void ClearBoard();
   void DrawBoard();
   void DrawAround(const std::int16_t& row, const std::int16_t& column);

@@ -8,8 +8,8 @@
 
 namespace platform {
 
-std::string MemorySettingsStore::get(const std::string& app, const std::string& section, const std::string& key,
-                                     const std::string& fallback) {
+std::string MemorySettingsStore::get(const std::string& app, const std::string& section,
+                                     const std::string& key, const std::string& fallback) {
   return documents_[app].get(section, key).value_or(fallback);
 }
 
@@ -61,7 +61,9 @@ void TestHost::key(std::uint32_t at, std::int16_t code, std::int16_t shift) {
   schedule({at, Kind::Key, code, shift, 0, 0, {}});
 }
 
-void TestHost::click(std::uint32_t at, std::int32_t x, std::int32_t y) { schedule({at, Kind::Click, 1, 0, x, y, {}}); }
+void TestHost::click(std::uint32_t at, std::int32_t x, std::int32_t y) {
+  schedule({at, Kind::Click, 1, 0, x, y, {}});
+}
 
 void TestHost::click(std::uint32_t at, const Control& control) {
   click(at, control.pixelLeft() + control.pixelWidth() / 2, control.pixelTop() + control.pixelHeight() / 2);
@@ -75,9 +77,15 @@ void TestHost::mouseMove(std::uint32_t at, std::int32_t x, std::int32_t y) {
   schedule({at, Kind::MouseMove, 0, 0, x, y, {}});
 }
 
-void TestHost::close(std::uint32_t at) { schedule({at, Kind::Close, 0, 0, 0, 0, {}}); }
-void TestHost::expose(std::uint32_t at) { schedule({at, Kind::Expose, 0, 0, 0, 0, {}}); }
-void TestHost::restore(std::uint32_t at) { schedule({at, Kind::Restore, 0, 0, 0, 0, {}}); }
+void TestHost::close(std::uint32_t at) {
+  schedule({at, Kind::Close, 0, 0, 0, 0, {}});
+}
+void TestHost::expose(std::uint32_t at) {
+  schedule({at, Kind::Expose, 0, 0, 0, 0, {}});
+}
+void TestHost::restore(std::uint32_t at) {
+  schedule({at, Kind::Restore, 0, 0, 0, 0, {}});
+}
 void TestHost::at(std::uint32_t at, std::function<void()> call) {
   schedule({at, Kind::Call, 0, 0, 0, 0, std::move(call)});
 }
@@ -130,14 +138,25 @@ void TestHost::doEvents() {
     window()->tick(now_);
   }
   present();
+  if (afterDispatch) {
+    afterDispatch();
+  }
 }
 
 void TestHost::present() {
   if (window() != nullptr && window()->needsPresent()) {
-    window()->compose(screen_);
     window()->presented();
+    screenStale_ = true;
     ++presents;
   }
+}
+
+const Surface& TestHost::screen() {
+  if (screenStale_ && window() != nullptr) {
+    window()->compose(screen_);
+    screenStale_ = false;
+  }
+  return screen_;
 }
 
 void TestHost::waitForEvents(std::uint32_t maxMs) {
@@ -160,7 +179,9 @@ void TestHost::waitForEvents(std::uint32_t maxMs) {
   now_ += static_cast<std::uint32_t>(wait);
 }
 
-PicturePtr TestHost::loadPicture(const std::filesystem::path& file) { return readPictureFile(file); }
+PicturePtr TestHost::loadPicture(const std::filesystem::path& file) {
+  return readPictureFile(file);
+}
 
 void TestHost::playSound(const std::filesystem::path& file, SoundMode mode) {
   sounds.push_back({file, mode, now_});

@@ -46,7 +46,7 @@ public:
   struct Input {
     std::uint32_t at = 0;
     Kind kind = Kind::Key;
-    std::int16_t code = 0;  // key code or mouse button
+    std::int16_t code = 0; // key code or mouse button
     std::int16_t shift = 0;
     std::int32_t x = 0, y = 0;
     std::function<void()> call; // Kind::Call: runs a test's own probe at that moment
@@ -68,8 +68,12 @@ public:
   void expose(std::uint32_t at);
   void restore(std::uint32_t at);
   void at(std::uint32_t at, std::function<void()> call);
-  void randomValues(std::vector<float> values) { scriptedRandom_.insert(scriptedRandom_.end(), values.begin(), values.end()); }
+  void randomValues(std::vector<float> values) {
+    scriptedRandom_.insert(scriptedRandom_.end(), values.begin(), values.end());
+  }
   bool scriptDone() const { return inputs_.empty(); }
+  // Runs after every event dispatch: lets a test watch a running game and stop it where it wants.
+  std::function<void()> afterDispatch;
 
   // Host.
   std::uint32_t tickCount() override { return now_; }
@@ -94,7 +98,9 @@ public:
   void applyPointer(MousePointer pointer) override { this->pointer = pointer; }
 
   void advance(std::uint32_t ms) { now_ += ms; }
-  const Surface& screen() const { return screen_; }
+  // What the window last presented, composed when first looked at: whole games present thousands of
+  // times and composing each would make them slow.
+  const Surface& screen();
 
   // Records.
   MemorySettingsStore store;
@@ -120,6 +126,7 @@ private:
   std::mt19937 rng_;
   std::deque<float> scriptedRandom_;
   Surface screen_;
+  bool screenStale_ = true;
 };
 
 } // namespace platform

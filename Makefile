@@ -1,0 +1,49 @@
+# Two commands on a fresh Debian 12 machine: `make run` plays, `make test` runs every test suite.
+# Both install what is missing first (as root; otherwise they print the apt-get line to run).
+
+PACKAGES := cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev \
+            libsdl2-ttf-dev libgtest-dev xvfb xdotool x11-utils imagemagick xfonts-base \
+            fonts-dejavu-core openbox sox clang libclang-rt-14-dev dpkg-dev file
+BUILD := build
+ASAN_BUILD := build-asan
+JOBS ?= $(shell nproc)
+
+.PHONY: run test setup build build-asan bench artwork clean
+
+run: build
+	@if [ -n "$$DISPLAY" ]; then ./$(BUILD)/frothwick; \
+	else echo "No display: starting the game under Xvfb"; xvfb-run -a -s "-screen 0 1024x768x24" ./$(BUILD)/frothwick; fi
+
+test: build build-asan
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+setup:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q "install ok installed" || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing: $$missing"; \
+	    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	  else \
+	    echo "Missing packages. Run:"; echo "  sudo apt-get install $$missing"; exit 1; \
+	  fi; \
+	fi
+
+build: setup
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+build-asan: setup
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFROTHWICK_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+bench: build
+	cmake -S . -B build-polling -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROTHWICK_POLLING_WAIT=ON -DFROTHWICK_TESTS=OFF
+	cmake --build build-polling -j $(JOBS) --target frothwick
+	./bench/run.sh $(BUILD) build-polling
+
+artwork:
+	cmake -S tools/artwork -B build-artwork -G Ninja && cmake --build build-artwork && ./build-artwork/frothwick-artwork assets docs
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) build-polling build-artwork

@@ -1,0 +1,109 @@
+#pragma once
+// A started window on the test host, and helpers to run it in virtual time and look at its pixels.
+#include "platform/testhost/TestHost.h"
+#include "window/frmMain.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+// Thrown by a scripted probe to stop a running game where a test wants to look at it.
+struct StopHere {};
+
+class GameTest : public ::testing::Test {
+protected:
+  explicit GameTest(std::uint32_t startTicks = 1000, std::uint32_t seed = 7) : host(startTicks, seed) {}
+
+  void SetUp() override {
+    f = std::make_unique<frmMain>(host);
+    f->Load();
+  }
+
+  // Runs the program's idle loop until virtual time `at`; whatever runs then stops there.
+  void runUntil(std::uint32_t at) {
+    host.at(at, [] { throw StopHere{}; });
+    try {
+      for (;;) {
+        host.doEvents();
+        host.waitForEvents(UINT32_MAX);
+      }
+    } catch (const StopHere&) {
+    }
+  }
+
+  // Runs until a condition holds after some event dispatch (inside a game's waits too).
+  template <typename Condition> void runWhileNot(Condition condition, std::uint32_t limitMs = 3600000) {
+    const std::uint32_t limit = now() + limitMs;
+    host.afterDispatch = [&, limit] {
+      if (condition() || static_cast<std::int32_t>(now() - limit) >= 0) {
+        throw StopHere{};
+      }
+    };
+    try {
+      for (;;) {
+        host.doEvents();
+        host.waitForEvents(UINT32_MAX);
+      }
+    } catch (const StopHere&) {
+    }
+    host.afterDispatch = nullptr;
+  }
+
+  // Scripts the random draws of the next spawns: no raid, then the kind and the column.
+  void spawns(std::initializer_list<std::pair<int, int>> kindAndColumn) {
+    std::vector<float> draws;
+    for (const auto& [kind, column] : kindAndColumn) {
+      draws.push_back(0.0F);
+      draws.push_back((static_cast<float>(kind) + 0.5F) / 7.0F);
+      draws.push_back((static_cast<float>(column) + 0.5F) / 15.0F);
+    }
+    host.randomValues(draws);
+  }
+
+  // Clicks New at `at`; the first step of the game happens at once.
+  void startGame(std::uint32_t at) { host.click(at, f->pctNew); }
+
+  // Runs until the program ends through its own unload or exit; returns its exit status.
+  int runToEnd() {
+    try {
+      for (;;) {
+        host.doEvents();
+        host.waitForEvents(UINT32_MAX);
+      }
+    } catch (const platform::ProgramEnd& end) {
+      return end.status;
+    }
+  }
+
+  std::uint32_t now() { return host.tickCount(); }
+
+  // Does the window's canvas show the top-left cell-sized part of this sprite at (x, y)?
+  bool canvasShows(const platform::PictureBox& sprite, std::int32_t x, std::int32_t y, std::int32_t w = 32,
+                   std::int32_t h = 20) const {
+    const platform::Surface& canvas = f->form().canvas();
+    for (std::int32_t dy = 0; dy < h; ++dy) {
+      for (std::int32_t dx = 0; dx < w; ++dx) {
+        if (canvas.at(x + dx, y + dy) != sprite.picture()->at(dx, dy)) {
+          return false;
+        }
+      }
+    }
+    return true;
+  }
+
+  bool cellShows(std::int16_t row, std::int16_t column, const platform::PictureBox& sprite) const {
+    return canvasShows(sprite, f->ColumnX[column], f->RowY[row]);
+  }
+
+  const platform::PictureBox& beer(std::int32_t kind, std::int32_t frame) const {
+    return f->pctBeer[static_cast<std::size_t>(kind * 8 + frame)];
+  }
+
+  // Puts a beer of a kind (0..6) into a cell as a landing would, without drawing it.
+  void place(std::int16_t row, std::int16_t column, std::int32_t kind, std::int16_t frame = 0) {
+    f->Board[row][column] = static_cast<std::int16_t>(kind + 1);
+    f->BoardFrame[row][column] = frame;
+  }
+
+  platform::TestHost host;
+  std::unique_ptr<frmMain> f;
+};
