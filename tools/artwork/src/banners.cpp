@@ -67,7 +67,7 @@ void fit_font(cairo_t* cr, Face face, double size, const std::string& text, doub
 }
 
 void copy(cairo_t* cr, const Ad& ad) {
-  fit_font(cr, Face::SansBold, 21, ad.headline, 270);
+  fit_font(cr, Face::SansBold, 21, ad.headline, 262);
   const TextSize h = measure(cr, ad.headline);
   set_colour(cr, hex(0x000000), 0.6);
   cairo_move_to(cr, 66 - h.x_bearing + 1, 27 + 1);

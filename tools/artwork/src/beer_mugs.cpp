@@ -41,14 +41,7 @@ void dimples(cairo_t* cr) {
       const double x = 8 + col * 5 + (row % 2) * 2.5, y = 8.5 + row * 4;
       if (x > 20)
         continue;
-      fill_circle(cr, x, y, 1.6, hex(0xFFFFFF), 0.12);
-      cairo_arc(cr, x, y, 1.4, M_PI * 0.9, M_PI * 1.6);
-      cairo_set_line_width(cr, 0.8);
-      set_colour(cr, hex(0xFFFFFF), 0.55);
-      cairo_stroke(cr);
-      cairo_arc(cr, x, y, 1.5, -M_PI * 0.1, M_PI * 0.6);
-      set_colour(cr, hex(0x000000), 0.3);
-      cairo_stroke(cr);
+      thumbprint(cr, x, y, 1.6);
     }
 }
 

@@ -31,6 +31,19 @@ private:
   double a1_, a2_, gain_, y1_ = 0, y2_ = 0;
 };
 
+// Removes the steady offset the one-sided glottal pulses leave behind.
+class DcBlocker {
+public:
+  double step(double in) {
+    out_ = in - in_ + 0.995 * out_;
+    in_ = in;
+    return out_;
+  }
+
+private:
+  double in_ = 0, out_ = 0;
+};
+
 class Jitter {
 public:
   double next() {
@@ -58,7 +71,8 @@ double pitch(double t) {
 std::vector<double> synth_burp() {
   const int n = int(kSeconds * kSampleRate);
   std::vector<double> out(n);
-  Resonator low(480, 160), high(980, 260);
+  Resonator low(480, 160), high(980, 260), rasp(1900, 400);
+  DcBlocker dc;
   Jitter jitter;
   double phase = 0, period_scale = 1;
   for (int i = 0; i < n; ++i) {
@@ -70,7 +84,8 @@ std::vector<double> synth_burp() {
     }
     const double pulse = phase < 0.35 ? std::sin(M_PI * phase / 0.35) : 0.0;
     const double source = pulse * pulse + 0.08 * jitter.next();
-    out[i] = envelope(t) * (low.step(source) * 1.6 + high.step(source) * 0.8);
+    const double voice = low.step(source) * 1.6 + high.step(source) * 0.8 + rasp.step(source) * 0.35;
+    out[i] = envelope(t) * dc.step(voice);
   }
   return out;
 }

@@ -124,4 +124,17 @@ void glass_wall(cairo_t* cr, PathFn body, double highlight_x, double top, double
   cairo_pattern_destroy(g);
 }
 
+void thumbprint(cairo_t* cr, double x, double y, double r) {
+  fill_circle(cr, x, y, r, hex(0xFFFFFF), 0.12);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x, y, r - 0.2, M_PI * 0.9, M_PI * 1.6);
+  cairo_set_line_width(cr, 0.8);
+  set_colour(cr, hex(0xFFFFFF), 0.55);
+  cairo_stroke(cr);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x, y, r - 0.1, -M_PI * 0.1, M_PI * 0.6);
+  set_colour(cr, hex(0x000000), 0.3);
+  cairo_stroke(cr);
+}
+
 } // namespace art

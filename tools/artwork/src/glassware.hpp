@@ -29,6 +29,8 @@ using PathFn = void (*)(cairo_t* cr);
 void cast_shadow(cairo_t* cr, double cx, double y, double half_width, double alpha = 0.45);
 // Fills the vessel interior (given by body) with the brew for animation phase 0..1.
 void pour(cairo_t* cr, PathFn body, const Brew& brew, const Pour& p, double phase, uint32_t seed);
+// One raised glass dimple of radius r: a lens with a lit upper-left rim.
+void thumbprint(cairo_t* cr, double x, double y, double r);
 // Strokes the glass wall and puts a top-left highlight streak at x.
 void glass_wall(cairo_t* cr, PathFn body, double highlight_x, double top, double bottom);
 

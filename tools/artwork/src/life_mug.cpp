@@ -4,7 +4,6 @@
 #include "shapes.hpp"
 
 #include <cmath>
-#include <initializer_list>
 
 namespace art {
 
@@ -36,34 +35,40 @@ void handle(cairo_t* cr) {
 void dimples(cairo_t* cr) {
   for (int row = 0; row < 3; ++row)
     for (int col = 0; col < 3; ++col) {
-      const double x = 7 + col * 5, y = 13 + row * 5;
-      rounded_rect(cr, {x + 0.5, y + 0.5, 3, 3}, 1);
-      cairo_set_line_width(cr, 1);
-      set_colour(cr, hex(0xFFFFFF), 0.3);
-      cairo_stroke(cr);
-      fill_rect(cr, {x + 1, y + 4, 3, 1}, hex(0x000000), 0.22);
+      const double x = 8 + col * 5 + (row % 2) * 2.5, y = 14.5 + row * 5;
+      if (x < 20)
+        thumbprint(cr, x, y, 2);
     }
+}
+
+// Foam spilling over the rim and running down the outside of the glass.
+void spill(cairo_t* cr) {
+  cairo_move_to(cr, 3.6, 8);
+  cairo_curve_to(cr, 3.2, 11, 3.4, 13.5, 4.8, 13.5);
+  cairo_curve_to(cr, 6.4, 13.5, 6.4, 11, 6.8, 8);
+  cairo_close_path(cr);
+  set_colour(cr, pal::foam);
+  cairo_fill(cr);
+  fill_circle(cr, 4.8, 12.6, 0.6, pal::foam_shade);
 }
 
 void thick_base(cairo_t* cr) {
   fill_rect(cr, {5, 26.5, 17, 2.5}, pal::glass, 0.3);
 }
 
-// Dried foam rings left on the glass of an emptied mug.
+// The dried foam ring an emptied mug keeps near its rim.
 void lacing(cairo_t* cr) {
   cairo_save(cr);
   body(cr);
   cairo_clip(cr);
   set_colour(cr, pal::glass, 0.1);
   cairo_paint(cr);
-  for (double y : {11.5, 16.0}) {
-    cairo_move_to(cr, 5, y);
-    for (double x = 5; x <= 22; x += 1)
-      cairo_line_to(cr, x, y + 0.8 * std::sin(x * 1.3 + y));
-    cairo_set_line_width(cr, 0.9);
-    set_colour(cr, pal::foam, 0.4);
-    cairo_stroke(cr);
-  }
+  cairo_move_to(cr, 5, 11.5);
+  for (double x = 5; x <= 22; x += 1)
+    cairo_line_to(cr, x, 11.5 + 0.8 * std::sin(x * 1.3));
+  cairo_set_line_width(cr, 0.9);
+  set_colour(cr, pal::foam, 0.4);
+  cairo_stroke(cr);
   cairo_restore(cr);
 }
 
@@ -75,12 +80,14 @@ void draw_life_mug(cairo_t* cr, bool full, bool shadow) {
     cast_shadow(cr, 15, 30, 10, 0.55);
   handle(cr);
   if (full)
-    pour(cr, body, amber, {7.5, 12, 26.5, 5, 22, 4.5, 22.5, 8.5, 3}, 0.3, 7);
+    pour(cr, body, amber, {7.5, 12, 26.5, 5, 22, 4.5, 22.5, 8.5, 3.8}, 0.3, 7);
   else
     lacing(cr);
   thick_base(cr);
   dimples(cr);
   glass_wall(cr, body, 5.5, 10, 26);
+  if (full)
+    spill(cr);
 }
 
 void life_mug_silhouette(cairo_t* cr) {
