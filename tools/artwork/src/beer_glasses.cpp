@@ -106,7 +106,7 @@ void lemon_slice(cairo_t* cr) {
 void draw_lager_pint(cairo_t* cr, double phase) {
   const Brew lager{hex(0xFFD456), hex(0xE39A1C), pal::foam, pal::foam_shade, hex(0xFFF6C8), 0.9, false};
   cast_shadow(cr, 16, 19, 7.5);
-  pour(cr, pint_body, lager, {1.2, 4.4, 18, 8, 24, 7.5, 24.5, 0.5, 0}, phase, 11);
+  pour(cr, pint_body, lager, {1.5, 5, 18, 8, 24, 7.5, 24.5, 0.5, 0}, phase, 11);
   fill_rect(cr, {10.5, 17.5, 11, 2}, pal::glass, 0.35); // thick glass base
   glass_wall(cr, pint_body, 8.5, 1.5, 17);
 }
@@ -115,7 +115,7 @@ void draw_stout_tulip(cairo_t* cr, double phase) {
   const Brew stout{hex(0x2A140C), hex(0x0E0705), hex(0xF3E2BC), hex(0xC9AE7E), hex(0xC9A77A), 0.8, true};
   cast_shadow(cr, 16, 18.8, 8);
   stem_and_foot(cr, 13, 2.5, 16);
-  pour(cr, tulip_bowl, stout, {1.8, 5.6, 13.5, 7, 25, 9.5, 22.5, 1.5, 1.2}, phase, 23);
+  pour(cr, tulip_bowl, stout, {2, 5.6, 13.5, 7, 25, 9.5, 22.5, 1.5, 0.9}, phase, 23);
   glass_wall(cr, tulip_bowl, 7.6, 6, 11);
 }
 
