@@ -23,8 +23,6 @@ uint32_t pack(Rgb c);
 namespace pal {
 constexpr Rgb panel = hex(0x2B1D14); // the button panel; the game paints it too
 constexpr Rgb walnut_deep = hex(0x1E140D);
-constexpr Rgb walnut = hex(0x4A2F1C);
-constexpr Rgb walnut_light = hex(0x6E4628);
 constexpr Rgb brass_dark = hex(0x7A5420);
 constexpr Rgb brass = hex(0xC0913A);
 constexpr Rgb brass_light = hex(0xF2D58A);
@@ -34,7 +32,6 @@ constexpr Rgb cream = hex(0xF6EAD0);
 constexpr Rgb foam = hex(0xFFF8E8);
 constexpr Rgb foam_shade = hex(0xD8CBB0);
 constexpr Rgb ink = hex(0x120C08);
-constexpr Rgb slate = hex(0x1C1B1F);
 constexpr Rgb glass = hex(0xDCE6EA);
 } // namespace pal
 

@@ -24,8 +24,6 @@ const char* file_of(Face face) {
     return "DejaVuSerif-Bold.ttf";
   case Face::SerifBoldItalic:
     return "DejaVuSerif-BoldItalic.ttf";
-  case Face::MonoBold:
-    return "DejaVuSansMono-Bold.ttf";
   }
   return "DejaVuSans.ttf";
 }
@@ -42,7 +40,7 @@ FT_Library library() {
 
 // Faces live for the whole run; the generator is a short-lived tool.
 cairo_font_face_t* cairo_face(Face face) {
-  static std::array<cairo_font_face_t*, 7> cache{};
+  static std::array<cairo_font_face_t*, 6> cache{};
   auto& slot = cache[static_cast<size_t>(face)];
   if (slot == nullptr) {
     const std::string path = std::string("/usr/share/fonts/truetype/dejavu/") + file_of(face);

@@ -8,7 +8,7 @@
 
 namespace art {
 
-enum class Face { Sans, SansBold, CondensedBold, Serif, SerifBold, SerifBoldItalic, MonoBold };
+enum class Face { Sans, SansBold, CondensedBold, Serif, SerifBold, SerifBoldItalic };
 
 // Selects the face at the given pixel size with fixed, hint-free rendering options.
 void use_font(cairo_t* cr, Face face, double size);

@@ -1,6 +1,7 @@
 // A police wail: a horn-like tone sweeping up and down twice.
 #include "sounds.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace art {
@@ -16,9 +17,14 @@ double frequency(double t) {
   return kLow + (kHigh - kLow) * sweep;
 }
 
-double horn(double phase) {
-  const double w = 2 * M_PI * phase;
-  return std::tanh(2.2 * (std::sin(w) + 0.3 * std::sin(3 * w) + 0.12 * std::sin(5 * w)));
+// A brassy, band-limited tone: harmonics fall off gently and stop below the Nyquist limit.
+double horn(double phase, double freq) {
+  double sum = 0;
+  for (int k = 1; k * freq < 9000; ++k) {
+    const double fade_out = std::min(1.0, (9000 - k * freq) / 2500);
+    sum += fade_out * std::sin(2 * M_PI * k * phase) / std::pow(k, k % 2 ? 1.1 : 1.6);
+  }
+  return sum;
 }
 
 } // namespace
@@ -29,8 +35,9 @@ std::vector<double> synth_siren() {
   double phase = 0;
   for (int i = 0; i < n; ++i) {
     const double t = double(i) / kSampleRate;
-    phase = std::fmod(phase + frequency(t) / kSampleRate, 1.0);
-    out[i] = horn(phase) * (0.9 + 0.1 * std::sin(2 * M_PI * 11 * t));
+    const double f = frequency(t);
+    phase = std::fmod(phase + f / kSampleRate, 1.0);
+    out[i] = horn(phase, f) * (0.9 + 0.1 * std::sin(2 * M_PI * 11 * t));
   }
   return out;
 }
