@@ -4,7 +4,6 @@
 #include "colour.hpp"
 #include "shapes.hpp"
 
-#include <cmath>
 
 namespace art {
 
@@ -12,22 +11,8 @@ namespace {
 
 constexpr Rgb kSlate = hex(0x1F1E23);
 
-// Value noise on a 4x4 px lattice that wraps at the cell edges.
-double smooth_wrapped(int x, int y) {
-  const int gx = kCellW / 4, gy = kCellH / 4;
-  const double fx = x / 4.0, fy = y / 4.0;
-  const int x0 = int(fx), y0 = int(fy);
-  const double tx = fx - x0, ty = fy - y0;
-  auto at = [&](int i, int j) { return noise(uint32_t(i % gx), uint32_t(j % gy), 77); };
-  const double top = at(x0, y0) * (1 - tx) + at(x0 + 1, y0) * tx;
-  const double bottom = at(x0, y0 + 1) * (1 - tx) + at(x0 + 1, y0 + 1) * tx;
-  return top * (1 - ty) + bottom * ty;
-}
-
 Rgb slate_pixel(int x, int y) {
-  const double grain = (noise(uint32_t(x), uint32_t(y), 5) - 0.5) * 0.018;
-  const double cloud = (smooth_wrapped(x, y) - 0.5) * 0.014;
-  const double v = grain + cloud;
+  const double v = (noise(uint32_t(x), uint32_t(y), 5) - 0.5) * 0.02;
   return {kSlate.r + v, kSlate.g + v, kSlate.b + v * 1.1};
 }
 
