@@ -89,7 +89,7 @@ void art_free_ribbon(cairo_t* cr, double x, double y) {
   use_font(cr, Face::SansBold, 13);
   set_colour(cr, hex(0xB0201A));
   text_centred(cr, "FREE", x + 28, y + 24);
-  use_font(cr, Face::SansBold, 9);
+  use_font(cr, Face::SansBold, 7.5);
   text_centred(cr, "30 DAYS", x + 28, y + 36);
 }
 

@@ -4,7 +4,6 @@
 #include "colour.hpp"
 #include "shapes.hpp"
 
-
 namespace art {
 
 namespace {
