@@ -76,7 +76,7 @@ void Window::presentNow() {
 }
 
 void Window::keyDown(std::int16_t keyCode, std::int16_t shift) {
-  hideToolTip();
+  forgetToolTip();
   if (KeyDown) {
     KeyDown(keyCode, shift);
   }
@@ -102,7 +102,7 @@ MousePointer Window::pointerAt(std::int32_t x, std::int32_t y) const {
 }
 
 void Window::mouseDown(std::int16_t button, std::int32_t x, std::int32_t y) {
-  hideToolTip();
+  forgetToolTip();
   pressed_ = controlAt(x, y);
   if (pressed_ == nullptr && MouseDown) {
     MouseDown(button, 0, static_cast<float>(x * 15), static_cast<float>(y * 15));
@@ -133,6 +133,11 @@ void Window::mouseMove(std::int32_t x, std::int32_t y, std::uint32_t now) {
 }
 
 void Window::mouseLeave() {
+  forgetToolTip();
+}
+
+// A press or a key dismisses the tip until the pointer moves again, as desktops do.
+void Window::forgetToolTip() {
   hideToolTip();
   toolTip_.control = nullptr;
 }

@@ -87,6 +87,7 @@ public:
 
 private:
   void hideToolTip();
+  void forgetToolTip();
 
   Surface canvas_;
   PicturePtr background_;

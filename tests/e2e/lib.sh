@@ -1,0 +1,137 @@
+# Shared helpers for the real-window tests: the built game in its own Xvfb, driven by xdotool,
+# checked on screenshots against the game's own pictures and on the settings file it leaves.
+# Usage in a test: source lib.sh "$@"   (arguments: the game binary, the assets folder)
+set -euo pipefail
+
+GAME=$1
+ASSETS=$2
+WORK=$(mktemp -d /tmp/frothwick-e2e.XXXXXX)
+export XDG_CONFIG_HOME=$WORK/config
+export SDL_AUDIODRIVER=dummy
+SETTINGS=$XDG_CONFIG_HOME/Frothwick/settings.ini
+STEP="setting up"
+XVFB_PID=""
+GAME_PID=""
+WIN=""
+WIN_X=0
+WIN_Y=0
+
+fail() {
+  echo "FAILED at step '$STEP': $*" >&2
+  if [ -n "$WIN" ] && [ -n "${DISPLAY:-}" ]; then
+    local keep=/tmp/frothwick-failure-$(basename "$0" .sh)-$$.png
+    /usr/bin/import -display "$DISPLAY" -window root "PNG24:$keep" 2>/dev/null && echo "screenshot kept: $keep" >&2
+  fi
+  exit 1
+}
+
+step() {
+  STEP=$1
+  echo "-- $STEP"
+}
+
+cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# Starts Xvfb on the first free display number and waits until it answers.
+start_x() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
+  fail "no X server could be started"
+}
+
+# Starts the game and waits for its window; sets WIN, WIN_X, WIN_Y (the client area's origin).
+start_game() {
+  "$GAME" >"$WORK/game.out" 2>&1 &
+  GAME_PID=$!
+  WIN=$(timeout 20 xdotool search --sync --name '^Frothwick$' | head -1) || fail "the window did not appear"
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$WIN")"
+  WIN_X=$X
+  WIN_Y=$Y
+}
+
+# Ends the game as the window system would (SDL turns SIGTERM into a quit request) and checks it
+# ended normally.
+close_game() {
+  kill -TERM "$GAME_PID"
+  local status=0
+  wait "$GAME_PID" || status=$?
+  GAME_PID=""
+  [ "$status" = 0 ] || fail "the game ended with status $status: $(cat "$WORK/game.out")"
+}
+
+wait_game_exit() {
+  local status=0
+  timeout 20 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end"
+  wait "$GAME_PID" || status=$?
+  GAME_PID=""
+  [ "$status" = 0 ] || fail "the game ended with status $status"
+}
+
+screenshot() {
+  /usr/bin/import -window root "PNG24:$WORK/screen.png"
+}
+
+# Clicks at a pixel of the client area.
+click_at() {
+  xdotool mousemove --sync $((WIN_X + $1)) $((WIN_Y + $2)) click 1
+}
+
+# Number of pixels that differ between a picture file and the screen at a client position;
+# transparent pixels of the picture are not compared, and an optional width compares only the
+# picture's left part (a neighbour may cover the rest).
+differing_pixels() {
+  local picture=$1 x=$2 y=$3 width=${4:-}
+  local w h
+  read -r w h < <(/usr/bin/identify -format '%w %h' "$picture")
+  [ -n "$width" ] && [ "$width" -lt "$w" ] && w=$width
+  /usr/bin/convert "$picture" -crop "${w}x${h}+0+0" +repage -alpha on "PNG32:$WORK/want.png"
+  /usr/bin/convert "$WORK/want.png" -alpha extract "$WORK/mask.png"
+  /usr/bin/convert "$WORK/screen.png" -crop "${w}x${h}+$((WIN_X + x))+$((WIN_Y + y))" +repage \
+    "$WORK/mask.png" -alpha off -compose CopyOpacity -composite -background black -alpha remove "PNG24:$WORK/got.png"
+  /usr/bin/convert "$WORK/want.png" -background black -alpha remove "PNG24:$WORK/want_flat.png"
+  /usr/bin/compare -metric AE "$WORK/got.png" "$WORK/want_flat.png" null: 2>&1 | cut -d' ' -f1 || true
+}
+
+expect_picture() {
+  local picture=$1 x=$2 y=$3
+  local diff
+  diff=$(differing_pixels "$ASSETS/$picture" "$x" "$y")
+  [ "$diff" = 0 ] || fail "$picture at ($x, $y) differs in $diff pixels"
+}
+
+# Reads the seven score digits by comparing each box with the digit pictures.
+read_score() {
+  local lefts=(520 541 562 583 604 625 646) score="" left d found
+  for left in "${lefts[@]}"; do
+    found="?"
+    for d in 0 1 5 2 3 4 6 7 8 9; do
+      if [ "$(differing_pixels "$ASSETS/pctDigit_$d.png" "$left" 90 21)" = 0 ]; then
+        found=$d
+        break
+      fi
+    done
+    score+=$found
+  done
+  echo "$score"
+}
+
+setting() {
+  grep -E "^$1=" "$SETTINGS" | tail -1 | sed -E 's/^[^=]*=//; s/^"//; s/"$//'
+}
