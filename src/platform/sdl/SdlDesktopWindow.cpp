@@ -1,0 +1,97 @@
+#include "platform/sdl/SdlDesktopWindow.h"
+
+#include "platform/Window.h"
+
+#include <SDL.h>
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+
+namespace platform {
+
+namespace {
+
+// Where the hand pointer's finger tip is in its picture.
+constexpr int kHandHotX = 12;
+constexpr int kHandHotY = 1;
+
+struct SurfaceFree {
+  void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using SurfaceHandle = std::unique_ptr<SDL_Surface, SurfaceFree>;
+
+// A view of the picture's pixels, valid while the picture lives; SDL copies what it keeps.
+SurfaceHandle viewOf(const Picture& picture) {
+  void* pixels = const_cast<Pixel*>(picture.pixels.data());
+  return SurfaceHandle(SDL_CreateRGBSurfaceWithFormatFrom(pixels, picture.width, picture.height, 32,
+                                                          picture.width * 4, SDL_PIXELFORMAT_ARGB8888));
+}
+
+SDL_Cursor* makeHand(const PicturePtr& picture) {
+  SDL_Cursor* hand = nullptr;
+  if (picture) {
+    if (const SurfaceHandle view = viewOf(*picture)) {
+      hand = SDL_CreateColorCursor(view.get(), kHandHotX, kHandHotY);
+    }
+  }
+  return hand != nullptr ? hand : SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+}
+
+} // namespace
+
+DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon,
+                             const PicturePtr& handCursor) {
+  window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             Window::kClientWidth, Window::kClientHeight, SDL_WINDOW_BORDERLESS);
+  if (window_ == nullptr) {
+    throw std::runtime_error(std::string("cannot open the game's window: ") + SDL_GetError());
+  }
+  if (icon) {
+    if (const SurfaceHandle view = viewOf(*icon)) {
+      SDL_SetWindowIcon(window_, view.get());
+    }
+  }
+  arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+  hand_ = makeHand(handCursor);
+}
+
+DesktopWindow::~DesktopWindow() {
+  SDL_FreeCursor(hand_);
+  SDL_FreeCursor(arrow_);
+  SDL_DestroyWindow(window_);
+}
+
+void DesktopWindow::present(const Surface& screen) {
+  SDL_Surface* target = SDL_GetWindowSurface(window_);
+  if (target == nullptr) {
+    return;
+  }
+  // A window manager may hand us a surface of another size for a moment; show what fits.
+  const int width = std::min(screen.width(), target->w);
+  const int height = std::min(screen.height(), target->h);
+  SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_ARGB8888, screen.pixels().data(), screen.width() * 4,
+                    target->format->format, target->pixels, target->pitch);
+  SDL_UpdateWindowSurface(window_);
+}
+
+void DesktopWindow::setCaption(const std::string& caption) {
+  SDL_SetWindowTitle(window_, caption.c_str());
+}
+
+void DesktopWindow::setBorderless(bool borderless) {
+  SDL_SetWindowBordered(window_, borderless ? SDL_FALSE : SDL_TRUE);
+}
+
+void DesktopWindow::minimize() {
+  SDL_MinimizeWindow(window_);
+}
+
+bool DesktopWindow::isMinimized() const {
+  return (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
+}
+
+void DesktopWindow::setPointer(MousePointer pointer) {
+  SDL_SetCursor(pointer == MousePointer::Hand ? hand_ : arrow_);
+}
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#pragma once
+// The game's window on the desktop: a fixed-size, frameless SDL window showing the composed client
+// area, with the game's icon and its hand pointer.
+#include "platform/Controls.h"
+#include "platform/Surface.h"
+
+#include <string>
+
+struct SDL_Window;
+struct SDL_Cursor;
+
+namespace platform {
+
+class DesktopWindow {
+public:
+  // Throws std::runtime_error when the window cannot be made. A missing icon or hand picture leaves
+  // the desktop's own.
+  DesktopWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor);
+  ~DesktopWindow();
+  DesktopWindow(const DesktopWindow&) = delete;
+  DesktopWindow& operator=(const DesktopWindow&) = delete;
+
+  SDL_Window* handle() const { return window_; }
+  void present(const Surface& screen);
+
+  void setCaption(const std::string& caption);
+  void setBorderless(bool borderless);
+  void minimize();
+  bool isMinimized() const;
+  void setPointer(MousePointer pointer);
+
+private:
+  SDL_Window* window_ = nullptr;
+  SDL_Cursor* arrow_ = nullptr;
+  SDL_Cursor* hand_ = nullptr;
+};
+
+} // namespace platform

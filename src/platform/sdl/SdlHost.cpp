@@ -1,0 +1,166 @@
+#include "platform/sdl/SdlHost.h"
+
+#include "platform/sdl/PictureFile.h"
+#include "platform/sdl/SdlDesktopWindow.h"
+#include "platform/sdl/SdlEvents.h"
+#include "platform/sdl/SdlSession.h"
+#include "platform/sdl/SdlSound.h"
+#include "platform/sdl/SdlToolTips.h"
+#include "platform/sdl/SdlWindowDrag.h"
+
+#include <SDL.h>
+#include <algorithm>
+#include <chrono>
+#include <climits>
+
+namespace platform {
+
+SdlHost::SdlHost()
+    : session_(std::make_unique<SdlSession>()), toolTips_(std::make_shared<ToolTipPainter>()),
+      sound_(std::make_unique<SoundPlayer>()), screen_(Window::kClientWidth, Window::kClientHeight) {}
+
+SdlHost::~SdlHost() = default;
+
+void SdlHost::openWindow(Window& window, const std::string& caption, PicturePtr icon, PicturePtr handCursor) {
+  attach(window);
+  desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor);
+  if (toolTips_->available()) {
+    // The window may outlive the host; its tips then stop rather than use a closed font.
+    window.setToolTipRenderer(
+        [painter = std::weak_ptr<const ToolTipPainter>(toolTips_)](const std::string& text) {
+          const auto live = painter.lock();
+          return live ? live->paint(text) : nullptr;
+        });
+  }
+}
+
+std::uint32_t SdlHost::tickCount() {
+  return SDL_GetTicks();
+}
+
+void SdlHost::doEvents() {
+  // Each event is taken off the queue before it is handled, so a handler may run an event loop of
+  // its own, for as long as it likes.
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) {
+    if (window() != nullptr) {
+      dispatchEvent(event, *window(), tickCount());
+    }
+  }
+  timers().fireDue();
+  if (window() != nullptr) {
+    window()->tick(tickCount());
+  }
+  present();
+}
+
+void SdlHost::present() {
+  Window* shown = window();
+  if (shown != nullptr && desktop_ != nullptr && shown->needsPresent()) {
+    shown->compose(screen_);
+    desktop_->present(screen_);
+    shown->presented();
+    ++presents_;
+  }
+}
+
+void SdlHost::waitForEvents([[maybe_unused]] std::uint32_t maxMs) {
+#ifndef FROTHWICK_POLLING_WAIT
+  std::uint32_t wait = std::min(maxMs, timers().msUntilNext().value_or(UINT32_MAX));
+  if (Window* shown = window()) {
+    wait = std::min(wait, shown->tick(tickCount()).value_or(UINT32_MAX));
+    if (shown->needsPresent()) {
+      return; // a tool tip just came due, or a handler drew outside the event loop
+    }
+  }
+  if (wait > 0) {
+    SDL_WaitEventTimeout(nullptr, wait > INT_MAX ? -1 : static_cast<int>(wait));
+  }
+#endif
+}
+
+bool SdlHost::waitsSleep() {
+#ifdef FROTHWICK_POLLING_WAIT
+  return false;
+#else
+  return true;
+#endif
+}
+
+PicturePtr SdlHost::loadPicture(const std::filesystem::path& file) {
+  return readPictureFile(file);
+}
+
+void SdlHost::playSound(const std::filesystem::path& file, SoundMode mode) {
+  sound_->play(file, mode);
+}
+
+bool SdlHost::soundAvailable() const {
+  return sound_->available();
+}
+
+void SdlHost::openUrl(const std::string& url) {
+  // SDL hands the address to the desktop's opener in a process of its own and does not wait for it.
+  SDL_OpenURL(url.c_str());
+}
+
+void SdlHost::messageBox(const std::string& text) {
+  SDL_Window* parent = desktop_ != nullptr ? desktop_->handle() : nullptr;
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Frothwick", text.c_str(), parent);
+}
+
+std::filesystem::path SdlHost::programFolder() {
+  char* base = SDL_GetBasePath();
+  if (base == nullptr) {
+    return std::filesystem::current_path();
+  }
+  const std::filesystem::path folder = std::filesystem::path(base).parent_path(); // drops the trailing '/'
+  SDL_free(base);
+  return folder;
+}
+
+float SdlHost::rnd() {
+  // 24 random bits fill a float's mantissa exactly, so the result can never round up to 1.
+  return static_cast<float>(random_() >> 8) * (1.0F / 16777216.0F);
+}
+
+void SdlHost::randomize() {
+  random_.seed(
+      static_cast<std::mt19937::result_type>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+void SdlHost::applyCaption(const std::string& caption) {
+  if (desktop_ != nullptr) {
+    desktop_->setCaption(caption);
+  }
+}
+
+void SdlHost::applyBorderless(bool borderless) {
+  if (desktop_ != nullptr) {
+    desktop_->setBorderless(borderless);
+  }
+}
+
+void SdlHost::minimize() {
+  if (desktop_ != nullptr) {
+    desktop_->minimize();
+  }
+}
+
+bool SdlHost::isMinimized() const {
+  return desktop_ != nullptr && desktop_->isMinimized();
+}
+
+void SdlHost::dragWithMouse() {
+  if (desktop_ != nullptr) {
+    dragWindowWithMouse(desktop_->handle());
+  }
+}
+
+void SdlHost::applyPointer(MousePointer pointer) {
+  if (desktop_ != nullptr) {
+    desktop_->setPointer(pointer);
+  }
+}
+
+} // namespace platform

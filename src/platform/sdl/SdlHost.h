@@ -1,0 +1,66 @@
+#pragma once
+// The real host: SDL2 for the window, input, clock and sound, the desktop for web addresses and
+// message boxes, and a settings file in the user's configuration folder.
+#include "platform/FileSettingsStore.h"
+#include "platform/Host.h"
+
+#include <memory>
+#include <random>
+
+namespace platform {
+
+class SdlSession;
+class SoundPlayer;
+class ToolTipPainter;
+class DesktopWindow;
+
+class SdlHost : public Host {
+public:
+  // Throws std::runtime_error when there is no display. Sound that cannot be had is left out.
+  SdlHost();
+  ~SdlHost() override;
+  SdlHost(const SdlHost&) = delete;
+  SdlHost& operator=(const SdlHost&) = delete;
+
+  // Shows the game's window, centred, and routes its input to `window`, which must outlive the host's
+  // use of it. Throws std::runtime_error when the window cannot be made.
+  void openWindow(Window& window, const std::string& caption, PicturePtr icon, PicturePtr handCursor);
+
+  std::uint32_t tickCount() override;
+  void present() override;
+  void doEvents() override;
+  void waitForEvents(std::uint32_t maxMs) override;
+  PicturePtr loadPicture(const std::filesystem::path& file) override;
+  void playSound(const std::filesystem::path& file, SoundMode mode) override;
+  void openUrl(const std::string& url) override;
+  void messageBox(const std::string& text) override;
+  SettingsStore& settings() override { return settings_; }
+  std::filesystem::path programFolder() override;
+  float rnd() override;
+  void randomize() override;
+
+  void applyCaption(const std::string& caption) override;
+  void applyBorderless(bool borderless) override;
+  void minimize() override;
+  bool isMinimized() const override;
+  void dragWithMouse() override;
+  void applyPointer(MousePointer pointer) override;
+
+  bool soundAvailable() const;
+  // False in the benchmark build, whose waits return at once.
+  static bool waitsSleep();
+  // How many times the window has been drawn on the screen.
+  int presents() const { return presents_; }
+
+private:
+  std::unique_ptr<SdlSession> session_;
+  std::shared_ptr<ToolTipPainter> toolTips_;
+  std::unique_ptr<SoundPlayer> sound_;
+  std::unique_ptr<DesktopWindow> desktop_;
+  FileSettingsStore settings_{&FileSettingsStore::defaultPath};
+  std::mt19937 random_;
+  Surface screen_;
+  int presents_ = 0;
+};
+
+} // namespace platform

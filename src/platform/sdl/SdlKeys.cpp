@@ -1,0 +1,101 @@
+#include "platform/sdl/SdlKeys.h"
+
+#include "platform/KeyCodes.h"
+
+#include <array>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+// Keys whose codes follow no range. Punctuation takes the codes a US keyboard gives it.
+constexpr std::pair<SDL_Keycode, std::int16_t> kSingleKeys[] = {
+    {SDLK_BACKSPACE, vk::Back},
+    {SDLK_TAB, vk::Tab},
+    {SDLK_RETURN, vk::Return},
+    {SDLK_KP_ENTER, vk::Return},
+    {SDLK_LSHIFT, vk::Shift},
+    {SDLK_RSHIFT, vk::Shift},
+    {SDLK_LCTRL, vk::Control},
+    {SDLK_RCTRL, vk::Control},
+    {SDLK_LALT, vk::Menu},
+    {SDLK_RALT, vk::Menu},
+    {SDLK_ESCAPE, vk::Escape},
+    {SDLK_SPACE, vk::Space},
+    {SDLK_PAGEUP, 33},
+    {SDLK_PAGEDOWN, 34},
+    {SDLK_END, 35},
+    {SDLK_HOME, 36},
+    {SDLK_LEFT, vk::Left},
+    {SDLK_UP, vk::Up},
+    {SDLK_RIGHT, vk::Right},
+    {SDLK_DOWN, vk::Down},
+    {SDLK_INSERT, 45},
+    {SDLK_DELETE, 46},
+    {SDLK_KP_MULTIPLY, vk::Multiply},
+    {SDLK_KP_PLUS, vk::Add},
+    {SDLK_KP_MINUS, vk::Subtract},
+    {SDLK_KP_PERIOD, vk::Decimal},
+    {SDLK_KP_DIVIDE, vk::Divide},
+    {SDLK_SEMICOLON, 186},
+    {SDLK_EQUALS, 187},
+    {SDLK_COMMA, 188},
+    {SDLK_MINUS, vk::OemMinus},
+    {SDLK_PERIOD, 190},
+    {SDLK_SLASH, 191},
+    {SDLK_BACKQUOTE, 192},
+    {SDLK_LEFTBRACKET, 219},
+    {SDLK_BACKSLASH, 220},
+    {SDLK_RIGHTBRACKET, 221},
+    {SDLK_QUOTE, 222},
+};
+
+struct KeyRange {
+  SDL_Keycode first, last;
+  std::int16_t code;
+};
+
+constexpr std::array<KeyRange, 5> kRanges{{
+    {SDLK_a, SDLK_z, vk::A},
+    {SDLK_0, SDLK_9, vk::Digit0},
+    {SDLK_KP_1, SDLK_KP_9, vk::Numpad0 + 1},
+    {SDLK_KP_0, SDLK_KP_0, vk::Numpad0},
+    {SDLK_F1, SDLK_F12, vk::F1},
+}};
+
+std::int16_t singleKey(SDL_Keycode key) {
+  for (const auto& [sdl, code] : kSingleKeys) {
+    if (sdl == key) {
+      return code;
+    }
+  }
+  return 0;
+}
+
+} // namespace
+
+std::int16_t virtualKeyFor(SDL_Keycode key) {
+  for (const KeyRange& range : kRanges) {
+    if (key >= range.first && key <= range.last) {
+      return static_cast<std::int16_t>(range.code + (key - range.first));
+    }
+  }
+  return singleKey(key);
+}
+
+std::int16_t shiftStateFor(std::uint16_t modifiers) {
+  std::int16_t shift = 0;
+  if ((modifiers & KMOD_SHIFT) != 0) {
+    shift |= vk::ShiftMask;
+  }
+  if ((modifiers & KMOD_CTRL) != 0) {
+    shift |= vk::CtrlMask;
+  }
+  if ((modifiers & KMOD_ALT) != 0) {
+    shift |= vk::AltMask;
+  }
+  return shift;
+}
+
+} // namespace platform

@@ -1,0 +1,14 @@
+#pragma once
+// SDL key events as the game's key handlers expect them: the desktop's virtual-key codes and
+// shift-state bits.
+#include <SDL_keycode.h>
+#include <cstdint>
+
+namespace platform {
+
+// The virtual-key code of a key, or 0 for a key the game has no code for.
+std::int16_t virtualKeyFor(SDL_Keycode key);
+// Shift, Ctrl and Alt as the 1, 2 and 4 bits, either side of the keyboard.
+std::int16_t shiftStateFor(std::uint16_t modifiers);
+
+} // namespace platform

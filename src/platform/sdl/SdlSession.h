@@ -1,0 +1,14 @@
+#pragma once
+// SDL's video and timers, started first and shut down last, after every other SDL library.
+namespace platform {
+
+class SdlSession {
+public:
+  // Throws std::runtime_error when there is no display to play on.
+  SdlSession();
+  ~SdlSession();
+  SdlSession(const SdlSession&) = delete;
+  SdlSession& operator=(const SdlSession&) = delete;
+};
+
+} // namespace platform

@@ -1,0 +1,90 @@
+#include "platform/sdl/SdlToolTips.h"
+
+#include <SDL_ttf.h>
+
+namespace platform {
+
+namespace {
+
+constexpr int kFontPixels = 12;
+constexpr int kPadding = 3;
+constexpr int kBorder = 1;
+constexpr Pixel kInk = rgb(0, 0, 0);
+constexpr Pixel kPaper = rgb(0xFF, 0xFF, 0xE1);
+constexpr SDL_Color kInkColour{0, 0, 0, 0xFF};
+
+std::uint8_t mix(Pixel over, Pixel under, int shift, std::uint32_t alpha) {
+  const std::uint32_t o = (over >> shift) & 0xFFu;
+  const std::uint32_t u = (under >> shift) & 0xFFu;
+  return static_cast<std::uint8_t>((o * alpha + u * (255u - alpha) + 127u) / 255u);
+}
+
+// The glyphs' coverage lies in their alpha; the tip itself is opaque.
+Pixel blend(Pixel glyph, Pixel paper) {
+  const std::uint32_t alpha = glyph >> 24;
+  return rgb(mix(glyph, paper, 16, alpha), mix(glyph, paper, 8, alpha), mix(glyph, paper, 0, alpha));
+}
+
+Picture framedBox(int innerWidth, int innerHeight) {
+  Picture box;
+  box.width = innerWidth + 2 * (kPadding + kBorder);
+  box.height = innerHeight + 2 * (kPadding + kBorder);
+  box.pixels.assign(static_cast<std::size_t>(box.width * box.height), kInk);
+  for (int y = kBorder; y < box.height - kBorder; ++y) {
+    for (int x = kBorder; x < box.width - kBorder; ++x) {
+      box.pixels[static_cast<std::size_t>(y * box.width + x)] = kPaper;
+    }
+  }
+  return box;
+}
+
+void drawText(Picture& box, const SDL_Surface& text) {
+  const int inset = kPadding + kBorder;
+  for (int y = 0; y < text.h; ++y) {
+    const auto* row =
+        reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(text.pixels) + y * text.pitch);
+    for (int x = 0; x < text.w; ++x) {
+      Pixel& target = box.pixels[static_cast<std::size_t>((y + inset) * box.width + x + inset)];
+      target = blend(row[x], target);
+    }
+  }
+}
+
+} // namespace
+
+ToolTipPainter::ToolTipPainter(const std::filesystem::path& fontFile) {
+  ttfStarted_ = TTF_Init() == 0;
+  if (ttfStarted_) {
+    font_ = TTF_OpenFont(fontFile.c_str(), kFontPixels);
+  }
+}
+
+ToolTipPainter::~ToolTipPainter() {
+  if (font_ != nullptr) {
+    TTF_CloseFont(font_);
+  }
+  if (ttfStarted_) {
+    TTF_Quit();
+  }
+}
+
+PicturePtr ToolTipPainter::paint(const std::string& text) const {
+  if (font_ == nullptr || text.empty()) {
+    return nullptr;
+  }
+  SDL_Surface* rendered = TTF_RenderUTF8_Blended(font_, text.c_str(), kInkColour);
+  if (rendered == nullptr) {
+    return nullptr;
+  }
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_FreeSurface(rendered);
+  if (argb == nullptr) {
+    return nullptr;
+  }
+  Picture box = framedBox(argb->w, argb->h);
+  drawText(box, *argb);
+  SDL_FreeSurface(argb);
+  return std::make_shared<Picture>(std::move(box));
+}
+
+} // namespace platform
