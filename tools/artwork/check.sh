@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Checks the generated assets: pixel sizes, which pictures may be transparent, icon colours, sounds.
+# Checks the generated assets: pixel sizes, which pictures may be transparent, icon colours, the board
+# slate, sounds.
 # Usage: tools/artwork/check.sh [assets-dir]
 set -euo pipefail
 
 assets="${1:-assets}"
 identify=/usr/bin/identify
 convert=/usr/bin/convert
+compare=/usr/bin/compare
 failures=0
 checked=0
 
@@ -77,6 +79,32 @@ sound=$("$convert" "$assets/frmMain.png" -crop 41x32+574+402 +repage -format '%k
 [[ "$sound" == "1 srgba(43,29,20,1)" ]] || fail "sound button spot of frmMain is not plain #2B1D14 ($sound)"
 strip=$("$convert" "$assets/frmMain.png" -crop 101x20+538+434 +repage -format '%k %[pixel:p{0,0}]' info:)
 [[ "$strip" == "1 srgba(0,0,0,1)" ]] || fail "black strip of frmMain is not black ($strip)"
+
+# The game erases a falling drink by copying strips of the empty cell at any height, and lands it on the
+# board: so the empty cell's rows are all alike, each drink's margins are bare slate, and the board in the
+# background, with the strip above the first row, is the empty cell repeated from x 18.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+differing() { "$compare" -metric AE "$1" "$2" null: 2>&1 || true; }
+empty="$assets/pctEmptyBeer.png"
+checked=$((checked + 1))
+"$convert" "$empty" -crop 32x1+0+0 +repage -sample 32x20! "$scratch/rows.png"
+rows=$(differing "$empty" "$scratch/rows.png")
+[[ "$rows" == 0 ]] || fail "pctEmptyBeer rows differ from its top row ($rows pixels)"
+for x in 0 29; do "$convert" "$empty" -crop "3x20+$x+0" +repage "$scratch/slate_$x.png"; done
+for i in $(seq 0 55); do
+  checked=$((checked + 1))
+  for x in 0 29; do
+    "$convert" "$assets/pctBeer_$i.png" -crop "3x20+$x+0" +repage "$scratch/beer.png"
+    got=$(differing "$scratch/slate_$x.png" "$scratch/beer.png")
+    [[ "$got" == 0 ]] || fail "pctBeer_$i margin at x $x is not bare slate ($got pixels)"
+  done
+done
+checked=$((checked + 1))
+"$convert" "$assets/frmMain.png" -crop 480x408+18+86 +repage "$scratch/board.png"
+"$convert" -size 480x408 tile:"$empty" "$scratch/tiled.png"
+board=$(differing "$scratch/board.png" "$scratch/tiled.png")
+[[ "$board" == 0 ]] || fail "board of frmMain (18,86)-(497,493) is not the tiled empty cell ($board pixels)"
 
 check_sound() { # file min-seconds max-seconds
   local f="$assets/$1"

@@ -32,7 +32,7 @@ void add_background(Album& album) {
   window_edge(cr.get());
   draw_sign_frame(cr.get());
   draw_board_bezel(cr.get());
-  paint_slate(s.get(), 18, 94, 480, 400);
+  paint_slate(s.get(), 18, 86, 480, 408);
   draw_title(cr.get());
   draw_window_socket(cr.get(), 634, 10);
   draw_window_socket(cr.get(), 656, 10);

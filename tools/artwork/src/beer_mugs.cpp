@@ -19,12 +19,13 @@ void stein_body(cairo_t* cr) {
   rounded_rect(cr, {10.5, 6.5, 14, 13}, 1);
 }
 
+// Kept clear of the last three pixel columns, which stay bare slate like the empty cell.
 void mug_handle(cairo_t* cr) {
   cairo_move_to(cr, 22.5, 7);
-  cairo_line_to(cr, 25, 7);
-  cairo_arc(cr, 25, 10, 3, -M_PI / 2, 0);
-  cairo_line_to(cr, 28, 12);
-  cairo_arc(cr, 25, 12, 3, 0, M_PI / 2);
+  cairo_line_to(cr, 24.5, 7);
+  cairo_arc(cr, 24.5, 10, 3, -M_PI / 2, 0);
+  cairo_line_to(cr, 27.5, 12);
+  cairo_arc(cr, 24.5, 12, 3, 0, M_PI / 2);
   cairo_line_to(cr, 22.5, 15);
   cairo_set_line_width(cr, 2.6);
   set_colour(cr, pal::glass, 0.5);

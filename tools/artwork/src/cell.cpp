@@ -10,8 +10,9 @@ namespace {
 
 constexpr Rgb kSlate = hex(0x1F1E23);
 
-Rgb slate_pixel(int x, int y) {
-  const double v = (noise(uint32_t(x), uint32_t(y), 5) - 0.5) * 0.02;
+// A fine vertical grain, as if the slate were brushed top to bottom.
+Rgb slate_column(int x) {
+  const double v = (noise(uint32_t(x), 0, 5) - 0.5) * 0.02;
   return {kSlate.r + v, kSlate.g + v, kSlate.b + v * 1.1};
 }
 
@@ -21,7 +22,7 @@ void paint_slate(cairo_surface_t* surface, int ox, int oy, int width, int height
   cairo_surface_flush(surface);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
-      pixel_at(surface, ox + x, oy + y) = pack(slate_pixel(x % kCellW, y % kCellH));
+      pixel_at(surface, ox + x, oy + y) = pack(slate_column(x % kCellW));
   cairo_surface_mark_dirty(surface);
 }
 

@@ -9,7 +9,8 @@ namespace {
 
 constexpr Box kSign = {12, 10, 484, 74};
 constexpr Box kBanner = {20, 18, 468, 60};
-constexpr Box kBezel = {14, 86, 486, 410};
+// The slate shows from y 86 so a drink erased just above the first row (y 94) lands on slate, not brass.
+constexpr Box kBezel = {14, 84, 486, 412};
 
 void bulb(cairo_t* cr, double x, double y) {
   glow(cr, x, y, 4.5, pal::amber_glow, 0.55);
@@ -55,13 +56,10 @@ void draw_board_bezel(cairo_t* cr) {
   const Box b = kBezel;
   cairo_rectangle(cr, b.x, b.y, b.w, b.h);
   fill_brass(cr, b.x, b.y, b.x + 120, b.y + 120);
-  fill_vertical(cr, {b.x, b.y, b.w, 8}, pal::brass_light, pal::brass_dark);
   bevel(cr, b, hex(0xFFF0C0), hex(0x3A2410));
-  fill_rect(cr, {b.x + 4, 89, b.w - 6, 1}, hex(0x5A3A14), 0.8);
-  fill_rect(cr, {b.x + 4, 90, b.w - 6, 1}, hex(0xFFF0C0), 0.6);
-  fill_rect(cr, {17, 93, 481, 1}, hex(0x000000), 0.85);
-  fill_rect(cr, {17, 93, 1, 401}, hex(0x000000), 0.85);
-  fill_rect(cr, {498, 94, 1, 401}, pal::brass);
+  fill_rect(cr, {17, 85, 481, 1}, hex(0x000000), 0.85);
+  fill_rect(cr, {17, 86, 1, 408}, hex(0x000000), 0.85);
+  fill_rect(cr, {498, 85, 1, 410}, pal::brass);
   fill_rect(cr, {18, 494, 481, 1}, pal::brass);
 }
 
