@@ -1,0 +1,349 @@
+// The high-score board, read back from what is painted on it: the table, a new entry's place,
+// typing a name, Clear and Ok, and the end of a game that waits for the name.
+#include "GameFixture.h"
+
+#include "platform/KeyCodes.h"
+
+#include <limits>
+
+namespace {
+
+namespace vk = platform::vk;
+
+// Does a surface show a picture at pixel (x, y)?
+bool shows(const platform::Surface& surface, std::int32_t x, std::int32_t y, const platform::Picture& p) {
+  for (std::int32_t dy = 0; dy < p.height; ++dy) {
+    for (std::int32_t dx = 0; dx < p.width; ++dx) {
+      if (surface.at(x + dx, y + dy) != p.at(dx, dy)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+class ScoresTest : public GameTest {
+protected:
+  // What the board shows at a cell (twips from its corner): a letter or digit, '_' the empty
+  // letter, '|' the cursor, '.' black, '?' anything else.
+  char cell(std::int32_t x, std::int32_t y) const {
+    std::vector<std::pair<char, platform::PicturePtr>> glyphs = {
+        {'_', f->pctEmptyLetter.picture()},
+        {'|', f->pctCursor.picture()},
+        {'.', platform::makeSolidPicture(22, 23, platform::kBlack)}};
+    for (std::size_t i = 0; i < 26; ++i) {
+      glyphs.emplace_back(static_cast<char>('A' + i), f->pctAlpha[i].picture());
+    }
+    for (std::size_t i = 0; i < 10; ++i) {
+      glyphs.emplace_back(static_cast<char>('0' + i), f->pctDigit[i].picture());
+    }
+    for (const auto& [c, picture] : glyphs) {
+      if (shows(f->pctScoreBoard.drawing().value(), x / 15, y / 15, *picture)) {
+        return c;
+      }
+    }
+    return '?';
+  }
+  // Rows are 345 twips apart and cells 330 wide, from the first cell of the play area.
+  std::string cells(int row, std::int32_t column, int count) const {
+    std::string s;
+    for (int k = 0; k < count; ++k) {
+      s += cell(15 * f->ColumnX[column] + 330 * k, 15 * f->RowY[0] + 345 * (row - 1));
+    }
+    return s;
+  }
+  std::string name(int row) const { return cells(row, 0, 10); }
+  std::string score(int row) const { return cells(row, 9, 7); }
+  void fill(const std::vector<std::pair<std::string, std::int32_t>>& entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      f->HighScoreNames[i + 1] = entries[i].first;
+      f->HighScores[i + 1] = entries[i].second;
+    }
+  }
+  // Ten entries named A to J: `first` points, then `step` fewer each.
+  void ten(std::int32_t first, std::int32_t step) {
+    for (std::int32_t i = 1; i <= 10; ++i) {
+      f->HighScoreNames[static_cast<std::size_t>(i)] = std::string(1, static_cast<char>('A' + i - 1));
+      f->HighScores[static_cast<std::size_t>(i)] = first - step * (i - 1);
+    }
+  }
+  void enterScore(std::int32_t points) {
+    f->Score = points;
+    f->CheckHighScore();
+  }
+  // Presses keys one millisecond apart, as the window delivers them, and lets them arrive.
+  void press(const std::vector<std::int16_t>& codes, std::int16_t shift = 0) {
+    std::uint32_t t = now();
+    for (const std::int16_t code : codes) {
+      host.key(++t, code, shift);
+    }
+    runUntil(t + 1);
+  }
+  bool menuShown() const {
+    return f->pctNew.visible() && f->pctScores.visible() && !f->pctScoreBoard.visible();
+  }
+  // Plays a game to its end, calling `watch` after every dispatch and `atEnd` when the last life
+  // goes. Returns that moment, once the menu is back.
+  std::uint32_t playToTheEnd(
+      const std::function<void(std::uint32_t)>& atEnd, const std::function<void()>& watch = [] {}) {
+    startGame(now() + 10);
+    std::uint32_t over = 0;
+    runWhileNot([&] {
+      watch();
+      if (f->Lives == 0 && over == 0) {
+        over = now();
+        atEnd(over);
+      }
+      return over != 0 && !f->pctAction.visible() && menuShown();
+    });
+    return over;
+  }
+};
+
+TEST_F(ScoresTest, TheBoardCoversThePlayAreaWithTenRowsOverWhatWasPaintedBefore) {
+  fill({{"OLD", 5}});
+  f->pctScores_Click();
+  f->pctOk_Click();
+  fill({{"", 0}});
+  host.click(now() + 1, f->pctScores);
+  runUntil(now() + 2);
+  EXPECT_TRUE(f->Paused);
+  EXPECT_TRUE(f->pctOk.visible() && f->pctClear.visible() && f->pctScoreBoard.visible());
+  EXPECT_FALSE(f->pctNew.visible());
+  EXPECT_FALSE(f->EnteringName);
+  const auto& b = f->pctScoreBoard;
+  EXPECT_EQ(std::vector<std::int32_t>({b.left(), b.top(), b.width(), b.height()}),
+            std::vector<std::int32_t>({210, 1290, 7275, 6135}));
+  for (int row = 1; row <= 10; ++row) {
+    EXPECT_EQ(name(row), "..........") << row;
+    EXPECT_EQ(score(row), "0000000") << row;
+  }
+}
+
+TEST_F(ScoresTest, HandEditedNamesAndScoresShowTenLettersAndSevenCells) {
+  fill({{"A B", 1},
+        {"ABCDEFGHIJKLMN", std::numeric_limits<std::int32_t>::max()},
+        {"xY-z.9", -40},
+        {"\xC3\x89T", 123456789},
+        {"Q", std::numeric_limits<std::int32_t>::min()}});
+  f->pctScores_Click();
+  EXPECT_EQ(name(1), "A_B.......");
+  EXPECT_EQ(name(2), "ABCDEFGHIJ");
+  EXPECT_EQ(name(3), "_Y___9....");
+  EXPECT_EQ(name(4), "__T.......");
+  EXPECT_EQ(score(1), "0000001");
+  EXPECT_EQ(score(2), "2147483");
+  EXPECT_EQ(score(3), "_000004") << "the sign, then seven places";
+  EXPECT_EQ(score(4), "1234567");
+  EXPECT_EQ(score(5), "_214748");
+}
+
+TEST_F(ScoresTest, ViewingTheBoardHaltsARunningGameAndOkResumesIt) {
+  spawns({{2, 6}});
+  const std::uint32_t t0 = now() + 10;
+  startGame(t0);
+  host.click(t0 + 300, f->pctScores);
+  std::int32_t haltedAt = 0;
+  host.at(t0 + 301, [&] { haltedAt = f->BeerY; });
+  host.at(t0 + 2000, [&] {
+    EXPECT_TRUE(f->Paused);
+    EXPECT_EQ(f->BeerY, haltedAt);
+  });
+  host.click(t0 + 2001, f->pctOk);
+  runUntil(t0 + 2400);
+  EXPECT_FALSE(f->Paused);
+  EXPECT_GT(f->BeerY, haltedAt);
+  EXPECT_TRUE(menuShown());
+  EXPECT_TRUE(f->pctAction.visible());
+}
+
+TEST_F(ScoresTest, ANewScoreGoesAboveAnEqualOneAndTheLastDropsOff) {
+  ten(100, 10);
+  enterScore(80);
+  EXPECT_TRUE(f->EnteringName);
+  EXPECT_EQ(f->HighScoreNames,
+            (std::array<std::string, 11>{"", "A", "B", "", "C", "D", "E", "F", "G", "H", "I"}));
+  EXPECT_EQ(f->HighScores, (std::array<std::int32_t, 11>{0, 100, 90, 80, 80, 70, 60, 50, 40, 30, 20}));
+  EXPECT_EQ(name(3), "|.........");
+  EXPECT_EQ(score(3), "0000080");
+  EXPECT_EQ(name(4), "C.........");
+  EXPECT_FALSE(f->pctNew.visible());
+
+  f->HighScores.fill(0);
+  enterScore(0);
+  EXPECT_EQ(f->EntryRow, 1) << "nothing on an empty table is still an entry";
+}
+
+TEST_F(ScoresTest, TypedLettersAndDigitsShowAtTheCursorWhateverShift) {
+  for (const std::int16_t shift : {std::int16_t{0}, vk::ShiftMask}) {
+    enterScore(7);
+    press({'A', 'B', '1'}, shift);
+    EXPECT_EQ(f->HighScoreNames[1], "AB1");
+    EXPECT_EQ(name(1), "AB1|......");
+    EXPECT_TRUE(f->EnteringName);
+  }
+}
+
+TEST_F(ScoresTest, TheTenthCharacterEndsTheEntryAndAnEleventhGoesNowhere) {
+  enterScore(7);
+  press({vk::Numpad0 + 9, '8', 'Z', vk::Space, vk::Numpad0, vk::Numpad0 + 1, 'Q', 'Q', 'Q'});
+  EXPECT_TRUE(f->EnteringName);
+  press({vk::Numpad0 + 5, 'K'});
+  EXPECT_FALSE(f->EnteringName);
+  EXPECT_EQ(f->HighScoreNames[1], "98Z 01QQQ5");
+  EXPECT_EQ(name(1), "98Z_01QQQ5");
+  EXPECT_TRUE(menuShown());
+  EXPECT_TRUE(f->Paused) << "only Ok resumes a game";
+
+  enterScore(7);
+  press(std::vector<std::int16_t>(10, vk::Space));
+  EXPECT_FALSE(f->EnteringName);
+  EXPECT_EQ(f->HighScoreNames[1], "          ");
+  EXPECT_EQ(name(1), "__________");
+}
+
+TEST_F(ScoresTest, BackspaceTakesBackTheLastCharacterAndStopsAtTheFirst) {
+  enterScore(7);
+  press({vk::Back, vk::Back});
+  EXPECT_EQ(f->HighScoreNames[1], "");
+  EXPECT_EQ(name(1), "|.........");
+  press({'A', 'B', vk::Back});
+  EXPECT_EQ(f->HighScoreNames[1], "A");
+  EXPECT_EQ(name(1), "A|_.......") << "the cursor sits over the removed letter";
+  press({'C'});
+  EXPECT_EQ(f->HighScoreNames[1], "AC");
+}
+
+TEST_F(ScoresTest, EnterAtOnceKeepsTheScoreWithAnEmptyName) {
+  fill({{"A", 100}});
+  enterScore(50);
+  press({vk::Return, 'X'});
+  EXPECT_FALSE(f->EnteringName);
+  EXPECT_EQ(f->HighScoreNames[2], "");
+  EXPECT_EQ(f->HighScores[2], 50);
+  EXPECT_EQ(name(2), "_.........");
+  EXPECT_TRUE(menuShown());
+}
+
+TEST_F(ScoresTest, KeysThatTypeNothingNeitherChangeTheNameNorSteerTheBeer) {
+  spawns({{1, 7}});
+  startGame(now() + 10);
+  runUntil(now() + 300);
+  enterScore(7);
+  f->Paused = false; // a key that leaked through to the game would now move the beer
+  const std::int32_t x = f->BeerX, y = f->BeerY;
+  press({vk::Left, vk::Right, vk::Down, vk::Up, vk::Shift, vk::Control, vk::Menu, vk::Escape, vk::Tab, 186,
+         vk::OemMinus, vk::Multiply, vk::Add, vk::Subtract, vk::Decimal, vk::Divide, vk::F1, vk::F1 + 11,
+         255});
+  EXPECT_TRUE(f->EnteringName);
+  EXPECT_EQ(f->HighScoreNames[1], "");
+  EXPECT_EQ(name(1), "|.........");
+  EXPECT_EQ(f->BeerX, x);
+  EXPECT_EQ(f->BeerY, y);
+}
+
+TEST_F(ScoresTest, ClearEmptiesTheTableAndRestartsAnEntryAtRowOne) {
+  fill({{"A", 900}, {"B", 800}, {"C", 700}});
+  f->pctScores_Click();
+  host.click(now() + 1, f->pctClear);
+  runUntil(now() + 2);
+  EXPECT_EQ(name(1), "..........");
+  EXPECT_EQ(score(1), "0000000");
+  EXPECT_FALSE(f->EnteringName);
+  EXPECT_TRUE(f->pctScoreBoard.visible());
+
+  fill({{"A", 900}, {"B", 800}, {"C", 700}});
+  enterScore(750);
+  press({'X', 'Y'});
+  host.click(now() + 1, f->pctClear);
+  runUntil(now() + 2);
+  EXPECT_TRUE(f->EnteringName);
+  EXPECT_EQ(f->EntryRow, 1);
+  EXPECT_EQ(f->HighScores, (std::array<std::int32_t, 11>{0, 750}));
+  EXPECT_EQ(name(1), "|.........");
+  EXPECT_EQ(score(1), "0000750");
+  EXPECT_EQ(name(3), "..........");
+  press({'Z'});
+  EXPECT_EQ(f->HighScoreNames[1], "Z");
+}
+
+TEST_F(ScoresTest, OkDuringAnEntryKeepsWhatWasTyped) {
+  enterScore(7);
+  press({'A', 'B'});
+  host.click(now() + 1, f->pctOk);
+  runUntil(now() + 2);
+  EXPECT_FALSE(f->EnteringName);
+  EXPECT_FALSE(f->Paused);
+  EXPECT_EQ(f->HighScoreNames[1], "AB");
+  EXPECT_TRUE(menuShown());
+}
+
+TEST_F(ScoresTest, ThePaintedNameSurvivesTheWindowBeingCoveredAndUncovered) {
+  enterScore(7);
+  press({'A', 'B'});
+  host.expose(now() + 1);
+  runUntil(now() + 2);
+  EXPECT_EQ(name(1), "AB|.......");
+  EXPECT_TRUE(shows(host.screen(), f->pctScoreBoard.pixelLeft() + f->ColumnX[0],
+                    f->pctScoreBoard.pixelTop() + f->RowY[0], *f->pctAlpha[0].picture()));
+}
+
+TEST_F(ScoresTest, ClosingTheWindowDuringAnEntryKeepsTheNameForTheNextStart) {
+  enterScore(321);
+  press({'J', 'O'});
+  host.close(now() + 1);
+  EXPECT_EQ(runToEnd(), 0);
+  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScoreName1"), "JO");
+  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScore1"), "321");
+  host.store.document("Frothwick") = host.store.flushed["Frothwick"];
+  f = std::make_unique<frmMain>(host);
+  f->Load();
+  f->pctScores_Click();
+  EXPECT_EQ(name(1), "JO........");
+  EXPECT_EQ(score(1), "0000321");
+}
+
+TEST_F(ScoresTest, AScoreBelowTheTableEndsTheGameAfterTwoSeconds) {
+  ten(9000000, 0);
+  bool opened = false;
+  const std::uint32_t over =
+      playToTheEnd([](std::uint32_t) {}, [&] { opened = opened || f->pctScoreBoard.visible(); });
+  EXPECT_FALSE(opened);
+  EXPECT_FALSE(f->EnteringName);
+  EXPECT_GE(now() - over, 2000U);
+  EXPECT_LE(now() - over, 2000U + 80U) << "one step's wait, then two seconds";
+  EXPECT_EQ(f->HighScoreNames[10], "J");
+}
+
+TEST_F(ScoresTest, ANameTypedDuringTheTwoSecondsEndsTheGameOnTime) {
+  const std::uint32_t over = playToTheEnd([&](std::uint32_t t) {
+    host.key(t + 100, 'F', vk::ShiftMask);
+    host.key(t + 150, 'R');
+    host.key(t + 200, vk::Numpad0 + 7);
+    host.key(t + 1000, vk::Return);
+  });
+  EXPECT_EQ(f->HighScoreNames[1], "FR7");
+  EXPECT_EQ(f->HighScores[1], f->Score);
+  EXPECT_LE(now() - over, 2000U + 80U);
+}
+
+TEST_F(ScoresTest, TheGameSleepsUntilTheNameIsFinished) {
+  int dispatches = 0;
+  const std::uint32_t over = playToTheEnd(
+      [&](std::uint32_t t) {
+        host.key(t + 3000, 'A');
+        host.key(t + 60000, vk::Return);
+      },
+      [&] {
+        // Counted from the end of the game; a wait that spins would never let time pass.
+        dispatches += f->Lives == 0 ? 1 : 0;
+        if (dispatches > 100000) {
+          throw StopHere{};
+        }
+      });
+  EXPECT_GE(now() - over, 60000U);
+  EXPECT_LT(dispatches, 200) << "a minute of waiting wakes only for the banner and the keys";
+  EXPECT_EQ(f->HighScoreNames[1], "A");
+}
+
+} // namespace
