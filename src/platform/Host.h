@@ -64,8 +64,13 @@ public:
     window_ = &window;
     window.setWindowSystem(this);
     window.setPresenter([this] { present(); });
+    attached(window);
   }
   Window* window() const { return window_; }
+
+protected:
+  // A host that draws its own tool tips installs their renderer here.
+  virtual void attached(Window& window) { static_cast<void>(window); }
 
 private:
   TimerService timers_;

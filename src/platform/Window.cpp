@@ -158,10 +158,12 @@ std::optional<std::uint32_t> Window::tick(std::uint32_t now) {
   if (rested < kToolTipDelayMs) {
     return kToolTipDelayMs - rested;
   }
-  if (renderToolTip_) {
-    toolTipPicture_ = renderToolTip_(over->toolTipText());
-    toolTip_.shown = toolTipPicture_ != nullptr;
+  toolTipPicture_ = renderToolTip_ ? renderToolTip_(over->toolTipText()) : nullptr;
+  if (toolTipPicture_) {
+    toolTip_.shown = true;
     invalidate();
+  } else {
+    toolTip_.control = nullptr; // no way to show it: do not try again until the pointer moves
   }
   return std::nullopt;
 }

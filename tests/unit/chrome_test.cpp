@@ -416,12 +416,7 @@ TEST_F(ChromeTest, ATipShowsAfterHalfASecondOverAButtonAndGoesOnMovingOrPressing
   const auto overNew = [this](std::uint32_t at) {
     host.mouseMove(at, f->pctNew.pixelLeft() + 5, f->pctNew.pixelTop() + 5);
   };
-  // The test host paints no tips of its own; this stands in for the desktop's and notes the text.
-  std::vector<std::string> painted;
-  f->form().setToolTipRenderer([&painted](const std::string& text) {
-    painted.push_back(text);
-    return platform::makeSolidPicture(60, 16, platform::rgb(0xFF, 0xFF, 0xE1));
-  });
+  const std::vector<std::string>& painted = host.toolTips;
   const std::uint32_t t = now() + 10;
   overNew(t);
   runUntil(t + 499);

@@ -18,6 +18,14 @@ SdlSession::SdlSession() {
     SDL_Quit();
     throw std::runtime_error("no display: " + reason);
   }
+  // Without a display SDL falls back to drawing off screen, where nobody could see or play the game.
+  // That is only wanted when asked for by name, as the smoke tests do.
+  const std::string driver = SDL_GetCurrentVideoDriver();
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  if ((driver == "offscreen" || driver == "dummy") && (asked == nullptr || driver != asked)) {
+    SDL_Quit();
+    throw std::runtime_error("no display: cannot open a window (is DISPLAY set?)");
+  }
 }
 
 SdlSession::~SdlSession() {

@@ -50,6 +50,14 @@ TestHost::~TestHost() {
   std::filesystem::remove_all(folder, ignored);
 }
 
+// Tool tips as plain boxes, 7 pixels a character: enough to see where and when they show.
+void TestHost::attached(Window& window) {
+  window.setToolTipRenderer([this](const std::string& text) {
+    toolTips.push_back(text);
+    return makeSolidPicture(static_cast<std::int32_t>(text.size()) * 7 + 8, 18, rgb(0xFF, 0xF8, 0xC8));
+  });
+}
+
 void TestHost::schedule(Input input) {
   // Stable by time: inputs scripted for the same moment arrive in the order they were scripted.
   const auto pos = std::upper_bound(inputs_.begin(), inputs_.end(), input.at,

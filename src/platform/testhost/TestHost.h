@@ -108,6 +108,7 @@ public:
   std::vector<SoundPlayed> sounds;
   std::vector<std::string> urls;
   std::vector<std::string> messages;
+  std::vector<std::string> toolTips; // every tool tip shown, in order
   std::string caption;
   bool borderless = false;
   bool minimized = false;
@@ -116,6 +117,9 @@ public:
   int randomizeCalls = 0;
   std::uint32_t sirenMs = 2000; // how long a synchronous sound keeps the clock busy
   MousePointer pointer = MousePointer::Default;
+
+protected:
+  void attached(Window& window) override;
 
 private:
   void schedule(Input input);
