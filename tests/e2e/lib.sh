@@ -135,3 +135,15 @@ read_score() {
 setting() {
   grep -E "^$1=" "$SETTINGS" | tail -1 | sed -E 's/^[^=]*=//; s/^"//; s/"$//'
 }
+
+# Retries a check on fresh screenshots for up to a few seconds: a busy machine may draw late.
+eventually() {
+  local check=$1 seconds=${2:-5}
+  local end=$((SECONDS + seconds))
+  while :; do
+    screenshot
+    eval "$check" && return 0
+    [ "$SECONDS" -ge "$end" ] && return 1
+    sleep 0.2
+  done
+}
