@@ -34,7 +34,7 @@ std::filesystem::path makeProgramFolder() {
   if (::mkdtemp(pattern.data()) == nullptr) {
     throw std::runtime_error("cannot create a temporary program folder");
   }
-  const std::filesystem::path folder = pattern;
+  std::filesystem::path folder = pattern;
   std::filesystem::create_directory_symlink(FROTHWICK_SOURCE_ASSETS, folder / "assets");
   return folder;
 }
