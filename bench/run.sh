@@ -1,0 +1,233 @@
+#!/usr/bin/env bash
+# Runs every benchmark and prints one markdown table of figures beside their targets.
+# Usage: bench/run.sh BUILD POLLING_BUILD   (as `make bench` calls it, after building both)
+#   BUILD          the normal build: the game, step_cadence and engine_throughput
+#   POLLING_BUILD  the same game whose waits poll without sleeping, the yardstick for idle cost
+# Builds nothing. Needs Xvfb and xdotool, as the real-window tests do.
+set -euo pipefail
+
+BUILD=${1:?usage: bench/run.sh BUILD POLLING_BUILD}
+POLLING=${2:?usage: bench/run.sh BUILD POLLING_BUILD}
+PLAY_SECONDS=${PLAY_SECONDS:-30}
+STARTS=${STARTS:-10}
+WORK=$(mktemp -d /tmp/frothwick-bench.XXXXXX)
+XVFB_PID=""
+GAME_PID=""
+export SDL_AUDIODRIVER=dummy
+
+cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+die() {
+  echo "bench: $*" >&2
+  exit 1
+}
+
+for program in "$BUILD/frothwick" "$POLLING/frothwick" "$BUILD/step_cadence" "$BUILD/engine_throughput"; do
+  [ -x "$program" ] || die "$program is missing: run \`make bench\`"
+done
+
+# An X server of our own on the first free display, so nothing the player has open is disturbed.
+start_x() {
+  local n
+  for n in $(seq 90 140); do
+    { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
+  die "no X server could be started"
+}
+
+# Each run starts from no settings: a fresh configuration folder.
+fresh_config() {
+  XDG_CONFIG_HOME=$(mktemp -d "$WORK/config.XXXXXX")
+  export XDG_CONFIG_HOME
+}
+
+stop_game() {
+  kill -TERM "$GAME_PID" 2>/dev/null || true
+  wait "$GAME_PID" 2>/dev/null || true
+  GAME_PID=""
+}
+
+# utime + stime of a process, in clock ticks; the name in field 2 has no spaces.
+cpu_ticks() {
+  awk '{ print $14 + $15 }' "/proc/$1/stat"
+}
+
+# Whether the board changes over half a second: the beer falls while a game runs.
+board_moving() {
+  local win=$1
+  /usr/bin/import -window "$win" "PNG24:$WORK/a.png"
+  sleep 0.5
+  /usr/bin/import -window "$win" "PNG24:$WORK/b.png"
+  local diff
+  diff=$(/usr/bin/compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 | cut -d' ' -f1 || true)
+  [ "$diff" != 0 ]
+}
+
+# Starts a game binary, clicks New, lets it play unattended, and prints
+# "<cpu ticks> <VmHWM kB> <game running at the end: yes|no>".
+play() {
+  local game=$1
+  fresh_config
+  "$game" >"$WORK/game.out" 2>&1 &
+  GAME_PID=$!
+  local win
+  win=$(timeout 20 xdotool search --sync --name '^Frothwick$' | head -1) || die "the window of $game did not appear"
+  sleep 0.5
+  # shellcheck disable=SC2034 # getwindowgeometry sets all six
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  [ "$WIDTH" = 687 ] && [ "$HEIGHT" = 510 ] || die "the window of $game is ${WIDTH}x${HEIGHT}"
+  xdotool mousemove --sync $((X + 594)) $((Y + 256)) click 1
+  xdotool mousemove --sync 1000 750 # off the window, so no tool tip is pending
+  local before after
+  before=$(cpu_ticks "$GAME_PID")
+  sleep "$PLAY_SECONDS"
+  after=$(cpu_ticks "$GAME_PID")
+  local hwm running=no
+  hwm=$(awk '/^VmHWM:/ { print $2 }' "/proc/$GAME_PID/status")
+  if board_moving "$win"; then
+    running=yes
+  fi
+  if [ "${KEEP_SMAPS:-}" != "" ]; then
+    cp "/proc/$GAME_PID/smaps" "$KEEP_SMAPS"
+  fi
+  stop_game
+  echo "$((after - before)) $hwm $running"
+}
+
+# Launches the game N times and prints how long each took to put its first frame on the screen.
+startups() {
+  local i line
+  for i in $(seq "$STARTS"); do
+    fresh_config
+    # The launch moment is read in the forked shell just before it becomes the game.
+    FROTHWICK_REPORT_FIRST_FRAME=${EPOCHREALTIME/./}000 "$BUILD/frothwick" >/dev/null 2>"$WORK/start.err" &
+    GAME_PID=$!
+    line=""
+    for _ in $(seq 200); do
+      line=$(grep -m1 '^first frame after ' "$WORK/start.err" || true)
+      [ -n "$line" ] && break
+      sleep 0.05
+    done
+    stop_game
+    [ -n "$line" ] || die "start $i showed no frame: $(cat "$WORK/start.err")"
+    echo "$line" | awk '{ print $4 }'
+  done
+}
+
+median() {
+  sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+yes_no() {
+  awk -v ok="$1" 'BEGIN { print (ok ? "yes" : "**no**") }'
+}
+
+start_x
+HZ=$(getconf CLK_TCK)
+
+# SDL tries an OpenGL renderer for the window's surface unless told not to; the game does not say,
+# so it is measured both ways: as built, and with that choice made by the environment.
+NO_GL=SDL_FRAMEBUFFER_ACCELERATION=0
+
+echo "bench: ${PLAY_SECONDS} s of play in the normal build..." >&2
+KEEP_SMAPS="$WORK/smaps" play "$BUILD/frothwick" >"$WORK/play"
+read -r cpu hwm running <"$WORK/play"
+echo "bench: ${PLAY_SECONDS} s of play in the normal build with $NO_GL..." >&2
+export SDL_FRAMEBUFFER_ACCELERATION=0
+KEEP_SMAPS="$WORK/smaps-nogl" play "$BUILD/frothwick" >"$WORK/play"
+unset SDL_FRAMEBUFFER_ACCELERATION
+read -r gcpu ghwm grunning <"$WORK/play"
+echo "bench: ${PLAY_SECONDS} s of play in the polling build..." >&2
+play "$POLLING/frothwick" >"$WORK/play"
+read -r pcpu phwm prunning <"$WORK/play"
+
+echo "bench: step cadence..." >&2
+fresh_config
+cadence=$("$BUILD/step_cadence" 100 300)
+
+echo "bench: $STARTS starts, then $STARTS with $NO_GL..." >&2
+startups >"$WORK/starts"
+export SDL_FRAMEBUFFER_ACCELERATION=0
+startups >"$WORK/starts-nogl"
+unset SDL_FRAMEBUFFER_ACCELERATION
+
+echo "bench: engine throughput..." >&2
+"$BUILD/engine_throughput" 100 1 >"$WORK/throughput"
+read -r _ games steps virtual_ms real_ms per_second <"$WORK/throughput"
+
+# ---- Figures ----------------------------------------------------------------------------------
+pct() { awk -v t="$1" -v hz="$HZ" -v s="$PLAY_SECONDS" 'BEGIN { printf "%.2f", 100 * t / hz / s }'; }
+# A process that used no tick at all is counted as one, so the ratio stays a lower bound.
+ratio() { awk -v a="$pcpu" -v b="$1" 'BEGIN { printf "%s%.0fx", (b > 0 ? "" : "≥ "), a / (b > 0 ? b : 1) }'; }
+ok() { awk "BEGIN { print (($1) ? \"yes\" : \"**no**\") }"; }
+mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
+
+cadence_cell() {
+  echo "$cadence" | awk -v d="$1" '$2 == d {
+    printf "mean %+.2f, p99 %+.2f, max %+.2f ms late; %d of %d early by steady clock (%d by ≥ 1 ms), %d by the game'"'"'s ticks",
+      $4, $5, $6, $7, $3, $8, $9 }'
+}
+cadence_ok() {
+  echo "$cadence" | awk -v d="$1" '$2 == d { print ($5 <= 1.0 && $7 == 0) ? "yes" : "**no**" }'
+}
+starts_cell() {
+  printf "%s ms (%s–%s)" "$(median <"$1")" "$(sort -n "$1" | head -1)" "$(sort -n "$1" | tail -1)"
+}
+
+# What the resident memory is made of, from the game's own map of it after the game.
+resident_by_kind() {
+  awk '
+    /^[0-9a-f]+-[0-9a-f]+ / { name = (NF >= 6) ? $6 : "[anonymous]"; next }
+    /^Rss:/ { rss[name] += $2 }
+    END {
+      for (n in rss) {
+        if (n ~ /frothwick$/) kind = "the game"
+        else if (n ~ /libLLVM|dri|libgallium|libGL|libEGL|libglapi|libgbm|libdrm|libvulkan/) kind = "Mesa/OpenGL"
+        else if (n ~ /libSDL2/) kind = "SDL2"
+        else if (n ~ /libX|libxcb/) kind = "X11"
+        else if (n ~ /^\[heap\]$|^\[anonymous\]$/) kind = "heap (pictures, surfaces)"
+        else if (n ~ /libstdc|libc\.so|libm\.so|ld-linux/) kind = "C/C++ runtime"
+        else if (n ~ /\.so/) kind = "other libraries"
+        else kind = "other"
+        by[kind] += rss[n]
+      }
+      for (k in by) printf "%.1f MB %s\n", by[k] / 1024, k
+    }' "$1" | sort -rn | head -4 | paste -sd ';' | sed 's/;/, /g'
+}
+
+cm=$(median <"$WORK/starts")
+cpu_model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
+cpu_max=$((PLAY_SECONDS * HZ / 100)) # 1 % of a core in ticks
+
+# ---- Table ------------------------------------------------------------------------------------
+# "Met" judges the game as built; the column beside it shows the same game with OpenGL left out.
+echo
+echo "| Measure | Frothwick | Frothwick, $NO_GL | Polling build | Target | Met |"
+echo "|---|---|---|---|---|---|"
+echo "| Processor while playing (${PLAY_SECONDS} s game, own CPU time) | $(pct "$cpu") % of a core | $(pct "$gcpu") % | $(pct "$pcpu") % | ≤ 1 % of a core | $(ok "$cpu <= $cpu_max") |"
+echo "| Polling build ÷ Frothwick, processor time | $(ratio "$cpu") | $(ratio "$gcpu") | 1x | ≥ 50x | $(ok "$pcpu >= 50 * ($cpu > 0 ? $cpu : 1)") |"
+echo "| Step lateness at 80 ms (100 waits) | $(cadence_cell 80) | | | p99 ≤ 1 ms late, none early | $(cadence_ok 80) |"
+echo "| Step lateness at 12 ms (300 waits) | $(cadence_cell 12) | | | p99 ≤ 1 ms late, none early | $(cadence_ok 12) |"
+echo "| Start-up to first frame, median of ${STARTS} (min–max) | $(starts_cell "$WORK/starts") | $(starts_cell "$WORK/starts-nogl") | | ≤ 100 ms | $(ok "$cm <= 100") |"
+echo "| Peak resident size after the game (VmHWM) | $(mb "$hwm") MB | $(mb "$ghwm") MB | $(mb "$phwm") MB | ≤ 30 MB | $(ok "$hwm <= 30 * 1024") |"
+echo "| Engine throughput on the test host, ${games} games without input | ${per_second} steps/s (${steps} steps, $((virtual_ms / 1000)) virtual s in ${real_ms} ms) | | | figure only | |"
+echo
+echo "- Processor: utime+stime of all the game's threads over ${PLAY_SECONDS} s after a click on New, ${HZ} ticks a second (Frothwick $cpu, with $NO_GL $gcpu, polling $pcpu ticks). Game still running at the end: ${running}, ${grunning}, ${prunning}."
+echo "- Resident memory by kind: as built $(resident_by_kind "$WORK/smaps"); with $NO_GL $(resident_by_kind "$WORK/smaps-nogl")."
+echo "- Step lateness is the steady clock's elapsed time minus the requested delay, through the real SDL host's Delay in Xvfb. The game's clock counts whole milliseconds, and a wait starts at a tick that has partly gone by, so a wait can end up to 1 ms short in real time; none ends short on the game's own ticks."
+echo "- Machine: $(nproc) × ${cpu_model}; load average at the end $(cut -d' ' -f1-3 /proc/loadavg); Xvfb 1024x768x24."

@@ -1,0 +1,78 @@
+// How punctually the real SDL host ends the game's one wait. A game steps, then waits StepDelay
+// milliseconds in Delay; a wait that ends late slows the beer, one that ends early speeds it up.
+// Prints one line per step delay:
+//   cadence <delay> <count> <mean late ms> <p99 late ms> <max late ms> <early> <early by 1 ms or more>
+//           <early on the game's own clock>
+// measured on the steady clock. "Early" counts waits shorter than asked by any amount: a wait starts
+// at a whole tick that has partly gone by already, so it may end up to a millisecond short in real
+// time. The last field counts waits whose ticks, the clock the game steps by, fell short.
+#include "platform/sdl/SdlHost.h"
+#include "window/frmMain.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <vector>
+
+namespace {
+
+void Measure(frmMain& window, std::int16_t delay, int count) {
+  std::vector<double> late;
+  late.reserve(static_cast<std::size_t>(count));
+  int early = 0;
+  int earlyByATick = 0;
+  int earlyInTicks = 0;
+  for (int i = 0; i < count; ++i) {
+    const std::uint32_t startTick = window.host().tickCount();
+    const auto start = std::chrono::steady_clock::now();
+    window.Delay(delay);
+    // Read outside the steady clock's span, so this count can only err towards on time.
+    const std::uint32_t ticks = window.host().tickCount() - startTick;
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+    const double lateness = elapsed.count() - delay;
+    earlyInTicks += ticks < static_cast<std::uint32_t>(delay) ? 1 : 0;
+    late.push_back(lateness);
+    early += lateness < 0 ? 1 : 0;
+    earlyByATick += lateness <= -1.0 ? 1 : 0;
+  }
+  std::sort(late.begin(), late.end());
+  double sum = 0;
+  for (const double l : late) {
+    sum += l;
+  }
+  const auto p99 = late[std::min(late.size() - 1, (late.size() * 99 + 99) / 100 - 1)];
+  std::printf("cadence %d %d %.3f %.3f %.3f %d %d\n", delay, count, sum / static_cast<double>(late.size()),
+              p99, late.back(), early, earlyByATick);
+}
+
+int Run(int argc, char** argv) {
+  const int slowCount = argc > 1 ? std::atoi(argv[1]) : 100;
+  const int fastCount = argc > 2 ? std::atoi(argv[2]) : 300;
+  platform::SdlHost host;
+  frmMain window(host);
+  const auto assets = host.programFolder() / "assets";
+  host.openWindow(window.form(), "Frothwick", host.loadPicture(assets / "frmMain_icon.png"),
+                  host.loadPicture(assets / "hand_cursor.png"));
+  window.Load();
+  // The window's first events settle before anything is timed.
+  window.Delay(200);
+  Measure(window, 80, slowCount); // a new game's pace
+  Measure(window, 12, fastCount); // the fastest pace the score can reach
+  return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const platform::ProgramEnd& end) {
+    return end.status;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "step_cadence: %s\n", error.what());
+    return 1;
+  }
+}
