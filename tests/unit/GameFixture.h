@@ -9,6 +9,17 @@
 // Thrown by a scripted probe to stop a running game where a test wants to look at it.
 struct StopHere {};
 
+// The program's idle loop on a test host, until a probe throws StopHere.
+inline void runUntilStopped(platform::TestHost& host) {
+  try {
+    for (;;) {
+      host.doEvents();
+      host.waitForEvents(UINT32_MAX);
+    }
+  } catch (const StopHere&) {
+  }
+}
+
 class GameTest : public ::testing::Test {
 protected:
   explicit GameTest(std::uint32_t startTicks = 1000, std::uint32_t seed = 7) : host(startTicks, seed) {}
@@ -21,13 +32,7 @@ protected:
   // Runs the program's idle loop until virtual time `at`; whatever runs then stops there.
   void runUntil(std::uint32_t at) {
     host.at(at, [] { throw StopHere{}; });
-    try {
-      for (;;) {
-        host.doEvents();
-        host.waitForEvents(UINT32_MAX);
-      }
-    } catch (const StopHere&) {
-    }
+    runUntilStopped(host);
   }
 
   // Runs until a condition holds after some event dispatch (inside a game's waits too).
@@ -38,13 +43,7 @@ protected:
         throw StopHere{};
       }
     };
-    try {
-      for (;;) {
-        host.doEvents();
-        host.waitForEvents(UINT32_MAX);
-      }
-    } catch (const StopHere&) {
-    }
+    runUntilStopped(host);
     host.afterDispatch = nullptr;
   }
 

@@ -54,13 +54,7 @@ TEST_F(GameTest, StepsKeepTheirPaceAcrossTheWrap) {
       }
     }
   };
-  try {
-    for (;;) {
-      late.doEvents();
-      late.waitForEvents(UINT32_MAX);
-    }
-  } catch (const StopHere&) {
-  }
+  runUntilStopped(late);
   ASSERT_EQ(steps.size(), 30U);
   for (std::size_t i = 1; i < steps.size(); ++i) {
     EXPECT_EQ(steps[i] - steps[i - 1], 80U) << "step " << i;

@@ -102,13 +102,7 @@ TEST_F(FallTest, ASeededGameIsTheSameGameEveryTime) {
         throw StopHere{};
       }
     };
-    try {
-      for (;;) {
-        host.doEvents();
-        host.waitForEvents(UINT32_MAX);
-      }
-    } catch (const StopHere&) {
-    }
+    runUntilStopped(host);
     return std::make_pair(scores, host.tickCount());
   };
   const auto first = play(42);
