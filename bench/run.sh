@@ -32,21 +32,10 @@ for program in "$BUILD/frothwick" "$POLLING/frothwick" "$BUILD/step_cadence" "$B
   [ -x "$program" ] || die "$program is missing: run \`make bench\`"
 done
 
-# An X server of our own on the first free display, so nothing the player has open is disturbed.
+# An X server of our own, so nothing the player has open is disturbed.
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/xserver.sh"
 start_x() {
-  local n
-  for n in $(seq 90 140); do
-    { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-  done
-  die "no X server could be started"
+  start_xvfb "$WORK" || die "no X server could be started"
 }
 
 # Each run starts from no settings: a fresh configuration folder.

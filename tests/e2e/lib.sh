@@ -38,21 +38,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on the first free display number and waits until it answers.
+source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+
 start_x() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-  done
-  fail "no X server could be started"
+  start_xvfb "$WORK" || fail "no X server could be started: $(cat "$WORK/xvfb.log")"
 }
 
 # Starts the game and waits for its window; sets WIN, WIN_X, WIN_Y (the client area's origin).

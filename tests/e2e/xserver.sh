@@ -1,0 +1,19 @@
+# Starts an X server of our own: Xvfb picks a free display itself and says which once it is ready,
+# so tests and benchmarks running side by side never share or race for one.
+# Sets XVFB_PID and exports DISPLAY. Needs a scratch folder as the first argument.
+start_xvfb() {
+  local scratch=$1
+  rm -f "$scratch/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  local _
+  for _ in $(seq 100); do
+    if [ -s "$scratch/display" ]; then
+      export DISPLAY=":$(head -1 "$scratch/display")"
+      xdpyinfo >/dev/null 2>&1 && return 0
+    fi
+    kill -0 "$XVFB_PID" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
