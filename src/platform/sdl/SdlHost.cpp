@@ -55,8 +55,12 @@ void SdlHost::openWindow(Window& window, const std::string& caption, PicturePtr 
   }
 }
 
+// Milliseconds of the monotonic clock, wrapping at 2^32 like the tick counter the game was written
+// for. SDL's own tick counter rounds differently through each second, so a wait measured in it can
+// end up to a millisecond early by the wall clock.
 std::uint32_t SdlHost::tickCount() {
-  return SDL_GetTicks();
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
 void SdlHost::doEvents() {
