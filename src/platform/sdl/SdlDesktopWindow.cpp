@@ -41,6 +41,11 @@ SDL_Cursor* makeHand(const PicturePtr& picture) {
 
 DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon,
                              const PicturePtr& handCursor) {
+  // The game draws into a plain surface. Left to itself, SDL would show that surface through a GPU
+  // renderer, and on X11 fetching the surface the first time then replaces the window with a new
+  // one: a window that flashes up and vanishes at start, which tools waiting for the window by its
+  // name can catch instead of the real one.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              Window::kClientWidth, Window::kClientHeight, SDL_WINDOW_BORDERLESS);
   if (window_ == nullptr) {
