@@ -7,6 +7,8 @@
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -41,6 +43,54 @@ std::string writeAll(int fd, const std::string& text) {
   return ::fsync(fd) == 0 ? std::string{} : errnoText("fsync");
 }
 
+// A save killed part-way (the power failing, the game being killed) leaves its temporary file
+// behind; left alone, every such save would add one more to the folder. The next save removes those
+// of this file's own naming, except one that a living save still holds locked: it is writing it now.
+void removeStaleTemporaries(const fs::path& path, const std::string& prefix) {
+  std::error_code ec;
+  fs::directory_iterator it(path.parent_path(), ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) {
+      continue;
+    }
+    const int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) {
+      continue;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      ::unlink(it->path().c_str());
+    }
+    ::close(fd);
+  }
+}
+
+// Creates the temporary file and locks it for as long as it is open, so that another save's clean-up
+// leaves it alone. Another save may have taken it between its creation and its lock: then it is made
+// again. Returns the open file, or -1 with errno set.
+int createLockedTemporary(const std::string& pattern, std::string& temp) {
+  constexpr int kAttempts = 8;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    temp = pattern;
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+      return -1;
+    }
+    if (::flock(fd, LOCK_EX) != 0) {
+      return fd; // a file system without locks: the save matters more than the clean-up
+    }
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(fd, &opened) == 0 && ::stat(temp.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+        opened.st_ino == named.st_ino) {
+      return fd;
+    }
+    ::close(fd); // another save's clean-up took it before it was locked
+  }
+  errno = EAGAIN;
+  return -1;
+}
+
 } // namespace
 
 std::string writeFileAtomically(const fs::path& path, const std::string& text) {
@@ -49,21 +99,25 @@ std::string writeFileAtomically(const fs::path& path, const std::string& text) {
   if (ec) {
     return "cannot create folder " + path.parent_path().string() + ": " + ec.message();
   }
-  std::string temp = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(temp.data());
+  const std::string prefix = "." + path.filename().string() + ".";
+  removeStaleTemporaries(path, prefix);
+  std::string temp;
+  const int fd = createLockedTemporary((path.parent_path() / (prefix + "XXXXXX")).string(), temp);
   if (fd < 0) {
     return errnoText("cannot create temporary file");
   }
+  // The file stays open, and so locked, until it has its place.
   std::string error = writeAll(fd, text);
-  if (::close(fd) != 0 && error.empty()) {
-    error = errnoText("close");
-  }
   if (error.empty() && ::rename(temp.c_str(), path.c_str()) != 0) {
     error = errnoText("rename");
   }
   if (!error.empty()) {
     ::unlink(temp.c_str());
+    ::close(fd);
     return error;
+  }
+  if (::close(fd) != 0) {
+    return errnoText("close");
   }
   // Make the rename itself durable.
   const int dir = ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY);

@@ -7,11 +7,21 @@ namespace platform {
 
 namespace {
 
-std::string_view trim(std::string_view s) {
-  const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::string_view trimStart(std::string_view s) {
   while (!s.empty() && isSpace(s.front())) {
     s.remove_prefix(1);
   }
+  return s;
+}
+
+std::string_view trim(std::string_view s) {
+  s = trimStart(s);
   while (!s.empty() && isSpace(s.back())) {
     s.remove_suffix(1);
   }
@@ -71,10 +81,32 @@ bool isHeader(std::string_view line) {
   return !t.empty() && t.front() == '[' && t.find(']') != std::string_view::npos;
 }
 
+// The line that stores a key's value. A key may begin with '[' (a hand-edited line such as "[x=1"
+// without a closing bracket reads as a key); a ']' in its value would then make the line read back as
+// a section header, so there the value spells each ']' as an escape instead.
+std::string keyLine(std::string_view key, std::string_view value) {
+  std::string text = std::string(key) + "=" + IniDocument::quote(value);
+  if (isHeader(text)) {
+    std::string escaped = std::string(key) + "=";
+    for (const char c : std::string_view(text).substr(escaped.size())) {
+      escaped += c == ']' ? std::string("\\x5D") : std::string(1, c);
+    }
+    text = std::move(escaped);
+  }
+  return text;
+}
+
 } // namespace
 
 IniDocument IniDocument::parse(std::string_view text) {
   IniDocument doc;
+  // Some editors begin a file they save with a byte-order mark. It is kept apart and written back
+  // first, so that the first line reads without it: a store that begins with its section header
+  // would otherwise lose the section.
+  if (text.starts_with(kByteOrderMark)) {
+    doc.byteOrderMark_ = true;
+    text.remove_prefix(kByteOrderMark.size());
+  }
   std::string section;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
@@ -97,7 +129,7 @@ IniDocument IniDocument::parse(std::string_view text) {
 }
 
 std::string IniDocument::serialize() const {
-  std::string out;
+  std::string out(byteOrderMark_ ? kByteOrderMark : std::string_view{});
   for (const Line& line : lines_) {
     out += line.text;
     out += '\n';
@@ -115,11 +147,24 @@ std::optional<std::string> IniDocument::get(std::string_view section, std::strin
   return std::nullopt;
 }
 
+std::vector<std::pair<std::string, std::string>> IniDocument::keys() const {
+  std::vector<std::pair<std::string, std::string>> out;
+  for (const Line& line : lines_) {
+    if (!line.key.empty()) {
+      out.emplace_back(line.section, line.key);
+    }
+  }
+  return out;
+}
+
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string text = std::string(key) + "=" + quote(value);
+  const std::string text = keyLine(key, value);
   for (auto it = lines_.rbegin(); it != lines_.rend(); ++it) {
     if (!it->key.empty() && sameName(it->section, section) && sameName(it->key, key)) {
-      it->text = text;
+      // The line keeps its indentation: a hand-edited file keeps its look, and a first line whose key
+      // begins with the bytes of a byte-order mark does not come to begin the file with one.
+      const std::string_view old = it->text;
+      it->text = std::string(old.substr(0, old.size() - trimStart(old).size())) + text;
       return;
     }
   }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -21,6 +22,9 @@ public:
   // keys wins, as an editor's later line would.
   std::optional<std::string> get(std::string_view section, std::string_view key) const;
   void set(std::string_view section, std::string_view key, std::string_view value);
+  // Every key the document holds, with its section, in file order and duplicates included: what a
+  // reader of the file can see, for tools and checks that walk the whole store.
+  std::vector<std::pair<std::string, std::string>> keys() const;
 
   static std::string quote(std::string_view value);
   static std::string unquote(std::string_view raw);
@@ -32,6 +36,7 @@ private:
     std::string key;     // empty unless this is a Key=Value line
   };
   std::vector<Line> lines_;
+  bool byteOrderMark_ = false; // the file began with one, before its first line
 };
 
 } // namespace platform

@@ -1,0 +1,163 @@
+// The settings reader against any bytes at all: a store may have been hand-edited, half-copied or
+// written by another program. Reading must not crash or leak, and whatever the reader makes of a file
+// must survive being written back: every key it shows reads back with the same value, from a store
+// that holds it alone, from the file saved again as it was, and after saving rewrites its values.
+//
+// Built by tests/scripts/test_fuzz_settings.sh with clang++ -fsanitize=fuzzer,address,undefined.
+#include "platform/IniDocument.h"
+
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+using platform::IniDocument;
+
+namespace {
+
+// Shows a value with its odd bytes escaped, so that a failure can be read.
+std::string shown(const std::optional<std::string>& value) {
+  if (!value) {
+    return "(missing)";
+  }
+  return IniDocument::quote(*value);
+}
+
+[[noreturn]] void broken(const char* what, const std::string& section, const std::string& key,
+                         const std::optional<std::string>& want, const std::optional<std::string>& got) {
+  std::fprintf(stderr, "%s: [%s] %s: want %s, got %s\n", what, IniDocument::quote(section).c_str(),
+               IniDocument::quote(key).c_str(), shown(want).c_str(), shown(got).c_str());
+  std::abort();
+}
+
+// Section and key names match without regard to case, as the reader matches them.
+bool sameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+using Keys = std::vector<std::pair<std::string, std::string>>;
+
+// Every key of `keys` has the value `want` gives it in `doc`.
+template <typename Want>
+void expectValues(const char* what, const IniDocument& doc, const Keys& keys, Want want) {
+  for (const auto& [section, key] : keys) {
+    const std::optional<std::string> expected = want(section, key);
+    const std::optional<std::string> got = doc.get(section, key);
+    if (got != expected) {
+      broken(what, section, key, expected, got);
+    }
+  }
+}
+
+} // namespace
+
+// Stores the reader once got wrong, checked once before any fuzzing.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  static_cast<void>(argc);
+  static_cast<void>(argv);
+  // A store saved by an editor that begins its files with a byte-order mark keeps its first section.
+  const std::optional<std::string> score =
+      IniDocument::parse("\xEF\xBB\xBF[Settings]\nHighScore1=\"500\"\n").get("Settings", "HighScore1");
+  if (score != "500") {
+    broken("a store that begins with a byte-order mark loses its first section", "Settings", "HighScore1",
+           std::string("500"), score);
+  }
+  // A hand-edited key that begins with '[' keeps a value with ']' in it, and the keys after it keep
+  // their section.
+  IniDocument odd = IniDocument::parse("[Settings]\n[odd=1\nSound=ON\n");
+  odd.set("Settings", "[odd", "a]b");
+  const IniDocument back = IniDocument::parse(odd.serialize());
+  if (back.get("Settings", "[odd") != "a]b") {
+    broken("a value with ']' on a key that begins with '['", "Settings", "[odd", std::string("a]b"),
+           back.get("Settings", "[odd"));
+  }
+  if (back.get("Settings", "Sound") != "ON") {
+    broken("a key after a value with ']'", "Settings", "Sound", std::string("ON"),
+           back.get("Settings", "Sound"));
+  }
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const IniDocument doc = IniDocument::parse(text);
+  const Keys keys = doc.keys();
+  const auto original = [&](const std::string& section, const std::string& key) {
+    return doc.get(section, key);
+  };
+
+  // Every key shown has a value, and that value alone in a new store writes and reads back.
+  IniDocument together;
+  for (const auto& [section, key] : keys) {
+    const std::optional<std::string> value = doc.get(section, key);
+    if (!value) {
+      broken("a listed key has no value", section, key, std::string{}, value);
+    }
+    IniDocument alone;
+    alone.set(section, key, *value);
+    const std::optional<std::string> back = IniDocument::parse(alone.serialize()).get(section, key);
+    if (back != value) {
+      broken("a value alone in a new store reads back differently", section, key, value, back);
+    }
+    together.set(section, key, *value);
+  }
+  // All of them together in a new store.
+  expectValues("a value among all the others in a new store reads back differently",
+               IniDocument::parse(together.serialize()), keys, original);
+
+  // The file saved as it was reads the same, and shows the same keys.
+  const IniDocument again = IniDocument::parse(doc.serialize());
+  expectValues("the file saved again reads differently", again, keys, original);
+  if (again.keys() != keys) {
+    broken("the file saved again shows other keys", "", "", std::to_string(keys.size()),
+           std::to_string(again.keys().size()));
+  }
+
+  // Saving rewrites the values it keeps in the file as it finds it: nothing may change.
+  IniDocument rewritten = doc;
+  for (const auto& [section, key] : keys) {
+    rewritten.set(section, key, *doc.get(section, key));
+  }
+  expectValues("a value rewritten in place reads back differently", IniDocument::parse(rewritten.serialize()),
+               keys, original);
+
+  // New values of any bytes, set on a key the file has and on a key it lacks, read back, and every
+  // other key keeps its value.
+  const std::string value(text.substr(0, 64));
+  const std::string newSection = keys.empty() ? "Settings" : keys.front().first;
+  const std::string newKey = "FuzzNewKey";
+  IniDocument changed = doc;
+  Keys setKeys = {{newSection, newKey}};
+  if (!keys.empty()) {
+    setKeys.push_back(keys.back());
+  }
+  for (const auto& [section, key] : setKeys) {
+    changed.set(section, key, value);
+  }
+  const IniDocument changedBack = IniDocument::parse(changed.serialize());
+  expectValues("a new value reads back differently", changedBack, setKeys,
+               [&](const std::string&, const std::string&) { return std::optional<std::string>(value); });
+  expectValues("setting one key changed another", changedBack, keys,
+               [&](const std::string& section, const std::string& key) {
+                 for (const auto& [s, k] : setKeys) {
+                   if (sameName(s, section) && sameName(k, key)) {
+                     return std::optional<std::string>(value);
+                   }
+                 }
+                 return doc.get(section, key);
+               });
+  return 0;
+}
