@@ -7,7 +7,7 @@ void frmMain::CopySprite(const platform::PictureBox& sprite, std::int32_t w, std
                          std::int32_t y) {
   if (sprite.picture()) {
     form_.canvas().copyFrom(*sprite.picture(), w, h, x, y);
-    form_.invalidate();
+    form_.invalidate({x, y, w, h});
   }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/Controls.h"
 
+#include <algorithm>
+
 #include "platform/Twips.h"
 #include "platform/Window.h"
 
@@ -7,33 +9,38 @@ namespace platform {
 
 void Control::changed() const {
   if (window_ != nullptr) {
-    window_->invalidate();
+    window_->invalidate(pixelBounds());
   }
 }
 
 void Control::setLeft(std::int32_t twips) {
+  changed(); // where it was
   left_ = twips;
   changed();
 }
 
 void Control::setTop(std::int32_t twips) {
+  changed(); // where it was
   top_ = twips;
   changed();
 }
 
 void Control::setWidth(std::int32_t twips) {
+  changed();
   width_ = twips;
   resized();
   changed();
 }
 
 void Control::setHeight(std::int32_t twips) {
+  changed();
   height_ = twips;
   resized();
   changed();
 }
 
 void Control::move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
+  changed();
   left_ = left;
   top_ = top;
   width_ = width;
@@ -119,16 +126,20 @@ void PictureBox::resized() {
   }
 }
 
-void PictureBox::draw(Surface& screen) const {
+void PictureBox::draw(Surface& target, std::int32_t originX, std::int32_t originY) const {
+  const std::int32_t x = pixelLeft() - originX, y = pixelTop() - originY;
   if (drawing_) {
-    screen.drawSurface(*drawing_, pixelLeft(), pixelTop());
+    target.drawSurface(*drawing_, x, y);
     return;
   }
-  Surface box(pixelWidth(), pixelHeight(), backColor_);
+  target.fillRect(x, y, pixelWidth(), pixelHeight(), backColor_);
   if (picture_) {
+    // The box shows its picture from its top-left corner, cut at its own edges.
+    Surface box(std::min(pixelWidth(), picture_->width), std::min(pixelHeight(), picture_->height),
+                backColor_);
     box.drawPicture(*picture_, 0, 0, backColor_);
+    target.drawSurface(box, x, y);
   }
-  screen.drawSurface(box, pixelLeft(), pixelTop());
 }
 
 void Image::setPicture(PicturePtr picture) {
@@ -136,9 +147,9 @@ void Image::setPicture(PicturePtr picture) {
   changed();
 }
 
-void Image::draw(Surface& screen) const {
+void Image::draw(Surface& target, std::int32_t originX, std::int32_t originY) const {
   if (picture_) {
-    screen.drawPicture(*picture_, pixelLeft(), pixelTop(), std::nullopt);
+    target.drawPicture(*picture_, pixelLeft() - originX, pixelTop() - originY, std::nullopt);
   }
 }
 

@@ -44,10 +44,12 @@ public:
   std::int32_t pixelWidth() const;
   std::int32_t pixelHeight() const;
   bool containsPixel(std::int32_t x, std::int32_t y) const;
+  Rect pixelBounds() const { return {pixelLeft(), pixelTop(), pixelWidth(), pixelHeight()}; }
 
   std::function<void()> onClick;
 
-  virtual void draw(Surface& screen) const = 0;
+  // Draws the control onto a surface whose top-left corner is at (originX, originY) of the window.
+  virtual void draw(Surface& target, std::int32_t originX, std::int32_t originY) const = 0;
   void attachTo(Window& window) { window_ = &window; }
 
 protected:
@@ -84,7 +86,7 @@ public:
 
   // Repaints the box on screen at once.
   void refresh() const;
-  void draw(Surface& screen) const override;
+  void draw(Surface& target, std::int32_t originX, std::int32_t originY) const override;
 
 protected:
   void resized() override;
@@ -104,7 +106,7 @@ class Image : public Control {
 public:
   const PicturePtr& picture() const { return picture_; }
   void setPicture(PicturePtr picture);
-  void draw(Surface& screen) const override;
+  void draw(Surface& target, std::int32_t originX, std::int32_t originY) const override;
 
 private:
   PicturePtr picture_;

@@ -32,6 +32,22 @@ Clip clipCopy(std::int32_t srcW, std::int32_t srcH, std::int32_t dstW, std::int3
 
 } // namespace
 
+Rect Rect::united(const Rect& o) const {
+  if (empty()) {
+    return o;
+  }
+  if (o.empty()) {
+    return *this;
+  }
+  const std::int32_t left = std::min(x, o.x), top = std::min(y, o.y);
+  return {left, top, std::max(x + w, o.x + o.w) - left, std::max(y + h, o.y + o.h) - top};
+}
+
+Rect Rect::intersected(const Rect& o) const {
+  const std::int32_t left = std::max(x, o.x), top = std::max(y, o.y);
+  return {left, top, std::min(x + w, o.x + o.w) - left, std::min(y + h, o.y + o.h) - top};
+}
+
 Surface::Surface(std::int32_t width, std::int32_t height, Pixel fill)
     : width_(std::max(width, 0)), height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_ * height_), fill) {}

@@ -6,6 +6,19 @@
 
 namespace platform {
 
+// A rectangle of pixels.
+struct Rect {
+  std::int32_t x = 0, y = 0, w = 0, h = 0;
+
+  bool empty() const { return w <= 0 || h <= 0; }
+  bool intersects(const Rect& o) const {
+    return !empty() && !o.empty() && x < o.x + o.w && o.x < x + w && y < o.y + o.h && o.y < y + h;
+  }
+  Rect united(const Rect& o) const;
+  Rect intersected(const Rect& o) const;
+  bool operator==(const Rect&) const = default;
+};
+
 class Surface {
 public:
   Surface() = default;

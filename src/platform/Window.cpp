@@ -70,7 +70,7 @@ void Window::refresh() {
 }
 
 void Window::presentNow() {
-  if (dirty_ && presenter_) {
+  if (needsPresent() && presenter_) {
     presenter_();
   }
 }
@@ -145,7 +145,7 @@ void Window::forgetToolTip() {
 void Window::hideToolTip() {
   if (toolTip_.shown) {
     toolTip_.shown = false;
-    invalidate();
+    invalidate(toolTipArea_);
   }
 }
 
@@ -161,7 +161,11 @@ std::optional<std::uint32_t> Window::tick(std::uint32_t now) {
   toolTipPicture_ = renderToolTip_ ? renderToolTip_(over->toolTipText()) : nullptr;
   if (toolTipPicture_) {
     toolTip_.shown = true;
-    invalidate();
+    // Below and right of the pointer, as desktops place them, kept inside the client area.
+    toolTipArea_ = {std::clamp(toolTip_.x + 2, 0, kClientWidth - toolTipPicture_->width),
+                    std::clamp(toolTip_.y + 22, 0, kClientHeight - toolTipPicture_->height),
+                    toolTipPicture_->width, toolTipPicture_->height};
+    invalidate(toolTipArea_);
   } else {
     toolTip_.control = nullptr; // no way to show it: do not try again until the pointer moves
   }
@@ -191,24 +195,27 @@ void Window::focusGained() {
   }
 }
 
-void Window::compose(Surface& screen) const {
-  screen.drawSurface(canvas_, 0, 0);
+void Window::compose(Surface& screen, const Rect& area) const {
+  const Rect part = area.intersected(clientArea());
+  if (part.empty()) {
+    return;
+  }
+  Surface layer(part.w, part.h);
+  layer.drawSurface(canvas_, -part.x, -part.y);
   for (const Image* image : images_) {
-    if (image->visible()) {
-      image->draw(screen);
+    if (image->visible() && image->pixelBounds().intersects(part)) {
+      image->draw(layer, part.x, part.y);
     }
   }
   for (const PictureBox* box : boxes_) {
-    if (box->visible()) {
-      box->draw(screen);
+    if (box->visible() && box->pixelBounds().intersects(part)) {
+      box->draw(layer, part.x, part.y);
     }
   }
-  if (toolTip_.shown && toolTipPicture_) {
-    // Below and right of the pointer, as desktops place them, kept inside the client area.
-    const std::int32_t x = std::clamp(toolTip_.x + 2, 0, kClientWidth - toolTipPicture_->width);
-    const std::int32_t y = std::clamp(toolTip_.y + 22, 0, kClientHeight - toolTipPicture_->height);
-    screen.drawPicture(*toolTipPicture_, x, y, std::nullopt);
+  if (toolTip_.shown && toolTipPicture_ && toolTipArea_.intersects(part)) {
+    layer.drawPicture(*toolTipPicture_, toolTipArea_.x - part.x, toolTipArea_.y - part.y, std::nullopt);
   }
+  screen.drawSurface(layer, part.x, part.y);
 }
 
 } // namespace platform

@@ -79,11 +79,17 @@ public:
   MousePointer pointerAt(std::int32_t x, std::int32_t y) const;
   const ToolTip& toolTip() const { return toolTip_; }
 
-  void invalidate() { dirty_ = true; }
-  bool needsPresent() const { return dirty_; }
-  // Canvas, then visible images, then visible picture boxes, then the tool tip.
-  void compose(Surface& screen) const;
-  void presented() { dirty_ = false; }
+  // Marks the whole client area, or a part of it, as changed since the last presentation.
+  void invalidate() { invalidate(clientArea()); }
+  void invalidate(const Rect& area) { dirty_ = dirty_.united(area.intersected(clientArea())); }
+  bool needsPresent() const { return !dirty_.empty(); }
+  const Rect& changedArea() const { return dirty_; }
+  // Canvas, then visible images, then visible picture boxes, then the tool tip; only within the area
+  // given, so that a step of the game recomposes a few cells rather than the whole window.
+  void compose(Surface& screen) const { compose(screen, clientArea()); }
+  void compose(Surface& screen, const Rect& area) const;
+  void presented() { dirty_ = {}; }
+  static constexpr Rect clientArea() { return {0, 0, kClientWidth, kClientHeight}; }
 
 private:
   void hideToolTip();
@@ -102,8 +108,9 @@ private:
   Control* pressed_ = nullptr;
   ToolTip toolTip_;
   PicturePtr toolTipPicture_;
+  Rect toolTipArea_;
   MousePointer pointer_ = MousePointer::Default;
-  bool dirty_ = true;
+  Rect dirty_ = clientArea();
 };
 
 } // namespace platform

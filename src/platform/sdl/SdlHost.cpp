@@ -82,7 +82,7 @@ void SdlHost::doEvents() {
 void SdlHost::present() {
   Window* shown = window();
   if (shown != nullptr && desktop_ != nullptr && shown->needsPresent()) {
-    shown->compose(screen_);
+    shown->compose(screen_, shown->changedArea());
     desktop_->present(screen_);
     shown->presented();
     if (++presents_ == 1) {

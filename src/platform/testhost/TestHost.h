@@ -98,9 +98,10 @@ public:
   void applyPointer(MousePointer pointer) override { this->pointer = pointer; }
 
   void advance(std::uint32_t ms) { now_ += ms; }
-  // What the window last presented, composed when first looked at: whole games present thousands of
-  // times and composing each would make them slow.
-  const Surface& screen();
+  // What the window last presented.
+  const Surface& screen() const { return screen_; }
+  // Long runs that look at no pixels (the soak) may skip composing the screen.
+  bool composeScreen = true;
 
   // Records.
   MemorySettingsStore store;
@@ -130,7 +131,6 @@ private:
   std::mt19937 rng_;
   std::deque<float> scriptedRandom_;
   Surface screen_;
-  bool screenStale_ = true;
 };
 
 } // namespace platform
