@@ -66,17 +66,24 @@ DesktopWindow::~DesktopWindow() {
   SDL_DestroyWindow(window_);
 }
 
-void DesktopWindow::present(const Surface& screen) {
+void DesktopWindow::present(const Surface& screen, const Rect& changed) {
   SDL_Surface* target = SDL_GetWindowSurface(window_);
   if (target == nullptr) {
     return;
   }
   // A window manager may hand us a surface of another size for a moment; show what fits.
-  const int width = std::min(screen.width(), target->w);
-  const int height = std::min(screen.height(), target->h);
-  SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_ARGB8888, screen.pixels().data(), screen.width() * 4,
-                    target->format->format, target->pixels, target->pitch);
-  SDL_UpdateWindowSurface(window_);
+  const Rect area =
+      changed.intersected({0, 0, std::min(screen.width(), target->w), std::min(screen.height(), target->h)});
+  if (area.empty()) {
+    return;
+  }
+  const Pixel* from = screen.pixels().data() + area.y * screen.width() + area.x;
+  auto* to = static_cast<std::uint8_t*>(target->pixels) + area.y * target->pitch +
+             area.x * target->format->BytesPerPixel;
+  SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_ARGB8888, from, screen.width() * 4,
+                    target->format->format, to, target->pitch);
+  const SDL_Rect rect{area.x, area.y, area.w, area.h};
+  SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
 }
 
 void DesktopWindow::setCaption(const std::string& caption) {

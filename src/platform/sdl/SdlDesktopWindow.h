@@ -21,7 +21,8 @@ public:
   DesktopWindow& operator=(const DesktopWindow&) = delete;
 
   SDL_Window* handle() const { return window_; }
-  void present(const Surface& screen);
+  // Shows the changed part of the composed screen.
+  void present(const Surface& screen, const Rect& changed);
 
   void setCaption(const std::string& caption);
   void setBorderless(bool borderless);

@@ -82,8 +82,9 @@ void SdlHost::doEvents() {
 void SdlHost::present() {
   Window* shown = window();
   if (shown != nullptr && desktop_ != nullptr && shown->needsPresent()) {
-    shown->compose(screen_, shown->changedArea());
-    desktop_->present(screen_);
+    const Rect changed = shown->changedArea();
+    shown->compose(screen_, changed);
+    desktop_->present(screen_, changed);
     shown->presented();
     if (++presents_ == 1) {
       reportFirstFrame();
