@@ -129,18 +129,9 @@ yes_no() {
 start_x
 HZ=$(getconf CLK_TCK)
 
-# SDL tries an OpenGL renderer for the window's surface unless told not to; the game does not say,
-# so it is measured both ways: as built, and with that choice made by the environment.
-NO_GL=SDL_FRAMEBUFFER_ACCELERATION=0
-
 echo "bench: ${PLAY_SECONDS} s of play in the normal build..." >&2
 KEEP_SMAPS="$WORK/smaps" play "$BUILD/frothwick" >"$WORK/play"
 read -r cpu hwm running <"$WORK/play"
-echo "bench: ${PLAY_SECONDS} s of play in the normal build with $NO_GL..." >&2
-export SDL_FRAMEBUFFER_ACCELERATION=0
-KEEP_SMAPS="$WORK/smaps-nogl" play "$BUILD/frothwick" >"$WORK/play"
-unset SDL_FRAMEBUFFER_ACCELERATION
-read -r gcpu ghwm grunning <"$WORK/play"
 echo "bench: ${PLAY_SECONDS} s of play in the polling build..." >&2
 play "$POLLING/frothwick" >"$WORK/play"
 read -r pcpu phwm prunning <"$WORK/play"
@@ -149,11 +140,8 @@ echo "bench: step cadence..." >&2
 fresh_config
 cadence=$("$BUILD/step_cadence" 100 300)
 
-echo "bench: $STARTS starts, then $STARTS with $NO_GL..." >&2
+echo "bench: $STARTS starts..." >&2
 startups >"$WORK/starts"
-export SDL_FRAMEBUFFER_ACCELERATION=0
-startups >"$WORK/starts-nogl"
-unset SDL_FRAMEBUFFER_ACCELERATION
 
 echo "bench: engine throughput..." >&2
 "$BUILD/engine_throughput" 100 1 >"$WORK/throughput"
@@ -204,19 +192,18 @@ cpu_model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 cpu_max=$((PLAY_SECONDS * HZ / 100)) # 1 % of a core in ticks
 
 # ---- Table ------------------------------------------------------------------------------------
-# "Met" judges the game as built; the column beside it shows the same game with OpenGL left out.
 echo
-echo "| Measure | Frothwick | Frothwick, $NO_GL | Polling build | Target | Met |"
-echo "|---|---|---|---|---|---|"
-echo "| Processor while playing (${PLAY_SECONDS} s game, own CPU time) | $(pct "$cpu") % of a core | $(pct "$gcpu") % | $(pct "$pcpu") % | ≤ 1 % of a core | $(ok "$cpu <= $cpu_max") |"
-echo "| Polling build ÷ Frothwick, processor time | $(ratio "$cpu") | $(ratio "$gcpu") | 1x | ≥ 50x | $(ok "$pcpu >= 50 * ($cpu > 0 ? $cpu : 1)") |"
-echo "| Step lateness at 80 ms (100 waits) | $(cadence_cell 80) | | | p99 ≤ 1 ms late, none early | $(cadence_ok 80) |"
-echo "| Step lateness at 12 ms (300 waits) | $(cadence_cell 12) | | | p99 ≤ 1 ms late, none early | $(cadence_ok 12) |"
-echo "| Start-up to first frame, median of ${STARTS} (min–max) | $(starts_cell "$WORK/starts") | $(starts_cell "$WORK/starts-nogl") | | ≤ 100 ms | $(ok "$cm <= 100") |"
-echo "| Peak resident size after the game (VmHWM) | $(mb "$hwm") MB | $(mb "$ghwm") MB | $(mb "$phwm") MB | ≤ 30 MB | $(ok "$hwm <= 30 * 1024") |"
-echo "| Engine throughput on the test host, ${games} games without input | ${per_second} steps/s (${steps} steps, $((virtual_ms / 1000)) virtual s in ${real_ms} ms) | | | figure only | |"
+echo "| Measure | Frothwick | Polling build | Target | Met |"
+echo "|---|---|---|---|---|"
+echo "| Processor while playing (${PLAY_SECONDS} s game, own CPU time) | $(pct "$cpu") % of a core | $(pct "$pcpu") % | ≤ 1 % of a core | $(ok "$cpu <= $cpu_max") |"
+echo "| Polling build ÷ Frothwick, processor time | $(ratio "$cpu") | 1x | ≥ 50x | $(ok "$pcpu >= 50 * ($cpu > 0 ? $cpu : 1)") |"
+echo "| Step lateness at 80 ms (100 waits) | $(cadence_cell 80) | | p99 ≤ 1 ms late, none early | $(cadence_ok 80) |"
+echo "| Step lateness at 12 ms (300 waits) | $(cadence_cell 12) | | p99 ≤ 1 ms late, none early | $(cadence_ok 12) |"
+echo "| Start-up to first frame, median of ${STARTS} (min–max) | $(starts_cell "$WORK/starts") | | ≤ 100 ms | $(ok "$cm <= 100") |"
+echo "| Peak resident size after the game (VmHWM) | $(mb "$hwm") MB | $(mb "$phwm") MB | ≤ 30 MB | $(ok "$hwm <= 30 * 1024") |"
+echo "| Engine throughput on the test host, ${games} games without input | ${per_second} steps/s (${steps} steps, $((virtual_ms / 1000)) virtual s in ${real_ms} ms) | | figure only | |"
 echo
-echo "- Processor: utime+stime of all the game's threads over ${PLAY_SECONDS} s after a click on New, ${HZ} ticks a second (Frothwick $cpu, with $NO_GL $gcpu, polling $pcpu ticks). Game still running at the end: ${running}, ${grunning}, ${prunning}."
-echo "- Resident memory by kind: as built $(resident_by_kind "$WORK/smaps"); with $NO_GL $(resident_by_kind "$WORK/smaps-nogl")."
+echo "- Processor: utime+stime of all the game's threads over ${PLAY_SECONDS} s after a click on New, ${HZ} ticks a second (Frothwick $cpu, polling $pcpu ticks). Game still running at the end: ${running}, ${prunning}."
+echo "- Resident memory by kind: $(resident_by_kind "$WORK/smaps")."
 echo "- Step lateness is the steady clock's elapsed time minus the requested delay, through the real SDL host's Delay in Xvfb. The game's clock counts whole milliseconds, and a wait starts at a tick that has partly gone by, so a wait can end up to 1 ms short in real time; none ends short on the game's own ticks."
 echo "- Machine: $(nproc) × ${cpu_model}; load average at the end $(cut -d' ' -f1-3 /proc/loadavg); Xvfb 1024x768x24."
