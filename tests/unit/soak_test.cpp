@@ -77,7 +77,10 @@ struct RuleBroken {
 // pictures apart by identity.
 class SoakHost : public platform::TestHost {
 public:
-  using TestHost::TestHost;
+  // The soak looks at the game's state, never at its pixels, so the screen is not composed.
+  SoakHost(std::uint32_t startTicks, std::uint32_t seed) : TestHost(startTicks, seed) {
+    composeScreen = false;
+  }
 
   platform::PicturePtr loadPicture(const std::filesystem::path& file) override {
     static std::map<std::string, platform::PicturePtr> decoded;
