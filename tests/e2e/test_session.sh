@@ -124,6 +124,7 @@ click_at 594 154 # the game runs again but the button shows Play: one click turn
 sleep 0.2
 
 step "4. a whole game to the end by stacking one column, then a name"
+lost=0
 for round in $(seq 600); do
   # Down drops like Space but types nothing into a name, so late keys cannot spoil the name.
   xdotool key --delay 2 Left Left Left Left Left Left Left Left Left Left Left Left Left Left Down
@@ -131,8 +132,13 @@ for round in $(seq 600); do
   if [ $((round % 10)) = 0 ]; then
     screenshot
     [ "$(differing_pixels "$ASSETS/pctScores.png" 578 274)" = 0 ] || break
+    if [ "$lost" = 0 ] && [ "$(differing_pixels "$ASSETS/pctEmptyMug.png" 608 461)" = 0 ]; then
+      lost=1
+      mug_full 575 || fail "a mug other than the right-most emptied first"
+    fi
   fi
 done
+[ "$lost" = 1 ] || fail "no life was seen lost one at a time"
 sleep 0.5
 screenshot
 expect_picture pctOk.png 578 172
