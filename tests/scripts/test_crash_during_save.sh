@@ -92,18 +92,25 @@ echo "-- a save still writing keeps its temporary file"
 # Two saves at once (two copies of the game closing together): the clean-up of one must not take
 # the file the other is writing, which holds a lock on it; once that one is gone, its file goes too.
 LIVE=$STORE_DIR/.settings.ini.Live01
-flock --exclusive --close "$LIVE" sleep 30 &
+# The holder is a subshell that keeps the lock itself, with no long-lived child that would outlive it.
+(
+  exec 9>"$LIVE"
+  flock --exclusive 9
+  touch "$WORK/locked"
+  while :; do sleep 0.1; done
+) </dev/null >/dev/null 2>&1 &
 HOLDER=$!
 for _ in $(seq 50); do
-  [ -e "$LIVE" ] && break
+  [ -e "$WORK/locked" ] && break
   sleep 0.1
 done
-sleep 0.2
+[ -e "$WORK/locked" ] || fail "the living save's stand-in could not lock its file"
 "$WORK/save_loop" init "$STORE" || fail "a save beside a living one failed"
 [ -e "$LIVE" ] || fail "a save removed the temporary file of a save still writing"
 kill "$HOLDER"
 wait "$HOLDER" 2>/dev/null || true
 HOLDER=""
+sleep 0.3 # its last short sleep, which shares the lock, ends too
 "$WORK/save_loop" init "$STORE" || fail "a save failed"
 [ ! -e "$LIVE" ] || fail "the temporary file of a save that is gone was kept"
 [ "$(temporaries)" = 0 ] || fail "temporary files are left after a save with no kill"
