@@ -55,7 +55,7 @@ if [ "$status" != 0 ] || [ -n "$(ls "$WORK/artifacts")" ] || [ -z "$runs" ]; the
   for artifact in "$WORK"/artifacts/*; do
     [ -e "$artifact" ] || continue
     echo "input that failed ($(basename "$artifact")), as hex:" >&2
-    head -c 512 "$artifact" | xxd >&2
+    head -c 512 "$artifact" | od -A x -t x1z >&2
   done
   fail "the fuzzer stopped with status $status"
 fi
