@@ -101,8 +101,17 @@ void SdlHost::waitForEvents([[maybe_unused]] std::uint32_t maxMs) {
       return; // a tool tip just came due, or a handler drew outside the event loop
     }
   }
-  if (wait > 0) {
-    SDL_WaitEventTimeout(nullptr, wait > INT_MAX ? -1 : static_cast<int>(wait));
+  if (wait > INT_MAX) {
+    SDL_WaitEventTimeout(nullptr, -1);
+    return;
+  }
+  // SDL times its wait with a clock of its own, which can end it a millisecond before ours says the
+  // time is up: wait on for what is left, unless an event came.
+  const std::uint32_t start = tickCount();
+  for (std::uint32_t waited = 0; waited < wait; waited = tickCount() - start) {
+    if (SDL_WaitEventTimeout(nullptr, static_cast<int>(wait - waited)) != 0) {
+      return;
+    }
   }
 #endif
 }
