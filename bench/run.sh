@@ -156,8 +156,7 @@ mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 
 cadence_cell() {
   echo "$cadence" | awk -v d="$1" '$2 == d {
-    printf "mean %+.2f, p99 %+.2f, max %+.2f ms late; %d of %d early by steady clock (%d by ≥ 1 ms), %d by the game'"'"'s ticks",
-      $4, $5, $6, $7, $3, $8, $9 }'
+    printf "mean %+.2f, p99 %+.2f, max %+.2f ms late; %d of %d early", $4, $5, $6, $7, $3 }'
 }
 cadence_ok() {
   echo "$cadence" | awk -v d="$1" '$2 == d { print ($5 <= 1.0 && $7 == 0) ? "yes" : "**no**" }'
@@ -205,5 +204,5 @@ echo "| Engine throughput on the test host, ${games} games without input | ${per
 echo
 echo "- Processor: utime+stime of all the game's threads over ${PLAY_SECONDS} s after a click on New, ${HZ} ticks a second (Frothwick $cpu, polling $pcpu ticks). Game still running at the end: ${running}, ${prunning}."
 echo "- Resident memory by kind: $(resident_by_kind "$WORK/smaps")."
-echo "- Step lateness is the steady clock's elapsed time minus the requested delay, through the real SDL host's Delay in Xvfb. The game's clock counts whole milliseconds, and a wait starts at a tick that has partly gone by, so a wait can end up to 1 ms short in real time; none ends short on the game's own ticks."
+echo "- Step lateness: through the real SDL host's Delay in Xvfb, the steady clock's time at which the wait ended minus its deadline, the moment the game's millisecond clock reached the start tick plus the delay."
 echo "- Machine: $(nproc) × ${cpu_model}; load average at the end $(cut -d' ' -f1-3 /proc/loadavg); Xvfb 1024x768x24."

@@ -1,11 +1,9 @@
 // How punctually the real SDL host ends the game's one wait. A game steps, then waits StepDelay
 // milliseconds in Delay; a wait that ends late slows the beer, one that ends early speeds it up.
 // Prints one line per step delay:
-//   cadence <delay> <count> <mean late ms> <p99 late ms> <max late ms> <early> <early by 1 ms or more>
-//           <early on the game's own clock>
-// measured on the steady clock. "Early" counts waits shorter than asked by any amount: a wait starts
-// at a whole tick that has partly gone by already, so it may end up to a millisecond short in real
-// time. The last field counts waits whose ticks, the clock the game steps by, fell short.
+//   cadence <delay> <count> <mean late ms> <p99 late ms> <max late ms> <early>
+// The deadline is the moment the game's millisecond clock reaches the start tick plus the delay, as
+// Delay itself reckons it; lateness is measured on the steady clock the game's ticks are cut from.
 #include "platform/sdl/SdlHost.h"
 #include "window/frmMain.h"
 
@@ -20,23 +18,20 @@
 namespace {
 
 void Measure(frmMain& window, std::int16_t delay, int count) {
+  using Milliseconds = std::chrono::duration<double, std::milli>;
   std::vector<double> late;
   late.reserve(static_cast<std::size_t>(count));
   int early = 0;
-  int earlyByATick = 0;
-  int earlyInTicks = 0;
   for (int i = 0; i < count; ++i) {
-    const std::uint32_t startTick = window.host().tickCount();
-    const auto start = std::chrono::steady_clock::now();
+    // The host's tick is this clock in whole milliseconds. Delay reads its start a moment later; if
+    // a millisecond turns in between, its deadline is later than this one and the wait looks late,
+    // never early.
+    const auto startTick = std::chrono::floor<std::chrono::milliseconds>(std::chrono::steady_clock::now());
     window.Delay(delay);
-    // Read outside the steady clock's span, so this count can only err towards on time.
-    const std::uint32_t ticks = window.host().tickCount() - startTick;
-    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-    const double lateness = elapsed.count() - delay;
-    earlyInTicks += ticks < static_cast<std::uint32_t>(delay) ? 1 : 0;
+    const auto deadline = startTick + std::chrono::milliseconds(delay);
+    const double lateness = Milliseconds(std::chrono::steady_clock::now() - deadline).count();
     late.push_back(lateness);
     early += lateness < 0 ? 1 : 0;
-    earlyByATick += lateness <= -1.0 ? 1 : 0;
   }
   std::sort(late.begin(), late.end());
   double sum = 0;
@@ -44,8 +39,8 @@ void Measure(frmMain& window, std::int16_t delay, int count) {
     sum += l;
   }
   const auto p99 = late[std::min(late.size() - 1, (late.size() * 99 + 99) / 100 - 1)];
-  std::printf("cadence %d %d %.3f %.3f %.3f %d %d\n", delay, count, sum / static_cast<double>(late.size()),
-              p99, late.back(), early, earlyByATick);
+  std::printf("cadence %d %d %.3f %.3f %.3f %d\n", delay, count, sum / static_cast<double>(late.size()), p99,
+              late.back(), early);
 }
 
 int Run(int argc, char** argv) {

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <thread>
 
 namespace platform {
 
@@ -105,11 +106,19 @@ void SdlHost::waitForEvents([[maybe_unused]] std::uint32_t maxMs) {
     SDL_WaitEventTimeout(nullptr, -1);
     return;
   }
-  // SDL times its wait with a clock of its own, which can end it a millisecond before ours says the
-  // time is up: wait on for what is left, unless an event came.
-  const std::uint32_t start = tickCount();
-  for (std::uint32_t waited = 0; waited < wait; waited = tickCount() - start) {
-    if (SDL_WaitEventTimeout(nullptr, static_cast<int>(wait - waited)) != 0) {
+  // The wait ends when the game's millisecond clock reaches its deadline, not a little after: SDL
+  // sleeps in whole milliseconds by a clock of its own, so it sleeps for whole milliseconds while
+  // they remain and the last fraction is slept precisely.
+  using Clock = std::chrono::steady_clock;
+  const auto deadline =
+      std::chrono::floor<std::chrono::milliseconds>(Clock::now()) + std::chrono::milliseconds(wait);
+  for (auto left = deadline - Clock::now(); left > Clock::duration::zero(); left = deadline - Clock::now()) {
+    const auto whole = std::chrono::floor<std::chrono::milliseconds>(left).count();
+    if (whole == 0) {
+      std::this_thread::sleep_until(deadline);
+      return;
+    }
+    if (SDL_WaitEventTimeout(nullptr, static_cast<int>(whole)) != 0) {
       return;
     }
   }
