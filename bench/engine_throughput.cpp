@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   const auto seed = static_cast<std::uint32_t>(argc > 2 ? std::atoi(argv[2]) : 1);
   try {
     platform::TestHost host(1000, seed);
+    host.composeScreen = false; // the engine alone, as the soak runs it
     frmMain window(host);
     window.Load();
 
