@@ -91,6 +91,14 @@ int createLockedTemporary(const std::string& pattern, std::string& temp) {
   return -1;
 }
 
+// A new store gets the usual rw-r--r--; a rewritten one keeps the mode the player gave it, rather than
+// the owner-only mode temporary files are made with.
+void keepModeOf(const fs::path& path, int fd) {
+  struct stat old {};
+  const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+  ::fchmod(fd, mode);
+}
+
 } // namespace
 
 std::string writeFileAtomically(const fs::path& path, const std::string& text) {
@@ -106,6 +114,7 @@ std::string writeFileAtomically(const fs::path& path, const std::string& text) {
   if (fd < 0) {
     return errnoText("cannot create temporary file");
   }
+  keepModeOf(path, fd);
   // The file stays open, and so locked, until it has its place.
   std::string error = writeAll(fd, text);
   if (error.empty() && ::rename(temp.c_str(), path.c_str()) != 0) {

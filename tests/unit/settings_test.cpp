@@ -103,6 +103,23 @@ TEST(FileSettingsStore, SavesThroughARenameAndKeepsEditsMadeMeanwhile) {
   EXPECT_EQ(files, 1U) << "no temporary file is left behind";
 }
 
+TEST(FileSettingsStore, ASaveKeepsTheFilesModeAndANewFileIsReadableByAll) {
+  TempFolder temp;
+  const fs::path kept = temp.path / "kept" / "settings.ini";
+  writeFile(kept, "[Settings]\n");
+  fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const fs::path fresh = temp.path / "fresh" / "settings.ini";
+  for (const fs::path& file : {kept, fresh}) {
+    FileSettingsStore store([&](const std::string&) { return file; });
+    store.set("Frothwick", "Settings", "Sound", "ON");
+    ASSERT_EQ(store.flush(), "");
+  }
+  EXPECT_EQ(fs::status(kept).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(fs::status(fresh).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+}
+
 TEST(FileSettingsStore, AFailedSaveSaysWhyAndLeavesTheOldFileWhole) {
   TempFolder temp;
   const fs::path file = temp.path / "Frothwick" / "settings.ini";
