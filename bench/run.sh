@@ -15,13 +15,8 @@ XVFB_PID=""
 GAME_PID=""
 export SDL_AUDIODRIVER=dummy
 
-cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/xserver.sh"
+trap end_x_session EXIT
 
 die() {
   echo "bench: $*" >&2
@@ -33,7 +28,6 @@ for program in "$BUILD/frothwick" "$POLLING/frothwick" "$BUILD/step_cadence" "$B
 done
 
 # An X server of our own, so nothing the player has open is disturbed.
-source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/xserver.sh"
 start_x() {
   start_xvfb "$WORK" || die "no X server could be started"
 }

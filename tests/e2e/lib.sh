@@ -30,15 +30,9 @@ step() {
   echo "-- $STEP"
 }
 
-cleanup() {
-  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
 source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+trap end_x_session EXIT
+
 
 start_x() {
   start_xvfb "$WORK" || fail "no X server could be started: $(cat "$WORK/xvfb.log")"

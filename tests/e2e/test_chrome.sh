@@ -6,7 +6,7 @@
 source "$(dirname "$0")/lib.sh" "$@"
 
 OPENBOX_PID=""
-trap '[ -n "$OPENBOX_PID" ] && kill "$OPENBOX_PID" 2>/dev/null; cleanup' EXIT
+trap '[ -n "$OPENBOX_PID" ] && kill "$OPENBOX_PID" 2>/dev/null; end_x_session' EXIT
 
 # The game opens web pages through xdg-open; this one only writes down what it was asked to open.
 OPENED=$WORK/opened

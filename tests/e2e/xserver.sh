@@ -17,3 +17,12 @@ start_xvfb() {
   done
   return 1
 }
+
+# Ends the game and the X server a script started, if still running, and removes its scratch folder.
+# Reads GAME_PID, XVFB_PID and WORK; installed as the script's exit trap.
+end_x_session() {
+  [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$WORK"
+}

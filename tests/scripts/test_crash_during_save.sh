@@ -18,11 +18,8 @@ KILLS=200
 # several saves of about 200 KB, so kills land before, inside and between saves.
 MAX_DELAY_MS=20
 
-if grep -q '^FROTHWICK_SANITIZE:BOOL=ON' "$BUILD/CMakeCache.txt" 2>/dev/null; then
-  echo "skipped in the sanitizer build folder: it checks files and kills, and runs in the normal one"
-  echo "1 passed, 0 failed"
-  exit 0
-fi
+source "$(dirname "$0")/normal_build_only.sh"
+run_in_normal_build_only "$BUILD" "it checks files and kills, and runs in the normal one"
 
 WORK=$(mktemp -d /tmp/frothwick-crash.XXXXXX)
 SAVER=""

@@ -17,11 +17,8 @@ WALL_LIMIT_SECONDS=240
 # One input that takes this long is a hang.
 INPUT_LIMIT_SECONDS=10
 
-if grep -q '^FROTHWICK_SANITIZE:BOOL=ON' "$BUILD/CMakeCache.txt" 2>/dev/null; then
-  echo "skipped in the sanitizer build folder: the fuzz target brings its own sanitizers and runs in the normal one"
-  echo "1 passed, 0 failed"
-  exit 0
-fi
+source "$(dirname "$0")/normal_build_only.sh"
+run_in_normal_build_only "$BUILD" "the fuzz target brings its own sanitizers and runs in the normal one"
 
 WORK=$(mktemp -d /tmp/frothwick-fuzz.XXXXXX)
 trap '[ -n "${KEEP:-}" ] || rm -rf "$WORK"' EXIT
