@@ -32,6 +32,7 @@ void frmMain::pctNew_Click() {
   ClearBoard();
   Falling = false;
   KeyBusy = false;
+  KeysHeldBack = false;
   EnteringName = false;
   pctAction.setVisible(true);
   pctAction.setPicture(pctPause.picture());
@@ -49,7 +50,10 @@ void frmMain::pctNew_Click() {
 
 void frmMain::FinishGame() {
   CheckHighScore();
+  // The board shows at once, but the first two seconds let the player stop playing before typing.
+  KeysHeldBack = true;
   Delay(2000);
+  KeysHeldBack = false;
   while (EnteringName) {
     host_.doEvents();
     if (EnteringName) {

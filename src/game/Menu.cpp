@@ -13,16 +13,22 @@ std::array<platform::PictureBox*, 7> MenuButtons(frmMain& f) {
 } // namespace
 
 void frmMain::pctAction_Click() {
-  // The picture decides, not the flag: the two can disagree after a panel has closed.
+  // The picture decides, not the flag.
   if (pctAction.picture() == pctPause.picture()) {
     Paused = true;
     pctAction.setPicture(pctPlay.picture());
     pctAction.setToolTipText("Play");
   } else {
-    Paused = false;
-    pctAction.setPicture(pctPause.picture());
-    pctAction.setToolTipText("Pause");
+    ResumePlay();
   }
+}
+
+// The game goes on, and the button offers to pause it again: a panel that closes leaves the
+// picture agreeing with the game.
+void frmMain::ResumePlay() {
+  Paused = false;
+  pctAction.setPicture(pctPause.picture());
+  pctAction.setToolTipText("Pause");
 }
 
 void frmMain::HideMenu() {

@@ -1,4 +1,5 @@
-// The player's four keys: left and right move the falling beer a column, down and space drop it.
+// The player's keys: left and right move the falling beer a column, down and space drop it; the
+// buttons' keys go to CommandKey; while a name is typed every key belongs to it.
 #include "window/frmMain.h"
 
 #include "platform/KeyCodes.h"
@@ -6,9 +7,14 @@
 namespace vk = platform::vk;
 
 void frmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) {
-  static_cast<void>(Shift);
+  if (KeysHeldBack) {
+    return;
+  }
   if (EnteringName) {
     NameEntryKey(KeyCode);
+    return;
+  }
+  if (CommandKey(KeyCode, Shift)) {
     return;
   }
   const bool steering =

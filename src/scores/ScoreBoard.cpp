@@ -102,7 +102,7 @@ void frmMain::pctOk_Click() {
   pctClear.setVisible(false);
   pctScoreBoard.setVisible(false);
   ShowMenu();
-  Paused = false;
+  ResumePlay();
 }
 
 void frmMain::EndNameEntry() {

@@ -32,12 +32,16 @@ void frmMain::Form_MouseDown(std::int16_t Button, std::int16_t Shift, float X, f
 }
 
 void frmMain::Form_Resize() {
-  if (form_.windowState() != platform::WindowState::Minimized) {
-    form_.setBorderless(true);
-    form_.refresh();
-    form_.setCaption("Frothwick");
-    form_.refresh();
+  if (form_.windowState() == platform::WindowState::Minimized) {
+    // However the window was put away, a game must not play on where the player cannot see it.
+    // Restoring leaves it paused: the player resumes it.
+    ForcePause();
+    return;
   }
+  form_.setBorderless(true);
+  form_.refresh();
+  form_.setCaption("Frothwick");
+  form_.refresh();
 }
 
 void frmMain::ForcePause() {
@@ -46,7 +50,7 @@ void frmMain::ForcePause() {
 }
 
 void frmMain::pctMinimizeIcon_Click() {
-  pctAction_Click();
+  ForcePause();
   form_.setWindowState(platform::WindowState::Minimized);
 }
 
@@ -90,7 +94,7 @@ void frmMain::pctAboutText3_Click() {
     text->setVisible(false);
   }
   ShowMenu();
-  Paused = false;
+  ResumePlay();
 }
 
 void frmMain::imgAd_Click(std::int16_t Index) {

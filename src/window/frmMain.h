@@ -60,6 +60,9 @@ public:
   std::int16_t StepDelay = 0;
   std::int32_t FallStep = 0;
   bool GameOver = false, Paused = false, Falling = false, StepBusy = false, KeyBusy = false;
+  // True during the pause between the last life and typing a name: keys still pressed for the last
+  // beers are not typed into it.
+  bool KeysHeldBack = false;
   std::int32_t BeerX = 0, BeerY = 0, BeerKind = 0, BeerFrame = 0;
   bool ActionWasVisible = false;
   std::int32_t AdIndex = 0;
@@ -101,6 +104,7 @@ public:
 
   // ---- Play, pause, menu ----------------------------------------------------------------------
   void pctAction_Click();
+  void ResumePlay();
   void HideMenu();
   void ShowMenu();
   void Form_GotFocus();
@@ -154,6 +158,7 @@ private:
   void DrawCell(std::int16_t row, std::int16_t column);
   bool SoundIsOn() const;
   void PlaySound(const char* file, platform::SoundMode mode);
+  bool CommandKey(std::int16_t KeyCode, std::int16_t Shift);
   void MoveSideways(std::int16_t direction);
   void DropBeer();
   bool BlockMatches(std::int16_t top, std::int16_t left, std::int16_t rows, std::int16_t columns,

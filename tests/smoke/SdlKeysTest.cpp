@@ -30,6 +30,7 @@ TEST(SdlKeys, KeysTranslateToTheCodesTheGameHandles) {
       {SDLK_KP_ENTER, 13},
       {SDLK_TAB, 9},
       {SDLK_ESCAPE, 27},
+      {SDLK_PAUSE, 19},
       {SDLK_LSHIFT, 16},
       {SDLK_RSHIFT, 16},
       {SDLK_LCTRL, 17},

@@ -158,7 +158,7 @@ TEST_F(ChromeTest, TheCloseMarkHidesThePanelAndBringsBackTheMenuUnpaused) {
   EXPECT_TRUE(host.urls.empty());
 }
 
-TEST_F(ChromeTest, AboutDuringAGameStopsItAndTheCloseMarkLetsItRunOnUnderAPlayButton) {
+TEST_F(ChromeTest, AboutDuringAGameStopsItAndTheCloseMarkLetsItRunOnUnderAPauseButton) {
   const std::uint32_t t = gameUnderWay();
   host.click(t, f->pctAbout);
   host.at(t + 1, [this, t] {
@@ -178,17 +178,17 @@ TEST_F(ChromeTest, AboutDuringAGameStopsItAndTheCloseMarkLetsItRunOnUnderAPlayBu
     expectMenu(true);
     EXPECT_TRUE(f->pctAction.visible());
     EXPECT_FALSE(f->Paused);
-    expectShowingPlay();
+    expectShowingPause();
   });
   expectBeerMoves(t + 2003, t + 2500, true);
 
-  // Play on a running game keeps it running and puts Pause back.
+  // The first click on the button after the panel pauses the game, as its picture says.
   host.click(t + 2501, f->pctAction);
   host.at(t + 2502, [this] {
-    EXPECT_FALSE(f->Paused);
-    expectShowingPause();
+    EXPECT_TRUE(f->Paused);
+    expectShowingPlay();
   });
-  expectBeerMoves(t + 2503, t + 3000, true);
+  expectBeerMoves(t + 2503, t + 3000, false);
   runUntil(t + 3001);
   EXPECT_EQ(beerLooks, 3);
 }
@@ -313,41 +313,58 @@ INSTANTIATE_TEST_SUITE_P(Chrome, ChromeExitTest, ::testing::Bool(),
 
 // ---- Minimise and restore ------------------------------------------------------------------------
 
-TEST_F(ChromeTest, MinimisingARunningGamePausesIt) {
-  const std::uint32_t t = gameUnderWay();
-  host.click(t, f->pctMinimizeIcon);
-  host.at(t + 1, [this] {
-    EXPECT_TRUE(host.minimized);
-    EXPECT_TRUE(f->Paused);
-    expectShowingPlay();
-  });
-  expectBeerMoves(t + 2, t + 1000, false);
-  runUntil(t + 1001);
-  EXPECT_EQ(beerLooks, 1);
+// However the window is put away, by its own icon or by the desktop, nothing plays on unseen, and
+// restoring it leaves the game paused for the player to resume.
+enum class Before { Running, Paused, NoGame, AboutOpen };
+struct MinimiseCase {
+  bool byIcon;
+  Before before;
+};
+
+class ChromeMinimiseTest : public ChromeTest, public ::testing::WithParamInterface<MinimiseCase> {};
+
+TEST_P(ChromeMinimiseTest, LeavesThePlayButtonAndAStillBoardUntilThePlayerResumes) {
+  const auto [byIcon, before] = GetParam();
+  const bool game = before != Before::NoGame;
+  const std::uint32_t t = game ? gameUnderWay() : now() + 200;
+  if (before == Before::Paused) {
+    host.click(t - 100, f->pctAction);
+  } else if (before == Before::AboutOpen) {
+    host.click(t - 100, f->pctAbout);
+  }
+  if (byIcon) {
+    host.click(t, f->pctMinimizeIcon);
+  } else {
+    host.minimizeFromDesktop(t);
+  }
+  host.restore(t + 1000);
+  for (const std::uint32_t at : {t + 1, t + 1001}) {
+    host.at(at, [this, at, t, before] {
+      EXPECT_EQ(host.minimized, at == t + 1);
+      EXPECT_TRUE(f->Paused);
+      expectShowingPlay();
+      expectAboutPanel(before == Before::AboutOpen);
+    });
+  }
+  if (game) {
+    expectBeerMoves(t + 2, t + 2000, false);
+  }
+  runUntil(t + 2001);
+  EXPECT_EQ(beerLooks, game ? 1 : 0);
 }
 
-TEST_F(ChromeTest, MinimisingAPausedGameLetsItRunOn) {
-  const std::uint32_t t = gameUnderWay();
-  host.click(t, f->pctAction);
-  host.click(t + 500, f->pctMinimizeIcon);
-  host.at(t + 501, [this] {
-    EXPECT_TRUE(host.minimized);
-    EXPECT_FALSE(f->Paused);
-    expectShowingPause();
-  });
-  expectBeerMoves(t + 502, t + 1000, true);
-  runUntil(t + 1001);
-  EXPECT_EQ(beerLooks, 1);
+std::string MinimiseCaseName(const ::testing::TestParamInfo<MinimiseCase>& info) {
+  static constexpr const char* kBefore[] = {"Running", "Paused", "NoGame", "AboutOpen"};
+  return std::string(info.param.byIcon ? "Icon" : "Desktop") + kBefore[static_cast<int>(info.param.before)];
 }
 
-TEST_F(ChromeTest, MinimisingWithNoGameLeavesItUnpaused) {
-  f->Paused = true;
-  host.click(now() + 10, f->pctMinimizeIcon);
-  runUntil(now() + 20);
-  EXPECT_TRUE(host.minimized);
-  EXPECT_FALSE(f->Paused);
-  EXPECT_FALSE(f->pctAction.visible());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Chrome, ChromeMinimiseTest,
+    ::testing::Values(MinimiseCase{true, Before::Running}, MinimiseCase{true, Before::Paused},
+                      MinimiseCase{true, Before::NoGame}, MinimiseCase{true, Before::AboutOpen},
+                      MinimiseCase{false, Before::Running}, MinimiseCase{false, Before::Paused},
+                      MinimiseCase{false, Before::NoGame}, MinimiseCase{false, Before::AboutOpen}),
+    MinimiseCaseName);
 
 TEST_F(ChromeTest, ResizeKeepsTheWindowBorderlessWithItsCaptionExceptWhileMinimised) {
   EXPECT_TRUE(host.borderless) << "shown at start-up";

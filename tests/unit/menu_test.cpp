@@ -58,7 +58,7 @@ TEST_F(MenuTest, NewDuringAGameRunsTheEndOfGameStepsOnce) {
   int boardsOpened = 0;
   std::uint32_t menuBackAt = 0;
   runWhileNot([&] {
-    if (f->EnteringName) {
+    if (f->EnteringName && !f->KeysHeldBack) {
       ++boardsOpened;
       std::int16_t enter = 13;
       f->Form_KeyDown(enter, 0);

@@ -50,6 +50,7 @@ void dispatchWindowEvent(const SDL_WindowEvent& change, Window& window) {
     window.exposed();
     break;
   case SDL_WINDOWEVENT_SHOWN:
+  case SDL_WINDOWEVENT_MINIMIZED:
   case SDL_WINDOWEVENT_RESTORED:
   case SDL_WINDOWEVENT_MAXIMIZED:
   case SDL_WINDOWEVENT_SIZE_CHANGED:

@@ -21,6 +21,7 @@ constexpr std::pair<SDL_Keycode, std::int16_t> kSingleKeys[] = {
     {SDLK_RCTRL, vk::Control},
     {SDLK_LALT, vk::Menu},
     {SDLK_RALT, vk::Menu},
+    {SDLK_PAUSE, vk::Pause},
     {SDLK_ESCAPE, vk::Escape},
     {SDLK_SPACE, vk::Space},
     {SDLK_PAGEUP, 33},

@@ -91,6 +91,9 @@ void TestHost::close(std::uint32_t at) {
 void TestHost::expose(std::uint32_t at) {
   schedule({at, Kind::Expose, 0, 0, 0, 0, {}});
 }
+void TestHost::minimizeFromDesktop(std::uint32_t at) {
+  schedule({at, Kind::Minimize, 0, 0, 0, 0, {}});
+}
 void TestHost::restore(std::uint32_t at) {
   schedule({at, Kind::Restore, 0, 0, 0, 0, {}});
 }
@@ -125,8 +128,9 @@ void TestHost::deliver(const Input& input) {
   case Kind::Expose:
     w.exposed();
     break;
+  case Kind::Minimize:
   case Kind::Restore:
-    minimized = false;
+    minimized = input.kind == Kind::Minimize;
     w.resized();
     break;
   case Kind::Call:

@@ -42,7 +42,7 @@ struct SoundPlayed {
 
 class TestHost : public Host {
 public:
-  enum class Kind { Key, Click, MouseDown, MouseUp, MouseMove, Close, Expose, Restore, Call };
+  enum class Kind { Key, Click, MouseDown, MouseUp, MouseMove, Close, Expose, Minimize, Restore, Call };
   struct Input {
     std::uint32_t at = 0;
     Kind kind = Kind::Key;
@@ -66,6 +66,8 @@ public:
   void mouseMove(std::uint32_t at, std::int32_t x, std::int32_t y);
   void close(std::uint32_t at);
   void expose(std::uint32_t at);
+  // The desktop minimises or restores the window, as a task bar or a window manager's key does.
+  void minimizeFromDesktop(std::uint32_t at);
   void restore(std::uint32_t at);
   void at(std::uint32_t at, std::function<void()> call);
   void randomValues(std::vector<float> values) {

@@ -1,0 +1,127 @@
+// The buttons' keys: each does what a click on its button does, only while that button could be
+// clicked; Escape closes a panel; while a name is typed they type as any other key.
+#include "GameFixture.h"
+
+#include "platform/KeyCodes.h"
+
+#include <sstream>
+
+namespace {
+
+namespace vk = platform::vk;
+
+enum class Where { Menu, Game, About, Board, Entry };
+
+struct KeyCase {
+  Where where;
+  std::int16_t key, shift;
+  const char* name;
+  const char* after; // what the window shows then, as CommandsTest::describe puts it
+};
+
+class CommandsTest : public GameTest, public ::testing::WithParamInterface<KeyCase> {
+protected:
+  // Brings the window to a situation; returns when the key is to be pressed.
+  std::uint32_t reach(Where where) {
+    if (where == Where::Menu || where == Where::Entry) {
+      if (where == Where::Entry) {
+        f->Score = 7;
+        f->CheckHighScore();
+      }
+      return now() + 10;
+    }
+    spawns({{3, 9}});
+    const std::uint32_t t = now() + 300;
+    startGame(now() + 10);
+    if (where == Where::About) {
+      host.click(t - 100, f->pctAbout);
+    } else if (where == Where::Board) {
+      host.click(t - 100, f->pctScores);
+    }
+    return t;
+  }
+
+  std::string describe() const {
+    std::ostringstream s;
+    s << f->GameNumber << (f->GameNumber == 1 ? " game, " : " games, ")
+      << (f->Paused ? "paused" : "unpaused");
+    if (f->pctAction.visible()) {
+      s << ", button " << (f->pctAction.picture() == f->pctPause.picture() ? "Pause" : "Play") << " '"
+        << f->pctAction.toolTipText() << "'";
+    }
+    if (f->pctAboutText3.visible()) {
+      s << ", about";
+    }
+    if (f->pctScoreBoard.visible()) {
+      s << (f->EnteringName ? ", entry '" + f->HighScoreNames[1] + "'" : std::string(", board"));
+    }
+    return s.str();
+  }
+};
+
+TEST_P(CommandsTest, AKeyDoesWhatItsButtonWouldDo) {
+  const KeyCase& c = GetParam();
+  const std::uint32_t t = reach(c.where);
+  host.key(t, c.key, c.shift);
+  std::string seen;
+  host.at(t + 1, [&] {
+    seen = describe();
+    throw StopHere{};
+  });
+  try {
+    runUntilStopped(host);
+  } catch (const platform::ProgramEnd& end) {
+    seen = end.status == 0 && host.store.flushes == 1 ? "ended, saved" : "ended badly";
+  }
+  EXPECT_EQ(seen, c.after);
+}
+
+std::string KeyCaseName(const ::testing::TestParamInfo<KeyCase>& info) {
+  static constexpr const char* kWhere[] = {"Menu", "Game", "About", "Board", "Entry"};
+  return std::string(kWhere[static_cast<int>(info.param.where)]) + info.param.name;
+}
+
+constexpr std::int16_t kCtrl = vk::CtrlMask;
+constexpr const char* kNewGame = "1 game, unpaused, button Pause 'Pause'";
+constexpr const char* kAnotherGame = "2 games, unpaused, button Pause 'Pause'";
+constexpr const char* kNothing = "0 games, unpaused";
+constexpr const char* kPaused = "1 game, paused, button Play 'Play'";
+constexpr const char* kGoesOn = "1 game, unpaused, button Pause 'Pause'";
+constexpr const char* kEnded = "ended, saved";
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, CommandsTest,
+    ::testing::Values(
+        KeyCase{Where::Menu, vk::F2, 0, "F2", kNewGame},
+        KeyCase{Where::Menu, vk::N, kCtrl, "CtrlN", kNewGame}, KeyCase{Where::Menu, vk::N, 0, "N", kNothing},
+        KeyCase{Where::Menu, vk::P, 0, "P", kNothing}, KeyCase{Where::Menu, vk::Pause, 0, "Pause", kNothing},
+        KeyCase{Where::Menu, vk::Escape, 0, "Escape", kNothing},
+        KeyCase{Where::Menu, vk::F1, 0, "F1", "0 games, paused, about"},
+        KeyCase{Where::Menu, vk::Q, kCtrl, "CtrlQ", kEnded}, KeyCase{Where::Game, vk::P, 0, "P", kPaused},
+        KeyCase{Where::Game, vk::Pause, 0, "Pause", kPaused},
+        KeyCase{Where::Game, vk::Escape, 0, "Escape", kPaused},
+        KeyCase{Where::Game, vk::F2, 0, "F2", kAnotherGame},
+        KeyCase{Where::Game, vk::N, kCtrl, "CtrlN", kAnotherGame},
+        KeyCase{Where::Game, vk::F1, 0, "F1", "1 game, paused, about"},
+        KeyCase{Where::Game, vk::Q, kCtrl, "CtrlQ", kEnded},
+        KeyCase{Where::About, vk::Escape, 0, "Escape", kGoesOn},
+        KeyCase{Where::About, vk::P, 0, "P", "1 game, paused, about"},
+        KeyCase{Where::About, vk::F1, 0, "F1", "1 game, paused, about"},
+        KeyCase{Where::About, vk::F2, 0, "F2", "1 game, paused, about"},
+        KeyCase{Where::About, vk::Q, kCtrl, "CtrlQ", kEnded},
+        KeyCase{Where::Board, vk::Escape, 0, "Escape", kGoesOn},
+        KeyCase{Where::Board, vk::Pause, 0, "Pause", "1 game, paused, board"},
+        KeyCase{Where::Board, vk::F1, 0, "F1", "1 game, paused, board"},
+        KeyCase{Where::Board, vk::N, kCtrl, "CtrlN", "1 game, paused, board"},
+        KeyCase{Where::Board, vk::Q, kCtrl, "CtrlQ", kEnded},
+        // Name entry takes them as before: letters are typed whatever Ctrl, function keys type nothing.
+        KeyCase{Where::Entry, vk::P, 0, "P", "0 games, paused, entry 'P'"},
+        KeyCase{Where::Entry, vk::F1, 0, "F1", "0 games, paused, entry ''"},
+        KeyCase{Where::Entry, vk::F2, 0, "F2", "0 games, paused, entry ''"},
+        KeyCase{Where::Entry, vk::N, kCtrl, "CtrlN", "0 games, paused, entry 'N'"},
+        KeyCase{Where::Entry, vk::Q, kCtrl, "CtrlQ", "0 games, paused, entry 'Q'"},
+        KeyCase{Where::Entry, vk::Escape, 0, "Escape", "0 games, paused, entry ''"},
+        KeyCase{Where::Entry, vk::Pause, 0, "Pause", "0 games, paused, entry ''"}),
+    KeyCaseName);
+
+} // namespace
