@@ -101,6 +101,19 @@ TEST_F(SdlHostWindow, QuitRequestAndWindowCloseBothAskTheWindowToClose) {
   EXPECT_EQ(closes, 2);
 }
 
+TEST_F(SdlHostWindow, MinimisingAndRestoringByTheDesktopBothReachTheResizeHandler) {
+  host.doEvents(); // the window's own showing
+  int resizes = 0;
+  window.Resize = [&] { ++resizes; };
+  for (const auto change : {SDL_WINDOWEVENT_MINIMIZED, SDL_WINDOWEVENT_RESTORED}) {
+    SDL_Event event{};
+    event.window = SDL_WindowEvent{SDL_WINDOWEVENT, 0, 1, static_cast<Uint8>(change), 0, 0, 0, 0, 0};
+    push(event);
+  }
+  host.doEvents();
+  EXPECT_EQ(resizes, 2);
+}
+
 TEST_F(SdlHostWindow, EventsHandledInsideAHandlerAreNotHandledTwice) {
   // A click that starts a game runs the game's own event loop from inside the click.
   std::vector<std::int16_t> keys;
