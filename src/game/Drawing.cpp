@@ -21,6 +21,14 @@ const platform::PictureBox& frmMain::CellSprite(std::int16_t row, std::int16_t c
                     : pctBeer[static_cast<std::size_t>((value - 1) * 8 + BoardFrame[row][column])];
 }
 
+void frmMain::DrawFallingBeer() {
+  ShownBeerX = BeerX;
+  ShownBeerY = BeerY;
+  ShownBeerPicture = BeerKind * 8 + BeerFrame;
+  BeerShown = true;
+  CopyCell(pctBeer[static_cast<std::size_t>(ShownBeerPicture)], BeerX, BeerY);
+}
+
 void frmMain::DrawCell(std::int16_t row, std::int16_t column) {
   CopyCell(CellSprite(row, column), ColumnX[column], RowY[row]);
 }
@@ -47,6 +55,11 @@ void frmMain::DrawAround(const std::int16_t& row, const std::int16_t& column) {
   }
 }
 
+// The falling beer is no part of the board; it is put back where it was last shown, so that a paused
+// game looks the same after the window has been covered or restored.
 void frmMain::Form_Paint() {
   DrawBoard();
+  if (Falling && BeerShown) {
+    CopyCell(pctBeer[static_cast<std::size_t>(ShownBeerPicture)], ShownBeerX, ShownBeerY);
+  }
 }

@@ -91,7 +91,7 @@ void frmMain::StepGame() {
   // Erase the strip the new picture will not cover, then draw the beer one step further on.
   CopySprite(pctEmptyBeer, pctEmptyBeer.width() / host_.twipsPerPixelX(), FallStep, BeerX, BeerY - FallStep);
   Falling = true;
-  CopyCell(pctBeer[static_cast<std::size_t>(BeerKind * 8 + BeerFrame)], BeerX, BeerY);
+  DrawFallingBeer();
   BeerFrame = BeerFrame + 1 == 8 ? 0 : BeerFrame + 1;
   std::int16_t row = 0, column = 0;
   bool inside = false;

@@ -42,6 +42,7 @@ void frmMain::MoveSideways(std::int16_t direction) {
     BeerX = ColumnX[target];
     BeerY = RowY[row];
     DrawAround(row, column);
+    BeerShown = false;
   }
   KeyBusy = false;
 }
@@ -52,12 +53,13 @@ void frmMain::DropBeer() {
   bool inside = false;
   PixelToCell(BeerX, BeerY, row, column, inside);
   CopyCell(pctEmptyBeer, BeerX, BeerY - FallStep);
+  BeerShown = false;
   std::int16_t r = row;
   while (Board[r][column] == 0 && r <= 18) {
     CopyCell(pctEmptyBeer, BeerX, BeerY);
     BeerX = ColumnX[column];
     BeerY = RowY[r];
-    CopyCell(pctBeer[static_cast<std::size_t>(BeerKind * 8 + BeerFrame)], BeerX, BeerY);
+    DrawFallingBeer();
     ++r;
   }
   KeyBusy = false;

@@ -64,6 +64,10 @@ public:
   // beers are not typed into it.
   bool KeysHeldBack = false;
   std::int32_t BeerX = 0, BeerY = 0, BeerKind = 0, BeerFrame = 0;
+  // Where the falling beer's picture was last put, and which picture, so that a repaint of a
+  // paused game puts it back.
+  bool BeerShown = false;
+  std::int32_t ShownBeerX = 0, ShownBeerY = 0, ShownBeerPicture = 0;
   bool ActionWasVisible = false;
   std::int32_t AdIndex = 0;
 
@@ -154,6 +158,7 @@ private:
   void CopySprite(const platform::PictureBox& sprite, std::int32_t w, std::int32_t h, std::int32_t x,
                   std::int32_t y);
   void CopyCell(const platform::PictureBox& sprite, std::int32_t x, std::int32_t y);
+  void DrawFallingBeer();
   const platform::PictureBox& CellSprite(std::int16_t row, std::int16_t column) const;
   void DrawCell(std::int16_t row, std::int16_t column);
   bool SoundIsOn() const;

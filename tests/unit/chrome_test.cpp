@@ -321,7 +321,19 @@ struct MinimiseCase {
   Before before;
 };
 
-class ChromeMinimiseTest : public ChromeTest, public ::testing::WithParamInterface<MinimiseCase> {};
+class ChromeMinimiseTest : public ChromeTest, public ::testing::WithParamInterface<MinimiseCase> {
+protected:
+  // The play area as the screen shows it, the falling beer included.
+  std::vector<platform::Pixel> boardOnScreen() const {
+    std::vector<platform::Pixel> pixels;
+    for (std::int32_t y = f->RowY[0]; y < f->RowY[19] + f->CellHeight; ++y) {
+      for (std::int32_t x = f->ColumnX[0]; x < f->ColumnX[14] + f->CellWidth; ++x) {
+        pixels.push_back(host.screen().at(x, y));
+      }
+    }
+    return pixels;
+  }
+};
 
 TEST_P(ChromeMinimiseTest, LeavesThePlayButtonAndAStillBoardUntilThePlayerResumes) {
   const auto [byIcon, before] = GetParam();
@@ -338,12 +350,18 @@ TEST_P(ChromeMinimiseTest, LeavesThePlayButtonAndAStillBoardUntilThePlayerResume
     host.minimizeFromDesktop(t);
   }
   host.restore(t + 1000);
+  auto board = std::make_shared<std::vector<platform::Pixel>>();
   for (const std::uint32_t at : {t + 1, t + 1001}) {
-    host.at(at, [this, at, t, before] {
+    host.at(at, [this, at, t, before, board] {
       EXPECT_EQ(host.minimized, at == t + 1);
       EXPECT_TRUE(f->Paused);
       expectShowingPlay();
       expectAboutPanel(before == Before::AboutOpen);
+      if (board->empty()) {
+        *board = boardOnScreen();
+      } else {
+        EXPECT_TRUE(boardOnScreen() == *board) << "restored, the board is as it was";
+      }
     });
   }
   if (game) {
