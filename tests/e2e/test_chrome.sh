@@ -2,7 +2,9 @@
 # The window's own furniture in a real window, with real pointer input: dragging the frame-less
 # window by its board (but not by a button), the hand over buttons, a tool tip, the banner and the
 # about panel's link handing their pages to the desktop, and - under a window manager - minimise
-# and restore leaving the window frame-less and named; the Exit button ends with every setting saved.
+# and restore leaving the window frame-less and named, and a game paused through both as it was;
+# the Exit button ends with every setting saved.
+# KEEP_MINIMISE_PAIR=<folder> keeps the screenshots before and after a window-manager minimise.
 source "$(dirname "$0")/lib.sh" "$@"
 
 OPENBOX_PID=""
@@ -188,7 +190,54 @@ drag_from 250 300 45 35 yes
 step "under openbox: pressing on About opens the panel and does not move the window"
 about_panel_round
 
-step "under openbox: the minimise icon iconifies the window"
+# Minimises the window through the window manager, as a task bar does, and restores it.
+minimise_and_restore() {
+  xdotool windowminimize "$WIN"
+  for _ in $(seq 50); do
+    xprop -id "$WIN" WM_STATE | grep -q Iconic && break
+    sleep 0.1
+  done
+  xprop -id "$WIN" WM_STATE | grep -q Iconic || fail "the window manager did not minimise the window"
+  sleep 1
+  xdotool windowactivate "$WIN" 2>/dev/null || true
+  for _ in $(seq 50); do
+    xprop -id "$WIN" WM_STATE | grep -q Normal && break
+    sleep 0.1
+  done
+  xprop -id "$WIN" WM_STATE | grep -q Normal || fail "the window was not restored"
+  read -r WIN_X WIN_Y < <(window_position)
+}
+window_shot() { /usr/bin/convert "$WORK/screen.png" -crop "687x510+$WIN_X+$WIN_Y" +repage "PNG24:$1"; }
+same_window_as() {
+  window_shot "$WORK/now.png"
+  [ "$(/usr/bin/compare -metric AE "$1" "$WORK/now.png" null: 2>&1 | cut -d' ' -f1 || true)" = 0 ]
+}
+
+step "under openbox: a game paused by P looks exactly the same after a minimise and restore"
+click_at 594 256 # New
+sleep 0.6
+xdotool key space
+sleep 0.5
+pointer_to 250 300 # on the board, where no tool tip shows
+xdotool key p
+eventually '[ "$(differing_pixels "$ASSETS/pctPlay.png" 578 138)" = 0 ]' || fail "P did not pause the game"
+window_shot "$WORK/minimise_before.png"
+minimise_and_restore
+eventually 'same_window_as "$WORK/minimise_before.png"' || fail "restored, the window differs from before"
+cp "$WORK/now.png" "$WORK/minimise_after.png"
+[ -n "${KEEP_MINIMISE_PAIR:-}" ] && cp "$WORK/minimise_before.png" "$WORK/minimise_after.png" "$KEEP_MINIMISE_PAIR"
+
+step "under openbox: a game running when the window manager minimises it is paused on restore"
+xdotool key Escape
+eventually '[ "$(differing_pixels "$ASSETS/pctPause.png" 578 138)" = 0 ]' || fail "Escape did not resume the game"
+minimise_and_restore
+eventually '[ "$(differing_pixels "$ASSETS/pctPlay.png" 578 138)" = 0 ]' || fail "the restored game is not paused"
+window_shot "$WORK/paused.png"
+sleep 0.5
+screenshot
+same_window_as "$WORK/paused.png" || fail "the restored game moves on"
+
+step "under openbox: the minimise icon iconifies the window, and the paused game stays paused"
 click_at 644 20
 for _ in $(seq 50); do
   xprop -id "$WIN" WM_STATE | grep -q Iconic && break
@@ -212,6 +261,7 @@ read -r WIN_X WIN_Y < <(window_position)
 screenshot
 expect_picture pctNew.png 578 240
 expect_picture pctMinimizeIcon.png 634 10
+expect_picture pctPlay.png 578 138
 
 step "the Exit button ends the game and saves every setting"
 click_at 594 358
