@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the generated assets: pixel sizes, which pictures may be transparent, icon colours, the board
-# slate, sounds.
+# slate and its frame, how far apart the seven drinks' colours lie, the score board's blank and
+# cursor against black, sounds.
 # Usage: tools/artwork/check.sh [assets-dir]
 set -euo pipefail
 
@@ -75,7 +76,8 @@ for f in "$assets"/*.png; do expect_rgba "$(basename "$f")"; done
 checked=$((checked + 3))
 panel=$("$convert" "$assets/frmMain.png" -crop 49x253+570+130 +repage -format '%k %[pixel:p{0,0}]' info:)
 [[ "$panel" == "1 srgba(43,29,20,1)" ]] || fail "button column of frmMain is not plain #2B1D14 ($panel)"
-sound=$("$convert" "$assets/frmMain.png" -crop 41x32+574+402 +repage -format '%k %[pixel:p{0,0}]' info:)
+# The plaque around the black strip starts right under the sound button's square.
+sound=$("$convert" "$assets/frmMain.png" -crop 41x30+574+402 +repage -format '%k %[pixel:p{0,0}]' info:)
 [[ "$sound" == "1 srgba(43,29,20,1)" ]] || fail "sound button spot of frmMain is not plain #2B1D14 ($sound)"
 strip=$("$convert" "$assets/frmMain.png" -crop 101x20+538+434 +repage -format '%k %[pixel:p{0,0}]' info:)
 [[ "$strip" == "1 srgba(0,0,0,1)" ]] || fail "black strip of frmMain is not black ($strip)"
@@ -105,6 +107,44 @@ checked=$((checked + 1))
 "$convert" -size 480x408 tile:"$empty" "$scratch/tiled.png"
 board=$(differing "$scratch/board.png" "$scratch/tiled.png")
 [[ "$board" == 0 ]] || fail "board of frmMain (18,86)-(497,493) is not the tiled empty cell ($board pixels)"
+
+# One "r g b" line (0-255) per pixel, row by row.
+pixels() { "$convert" "$1" -depth 8 txt:- | tail -n +2 | sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'; }
+
+# The score board is black and lies on (14, 86)-(498, 494): the brass frame around the board must run
+# along the ring of pixels just outside it, so that it stays whole while the table is shown.
+checked=$((checked + 1))
+"$convert" "$assets/frmMain.png" -crop 487x411+13+85 +repage "$scratch/ring.png"
+not_brass=$(pixels "$scratch/ring.png" | awk 'NR <= 487 || NR > 487 * 410 || NR % 487 <= 1 {
+  if (!($1 >= 96 && $1 >= $3 + 40)) n++ } END { print n + 0 }')
+[[ "$not_brass" == 0 ]] || fail "the frame just outside the score board has $not_brass pixels that are not brass"
+
+# Matching the drinks is the game: each kind's mean colour (its pixels that differ from the bare slate
+# of frame 0) stays far from every other kind's, also for colour-blind players.
+checked=$((checked + 1))
+pixels "$empty" >"$scratch/slate.txt"
+for kind in 0 1 2 3 4 5 6; do
+  pixels "$assets/pctBeer_$((kind * 8)).png" | paste -d' ' - "$scratch/slate.txt" | awk -v kind="$kind" '
+    $1 != $4 || $2 != $5 || $3 != $6 { n++; r += $1; g += $2; b += $3 }
+    END { printf "%d %.3f %.3f %.3f\n", kind, r / n, g / n, b / n }'
+done >"$scratch/kinds.txt"
+awk -v normal=20 -v cvd=10 -f "$(dirname "$0")/kinds_apart.awk" "$scratch/kinds.txt" >"$scratch/apart.txt" ||
+  fail "drink kinds too alike: $(tr '\n' ';' <"$scratch/apart.txt")"
+cat "$scratch/apart.txt"
+
+# On the black board a blank letter must look blank and the cursor must stand out: WCAG contrast
+# ratios against black, (L + 0.05) / 0.05 with L the relative luminance of a pixel.
+contrast() {
+  pixels "$assets/$1" | awk '
+    function lin(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+    { print (0.2126 * lin($1) + 0.7152 * lin($2) + 0.0722 * lin($3) + 0.05) / 0.05 }'
+}
+checked=$((checked + 2))
+brightest=$(contrast pctEmptyLetter.png | sort -g | tail -1)
+awk -v c="$brightest" 'BEGIN { exit !(c <= 1.15) }' ||
+  fail "pctEmptyLetter shows against black (contrast $brightest, at most 1.15)"
+bright=$(contrast pctCursor.png | awk '$1 >= 7 { n++ } END { print n + 0 }')
+((bright >= 60)) || fail "pctCursor has $bright pixels of contrast 7 or more against black, wants 60"
 
 check_sound() { # file min-seconds max-seconds
   local f="$assets/$1"

@@ -104,7 +104,7 @@ void lemon_slice(cairo_t* cr) {
 } // namespace
 
 void draw_lager_pint(cairo_t* cr, double phase) {
-  const Brew lager{hex(0xFFD456), hex(0xE39A1C), pal::foam, pal::foam_shade, hex(0xFFF6C8), 0.9, false};
+  const Brew lager{hex(0xFFEA50), hex(0xF8C800), pal::foam, pal::foam_shade, hex(0xFFF6C8), 0.9, false};
   cast_shadow(cr, 16, 19, 7.5);
   pour(cr, pint_body, lager, {1.5, 5, 18, 8, 24, 7.5, 24.5, 0.5, 0}, phase, 11);
   fill_rect(cr, {10.5, 17.5, 11, 2}, pal::glass, 0.35); // thick glass base
@@ -112,7 +112,7 @@ void draw_lager_pint(cairo_t* cr, double phase) {
 }
 
 void draw_stout_tulip(cairo_t* cr, double phase) {
-  const Brew stout{hex(0x2A140C), hex(0x0E0705), hex(0xF3E2BC), hex(0xC9AE7E), hex(0xC9A77A), 0.8, true};
+  const Brew stout{hex(0x2A140C), hex(0x0E0705), hex(0xD2B48A), hex(0x9C7C52), hex(0xA08860), 0.8, true};
   cast_shadow(cr, 16, 18.8, 8);
   stem_and_foot(cr, 13, 2.5, 16);
   pour(cr, tulip_bowl, stout, {2, 5.6, 13.5, 7, 25, 9.5, 22.5, 1.5, 0.9}, phase, 23);
@@ -120,7 +120,7 @@ void draw_stout_tulip(cairo_t* cr, double phase) {
 }
 
 void draw_red_stange(cairo_t* cr, double phase) {
-  const Brew red{hex(0xD8472A), hex(0x861D12), pal::foam, pal::foam_shade, hex(0xFFB49A), 0.85, false};
+  const Brew red{hex(0xE03030), hex(0xA01818), pal::foam, pal::foam_shade, hex(0xFFB49A), 0.85, false};
   cast_shadow(cr, 16, 19, 5);
   pour(cr, stange_body, red, {1.1, 4.2, 17.5, 11.5, 20.5, 11.5, 20.5, 0.5, 0}, phase, 37);
   fill_rect(cr, {11.5, 17.5, 9, 2}, pal::glass, 0.35);
@@ -128,7 +128,7 @@ void draw_red_stange(cairo_t* cr, double phase) {
 }
 
 void draw_wheat_weizen(cairo_t* cr, double phase) {
-  const Brew wheat{hex(0xFAC25A), hex(0xE88A2A), pal::foam, pal::foam_shade, hex(0xFFF0C0), 0.7, false};
+  const Brew wheat{hex(0xFFF8EC), hex(0xF2E8CC), pal::foam, pal::foam_shade, hex(0xFFF0C0), 0.7, false};
   cast_shadow(cr, 16, 19, 5.5);
   pour(cr, weizen_body, wheat, {3.2, 6.2, 18, 9, 23, 9.5, 22.5, 2.5, 2.1}, phase, 41);
   cairo_save(cr);
@@ -141,7 +141,7 @@ void draw_wheat_weizen(cairo_t* cr, double phase) {
 }
 
 void draw_raspberry_goblet(cairo_t* cr, double phase) {
-  const Brew berry{hex(0xE8386E), hex(0x960E3E), hex(0xFFE0EA), hex(0xE6A6BC), hex(0xFFC2D4), 0.8, false};
+  const Brew berry{hex(0xE890F0), hex(0xB050D0), hex(0xFFE4F8), hex(0xE0B0E0), hex(0xF8C8FF), 0.8, false};
   cast_shadow(cr, 16, 18.8, 8);
   stem_and_foot(cr, 11.5, 3, 16);
   pour(cr, goblet_bowl, berry, {1.8, 4.2, 12, 5, 27, 4.5, 27.5, 1.5, 0}, phase, 53);

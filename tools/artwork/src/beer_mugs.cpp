@@ -86,7 +86,7 @@ void stein_base(cairo_t* cr) {
 } // namespace
 
 void draw_amber_mug(cairo_t* cr, double phase) {
-  const Brew amber{hex(0xE58B2C), hex(0xA9501A), pal::foam, pal::foam_shade, hex(0xFFD9A0), 0.85, false};
+  const Brew amber{hex(0xFFA030), hex(0xE07010), pal::foam, pal::foam_shade, hex(0xFFD9A0), 0.85, false};
   cast_shadow(cr, 16, 19, 10);
   mug_handle(cr);
   pour(cr, mug_body, amber, {3.4, 6.4, 18, 5.5, 21.5, 4.5, 22.5, 3.5, 1.7}, phase, 29);
@@ -96,7 +96,7 @@ void draw_amber_mug(cairo_t* cr, double phase) {
 }
 
 void draw_bock_stein(cairo_t* cr, double phase) {
-  const Brew bock{hex(0x6E2614), hex(0x2A0C06), hex(0xF0DCC0), hex(0xC4A686), hex(0xE8A080), 0.75, false};
+  const Brew bock{hex(0x2A48C0), hex(0x121C60), hex(0xF0DCC0), hex(0xC4A686), hex(0xE8A080), 0.75, false};
   const double lift = 0.75 - 0.75 * std::cos(2 * M_PI * phase);
   cast_shadow(cr, 17, 19, 8);
   stein_handle(cr);

@@ -59,22 +59,27 @@ Surface glyph(const std::string& ch, int width) {
   return s;
 }
 
-void faint_frame(cairo_t* cr) {
-  rounded_rect(cr, {1.5, 1.5, kLetterW - 3.0, kGlyphH - 3.0}, 2);
-  cairo_set_line_width(cr, 1);
-  set_colour(cr, pal::brass_dark, 0.55);
-  cairo_stroke(cr);
-}
-
-Surface letter_cell(bool with_cursor) {
+// A space or an erased letter: blank on the black board, with only a baseline mark so faint that
+// it cannot be told from black at arm's length.
+Surface empty_letter() {
   Surface s = blank_tile(kLetterW);
   Context cr = make_context(s);
-  faint_frame(cr.get());
-  if (with_cursor) {
-    glow(cr.get(), 11, 18.5, 10, pal::amber_glow, 0.35);
-    rounded_rect(cr.get(), {4, 17, 14, 3}, 1);
-    brass_face(cr.get());
-  }
+  fill_rect(cr.get(), {4, kBaseline, kLetterW - 8.0, 1}, hex(0x120E08));
+  cairo_surface_flush(s.get());
+  make_opaque(s);
+  return s;
+}
+
+// Where the next letter goes: a solid bar in the letters' brightest gold under a soft glow, the
+// brightest thing on the board.
+Surface cursor() {
+  Surface s = blank_tile(kLetterW);
+  Context cr = make_context(s);
+  glow(cr.get(), kLetterW / 2.0, kBaseline, 10, pal::amber_glow, 0.3);
+  rounded_rect(cr.get(), {2, kBaseline - 3, kLetterW - 4.0, 4}, 1);
+  set_colour(cr.get(), hex(0xFFE68A));
+  cairo_fill(cr.get());
+  fill_rect(cr.get(), {3, kBaseline - 3, kLetterW - 6.0, 1}, hex(0xFFF6D0));
   cairo_surface_flush(s.get());
   make_opaque(s);
   return s;
@@ -92,8 +97,8 @@ void add_glyphs(Album& album) {
   album.start_group();
   for (int i = 0; i < 26; ++i)
     album.add("pctAlpha_" + std::to_string(i) + ".png", glyph(std::string(1, char('A' + i)), kLetterW));
-  album.add("pctEmptyLetter.png", letter_cell(false));
-  album.add("pctCursor.png", letter_cell(true));
+  album.add("pctEmptyLetter.png", empty_letter());
+  album.add("pctCursor.png", cursor());
 }
 
 } // namespace art

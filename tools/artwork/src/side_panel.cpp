@@ -37,10 +37,26 @@ void score_window(cairo_t* cr) {
   fill_rect(cr, kScore, hex(0x000000));
 }
 
+void screw(cairo_t* cr, double x, double y) {
+  fill_circle(cr, x, y, 2, hex(0x3A2410));
+  fill_circle(cr, x - 0.3, y - 0.3, 1.5, pal::brass_light);
+  cairo_move_to(cr, x - 1.2, y + 0.9);
+  cairo_line_to(cr, x + 0.9, y - 1.2);
+  cairo_set_line_width(cr, 0.7);
+  set_colour(cr, hex(0x5A3A18));
+  cairo_stroke(cr);
+}
+
+// The black box the game keeps under the sound button, set in a screwed brass plaque so that it reads
+// as a name plate rather than a hole. The plaque starts below the sound button's own square.
 void black_strip(cairo_t* cr) {
-  fill_rect(cr, {kStrip.x - 1, kStrip.y, 1, kStrip.h + 1}, hex(0x120C08));
-  fill_rect(cr, {kStrip.x + kStrip.w, kStrip.y, 1, kStrip.h + 1}, hex(0x4A3424));
-  fill_rect(cr, {kStrip.x - 1, kStrip.y + kStrip.h, kStrip.w + 2, 1}, hex(0x4A3424));
+  const Box plate = {kStrip.x - 8, kStrip.y - 2, kStrip.w + 16, kStrip.h + 5};
+  rounded_rect(cr, plate, 2);
+  fill_brass(cr, plate.x, plate.y, plate.x + 40, plate.y + 30);
+  bevel(cr, plate, hex(0xFFF0C0), hex(0x3A2410));
+  bevel(cr, {kStrip.x - 1, kStrip.y - 1, kStrip.w + 2, kStrip.h + 2}, hex(0x3A2410), hex(0xFFF0C0));
+  screw(cr, plate.x + 4, kStrip.y + kStrip.h / 2);
+  screw(cr, plate.x + plate.w - 4, kStrip.y + kStrip.h / 2);
   fill_rect(cr, kStrip, hex(0x000000));
 }
 

@@ -10,7 +10,10 @@ namespace {
 constexpr Box kSign = {12, 10, 484, 74};
 constexpr Box kBanner = {20, 18, 468, 60};
 // The slate shows from y 86 so a drink erased just above the first row (y 94) lands on slate, not brass.
-constexpr Box kBezel = {14, 84, 486, 412};
+// The score board covers (14, 86)-(498, 494) in black; the brass lies just outside it, so the frame
+// stays whole while the table is shown. Between brass and slate a dark lip, which the board covers.
+constexpr Box kFrame = {10, 84, 493, 415};
+constexpr Box kScoreBoard = {14, 86, 485, 409};
 
 void bulb(cairo_t* cr, double x, double y) {
   glow(cr, x, y, 4.5, pal::amber_glow, 0.55);
@@ -53,14 +56,14 @@ void draw_sign_frame(cairo_t* cr) {
 }
 
 void draw_board_bezel(cairo_t* cr) {
-  const Box b = kBezel;
+  const Box b = kFrame;
   cairo_rectangle(cr, b.x, b.y, b.w, b.h);
   fill_brass(cr, b.x, b.y, b.x + 120, b.y + 120);
   bevel(cr, b, hex(0xFFF0C0), hex(0x3A2410));
-  fill_rect(cr, {17, 85, 481, 1}, hex(0x000000), 0.85);
-  fill_rect(cr, {17, 86, 1, 408}, hex(0x000000), 0.85);
-  fill_rect(cr, {498, 85, 1, 410}, pal::brass);
-  fill_rect(cr, {18, 494, 481, 1}, pal::brass);
+  // The inner edge catches the light from the other side, as a moulding does.
+  const Box inner = {kScoreBoard.x - 1, kScoreBoard.y - 1, kScoreBoard.w + 2, kScoreBoard.h + 2};
+  bevel(cr, inner, pal::brass_dark, hex(0xE8C880));
+  fill_rect(cr, kScoreBoard, hex(0x0A0806));
 }
 
 } // namespace art
