@@ -8,10 +8,10 @@ namespace vk = platform::vk;
 
 bool frmMain::CommandKey(std::int16_t KeyCode, std::int16_t Shift) {
   const bool ctrl = (Shift & vk::CtrlMask) != 0;
-  // Escape first closes a panel, as its close mark or Ok would.
   if (ctrl && KeyCode == vk::Q) {
     pctQuit_Click(); // saves and ends, like the Exit icon that is always there
   } else if (KeyCode == vk::Escape && pctAboutText3.visible()) {
+    // Escape first closes a panel, as its close mark or Ok would.
     pctAboutText3_Click();
   } else if (KeyCode == vk::Escape && pctScoreBoard.visible()) {
     pctOk_Click();
