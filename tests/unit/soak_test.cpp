@@ -237,7 +237,12 @@ private:
       clickNow(button());
       return;
     }
-    host_.key(now, key(), static_cast<std::int16_t>(draw(0, 7)));
+    const std::int16_t code = key();
+    auto shift = static_cast<std::int16_t>(draw(0, 7));
+    if (code == vk::Q) {
+      shift &= ~vk::CtrlMask; // the bot leaves the program only by the scripted closes
+    }
+    host_.key(now, code, shift);
   }
 
   const platform::Control& button() {
