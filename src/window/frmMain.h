@@ -145,6 +145,8 @@ private:
   void WireChromeHandlers();
   void StartBannerTimer();
   void PlaceGuideLines();
+  // The pixel row of the board's top edge, where the frame around it ends.
+  std::int32_t BoardTop() const;
 
   // The raster copy of a sprite onto the window: the top-left w x h pixels of the box's picture.
   void CopySprite(const platform::PictureBox& sprite, std::int32_t w, std::int32_t h, std::int32_t x,
@@ -155,6 +157,7 @@ private:
   bool SoundIsOn() const;
   void PlaySound(const char* file, platform::SoundMode mode);
   void MoveSideways(std::int16_t direction);
+  void RepaintAbove(std::int32_t drawnAt, std::int16_t row, std::int16_t column);
   void DropBeer();
   bool BlockMatches(std::int16_t top, std::int16_t left, std::int16_t rows, std::int16_t columns,
                     std::int16_t value) const;

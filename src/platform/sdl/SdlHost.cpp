@@ -133,8 +133,8 @@ bool SdlHost::waitsSleep() {
 #endif
 }
 
-PicturePtr SdlHost::loadPicture(const std::filesystem::path& file) {
-  return readPictureFile(file);
+PicturePtr SdlHost::loadPicture(const std::filesystem::path& file, PixelSize size) {
+  return readPictureFile(file, size);
 }
 
 void SdlHost::playSound(const std::filesystem::path& file, SoundMode mode) {

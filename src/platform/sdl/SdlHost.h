@@ -30,7 +30,7 @@ public:
   void present() override;
   void doEvents() override;
   void waitForEvents(std::uint32_t maxMs) override;
-  PicturePtr loadPicture(const std::filesystem::path& file) override;
+  PicturePtr loadPicture(const std::filesystem::path& file, PixelSize size) override;
   void playSound(const std::filesystem::path& file, SoundMode mode) override;
   void openUrl(const std::string& url) override;
   void messageBox(const std::string& text) override;

@@ -182,8 +182,8 @@ void TestHost::waitForEvents(std::uint32_t maxMs) {
   now_ += static_cast<std::uint32_t>(wait);
 }
 
-PicturePtr TestHost::loadPicture(const std::filesystem::path& file) {
-  return readPictureFile(file);
+PicturePtr TestHost::loadPicture(const std::filesystem::path& file, PixelSize size) {
+  return readPictureFile(file, size);
 }
 
 void TestHost::playSound(const std::filesystem::path& file, SoundMode mode) {

@@ -80,7 +80,7 @@ public:
   void doEvents() override;
   void present() override;
   void waitForEvents(std::uint32_t maxMs) override;
-  PicturePtr loadPicture(const std::filesystem::path& file) override;
+  PicturePtr loadPicture(const std::filesystem::path& file, PixelSize size) override;
   void playSound(const std::filesystem::path& file, SoundMode mode) override;
   void openUrl(const std::string& url) override { urls.push_back(url); }
   void messageBox(const std::string& text) override { messages.push_back(text); }
