@@ -3,7 +3,7 @@
 
 PACKAGES := cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev \
             libsdl2-ttf-dev libgtest-dev xvfb xdotool x11-utils imagemagick xfonts-base \
-            fonts-dejavu-core openbox sox clang libclang-rt-14-dev dpkg-dev file libxfixes-dev \
+            fonts-dejavu-core openbox sox clang libclang-rt-14-dev dpkg-dev file libxfixes-dev libx11-dev \
             appstream desktop-file-utils libxml2-utils
 BUILD := build
 ASAN_BUILD := build-asan

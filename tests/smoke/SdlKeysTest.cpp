@@ -59,13 +59,25 @@ TEST(SdlKeys, KeysTranslateToTheCodesTheGameHandles) {
       {SDLK_QUOTE, 222},
   };
   for (const KeyCase& c : cases) {
-    EXPECT_EQ(virtualKeyFor(c.key), c.code) << SDL_GetKeyName(c.key);
+    EXPECT_EQ(virtualKeyFor(c.key, KMOD_NUM), c.code) << SDL_GetKeyName(c.key);
+  }
+}
+
+TEST(SdlKeys, WithNumLockOffTheKeypadGivesTheKeysPrintedUnderItsDigits) {
+  const KeyCase cases[] = {
+      {SDLK_KP_4, 37},      {SDLK_KP_6, 39},     {SDLK_KP_2, 40},     {SDLK_KP_8, 38}, {SDLK_KP_7, 36},
+      {SDLK_KP_1, 35},      {SDLK_KP_9, 33},     {SDLK_KP_3, 34},     {SDLK_KP_5, 12}, {SDLK_KP_0, 45},
+      {SDLK_KP_PERIOD, 46}, {SDLK_KP_ENTER, 13}, {SDLK_KP_PLUS, 107}, {SDLK_4, 52},    {SDLK_LEFT, 37},
+  };
+  for (const KeyCase& c : cases) {
+    EXPECT_EQ(virtualKeyFor(c.key, KMOD_NONE), c.code) << SDL_GetKeyName(c.key);
+    EXPECT_EQ(virtualKeyFor(c.key, KMOD_SHIFT), c.code) << SDL_GetKeyName(c.key);
   }
 }
 
 TEST(SdlKeys, KeysTheGameHasNoCodeForTranslateToZero) {
   for (const SDL_Keycode key : {SDLK_UNKNOWN, SDLK_F13, SDLK_LGUI, SDLK_MENU, SDLK_VOLUMEUP, SDLK_AC_BACK}) {
-    EXPECT_EQ(virtualKeyFor(key), 0) << SDL_GetKeyName(key);
+    EXPECT_EQ(virtualKeyFor(key, KMOD_NUM), 0) << SDL_GetKeyName(key);
   }
 }
 

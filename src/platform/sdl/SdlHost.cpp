@@ -6,7 +6,6 @@
 #include "platform/sdl/SdlSession.h"
 #include "platform/sdl/SdlSound.h"
 #include "platform/sdl/SdlToolTips.h"
-#include "platform/sdl/SdlWindowDrag.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -69,6 +68,9 @@ void SdlHost::doEvents() {
   // its own, for as long as it likes.
   SDL_Event event;
   while (SDL_PollEvent(&event) != 0) {
+    if (drag_.follow(event)) {
+      continue;
+    }
     if (window() != nullptr) {
       dispatchEvent(event, *window(), tickCount());
     }
@@ -199,7 +201,7 @@ bool SdlHost::isMinimized() const {
 
 void SdlHost::dragWithMouse() {
   if (desktop_ != nullptr) {
-    dragWindowWithMouse(desktop_->handle());
+    drag_.start(desktop_->handle());
   }
 }
 

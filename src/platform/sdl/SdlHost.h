@@ -3,6 +3,7 @@
 // message boxes, and a settings file in the user's configuration folder.
 #include "platform/FileSettingsStore.h"
 #include "platform/Host.h"
+#include "platform/sdl/SdlWindowDrag.h"
 
 #include <memory>
 #include <random>
@@ -57,6 +58,7 @@ private:
   std::shared_ptr<ToolTipPainter> toolTips_;
   std::unique_ptr<SoundPlayer> sound_;
   std::unique_ptr<DesktopWindow> desktop_;
+  WindowDrag drag_;
   FileSettingsStore settings_{&FileSettingsStore::defaultPath};
   std::mt19937 random_;
   Surface screen_;

@@ -6,8 +6,9 @@
 
 namespace platform {
 
-// The virtual-key code of a key, or 0 for a key the game has no code for.
-std::int16_t virtualKeyFor(SDL_Keycode key);
+// The virtual-key code of a key, or 0 for a key the game has no code for. The keypad's digit keys
+// give digits with NumLock on (KMOD_NUM among the modifiers) and cursor keys with it off.
+std::int16_t virtualKeyFor(SDL_Keycode key, std::uint16_t modifiers);
 // Shift, Ctrl and Alt as the 1, 2 and 4 bits, either side of the keyboard.
 std::int16_t shiftStateFor(std::uint16_t modifiers);
 
