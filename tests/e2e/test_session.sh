@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One player's whole session in a real window: the saved table on the board, a game with every
-# control, the about panel, a game to the end with a name entered, the sound switched on, Exit, and
-# the new entry still there at the next start.
+# control (the keypad's too), the about panel, a game to the end with a name entered, the sound
+# switched on, Exit, and the new entry still there at the next start.
 source "$(dirname "$0")/lib.sh" "$@"
 
 # Score board cells, in client pixels: the board lies over the play area from (14, 86); letters
@@ -86,7 +86,7 @@ sleep 0.6
 screenshot
 [ "$(read_score)" = 0000185 ] || fail "after landing the score reads $(read_score)"
 
-step "2. Left and Right move the falling beer one column; play/pause halts and resumes"
+step "2. the keypad's Left and Right (NumLock off) move the falling beer one column; play/pause halts and resumes"
 click_at 594 154 # pause the second beer near the top
 sleep 0.2
 screenshot
@@ -100,7 +100,7 @@ sleep 0.8
 screenshot
 /usr/bin/compare -metric AE "$WORK/paused.png" "$WORK/screen.png" null: 2>/dev/null || fail "the fall went on while paused"
 # Resume, move and pause again in one xdotool run, so a busy machine cannot stretch the gaps.
-xdotool mousemove --sync $((WIN_X + 594)) $((WIN_Y + 154)) click 1 sleep 0.15 key "$first" sleep 0.25 click 1
+xdotool mousemove --sync $((WIN_X + 594)) $((WIN_Y + 154)) click 1 sleep 0.15 key "KP_$first" sleep 0.25 click 1
 sleep 0.2
 screenshot
 c1=$(falling_column)
@@ -123,11 +123,12 @@ expect_picture pctNew.png 578 240
 click_at 594 154 # the game runs again but the button shows Play: one click turns it to Pause
 sleep 0.2
 
-step "4. a whole game to the end by stacking one column, then a name"
+step "4. a whole game to the end by stacking one column, then a name with a keypad digit"
 lost=0
 for round in $(seq 600); do
-  # Down drops like Space but types nothing into a name, so late keys cannot spoil the name.
-  xdotool key --delay 2 Left Left Left Left Left Left Left Left Left Left Left Left Left Left Down
+  # The keypad's Down (NumLock off) drops like Space but types nothing into a name, so late keys
+  # cannot spoil the name.
+  xdotool key --delay 2 Left Left Left Left Left Left Left Left Left Left Left Left Left Left KP_Down
   sleep 0.12
   if [ $((round % 10)) = 0 ]; then
     screenshot
@@ -143,7 +144,9 @@ sleep 0.5
 screenshot
 expect_picture pctOk.png 578 172
 board_char_is 2 1 pctCursor.png || fail "the cursor is not on row 2"
-xdotool key --delay 30 a c e space 7 Return
+# xdotool turns NumLock on to press the keypad's 7, which then types a digit; the keypad's Enter
+# ends the name like Return.
+xdotool key --delay 30 a c e space KP_7 KP_Enter
 eventually '[ "$(differing_pixels "$ASSETS/pctNew.png" 578 240)" = 0 ]' || fail "the menu did not come back"
 eventually '[ "$(differing_pixels "$ASSETS/pctPause.png" 578 138)" != 0 ]' || fail "play/pause still shown"
 
