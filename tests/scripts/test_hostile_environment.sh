@@ -218,7 +218,7 @@ grep -qi "display" "$CASE/err" || fail "standard error does not mention the disp
 [ -z "$(ls -A "$CASE/cwd")" ] || fail "the game left files behind (a core?): $(ls -A "$CASE/cwd")"
 expect_unchanged "$CASE/config/Frothwick/settings.ini" "(e)"
 
-# ---- (f) a broken install: a missing picture, a truncated picture ---------------------------------
+# ---- (f) a broken install: a missing picture, a truncated picture, a picture of the wrong size ---
 # The game says what is wrong in a message box and on standard error, and stops with status 1 once
 # the box is answered. SDL titles its box in UTF-8, which xdotool's name search does not read.
 answer_message_box() {
@@ -240,23 +240,28 @@ answer_message_box() {
   WIN=""
 }
 
-for broken in missing truncated; do
+for broken in missing truncated wrong-size; do
   new_case "(f) a $broken picture" "f-$broken"
   install_copy "$CASE/install"
   mkdir -p "$CASE/config/Frothwick"
   cp "$KNOWN" "$CASE/config/Frothwick/settings.ini"
+  told=""
   if [ "$broken" = missing ]; then
     picture=pctDigit_5.png
     rm "$CASE/install/assets/$picture"
-  else
+  elif [ "$broken" = truncated ]; then
     picture=frmMain.png
     truncate -s $(($(stat -c %s "$CASE/install/assets/$picture") / 2)) "$CASE/install/assets/$picture"
+  else
+    picture=pctBeer_0.png
+    cp "$CASE/install/assets/pctMug.png" "$CASE/install/assets/$picture"
+    told="32 x 32 .* 32 x 20"
   fi
   XDG_CONFIG_HOME="$CASE/config" "$CASE/install/frothwick" >"$CASE/out" 2>"$CASE/err" &
   GAME_PID=$!
   answer_message_box
   expect_status 1
-  grep -q "$picture" "$CASE/err" || fail "standard error does not name $picture: $(cat "$CASE/err")"
+  grep -q "$picture.*$told" "$CASE/err" || fail "standard error does not name $picture $told: $(cat "$CASE/err")"
   expect_unchanged "$CASE/config/Frothwick/settings.ini" "(f) $broken"
 done
 
