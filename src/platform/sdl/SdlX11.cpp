@@ -4,6 +4,7 @@
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <algorithm>
 #include <optional>
 
 namespace platform::x11 {
@@ -44,6 +45,24 @@ std::optional<Handles> handlesOf(SDL_Window* window) {
     XFree(data);
   }
   return value;
+}
+
+// Whether the root's list of what the running manager supports names this atom.
+bool managerSupports(Display* display, Atom wanted) {
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  const Atom supported = XInternAtom(display, "_NET_SUPPORTED", False);
+  bool found = false;
+  if (XGetWindowProperty(display, DefaultRootWindow(display), supported, 0, 4096, False, XA_ATOM, &type,
+                         &format, &count, &after, &data) == Success &&
+      data != nullptr) {
+    const auto* atoms = reinterpret_cast<const Atom*>(data);
+    found = format == 32 && std::find(atoms, atoms + count, wanted) != atoms + count;
+    XFree(data);
+  }
+  return found;
 }
 
 int ignoreErrors(Display*, XErrorEvent*) {
@@ -103,6 +122,10 @@ bool handMoveToWindowManager(SDL_Window* window) {
   if (!x || !windowManagerRuns(x->display)) {
     return false;
   }
+  const Atom moveResize = XInternAtom(x->display, "_NET_WM_MOVERESIZE", False);
+  if (!managerSupports(x->display, moveResize)) {
+    return false;
+  }
   ::Window root = None, child = None;
   int rootX = 0, rootY = 0, winX = 0, winY = 0;
   unsigned mask = 0;
@@ -116,7 +139,7 @@ bool handMoveToWindowManager(SDL_Window* window) {
   XEvent move{};
   move.xclient.type = ClientMessage;
   move.xclient.window = x->window;
-  move.xclient.message_type = XInternAtom(x->display, "_NET_WM_MOVERESIZE", False);
+  move.xclient.message_type = moveResize;
   move.xclient.format = 32;
   move.xclient.data.l[0] = rootX;
   move.xclient.data.l[1] = rootY;
