@@ -90,8 +90,7 @@ void frmMain::StepGame() {
   // Erase the strip the new picture will not cover, then draw the beer one step further on. Above a
   // newly spawned beer that strip would reach past the board's top edge into the frame once the
   // fall step exceeds the board's margin, so it stops at the edge.
-  const std::int32_t boardTop = BoardTop();
-  const std::int32_t stripTop = std::max(BeerY - FallStep, boardTop);
+  const std::int32_t stripTop = std::max(BeerY - FallStep, BoardTop());
   CopySprite(pctEmptyBeer, pctEmptyBeer.width() / host_.twipsPerPixelX(), BeerY - stripTop, BeerX, stripTop);
   Falling = true;
   CopyCell(pctBeer[static_cast<std::size_t>(BeerKind * 8 + BeerFrame)], BeerX, BeerY);
