@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The window's own furniture in a real window, with real pointer input: dragging the frame-less
 # window by its board (but not by a button) with either button and by relative and absolute pointer
-# motion, the hand over buttons, a tool tip, the banner and the about panel's link handing their
-# pages to the desktop; then a window manager that starts after the game: the window stays
-# frame-less, the manager moves it, and minimise and restore leave it frame-less and named; the Exit
-# button ends with every setting saved.
+# motion, a game going on while the button is held, the hand over buttons, a tool tip, the banner
+# and the about panel's link handing their pages to the desktop; then a window manager that starts
+# after the game: the window stays frame-less, the manager moves it, and minimise and restore leave
+# it frame-less and named; the Exit button ends with every setting saved.
 source "$(dirname "$0")/lib.sh" "$@"
 
 OPENBOX_PID=""
@@ -159,6 +159,21 @@ read -r r g b < <(/usr/bin/convert "$WORK/tip_after.png" -format %c histogram:in
 
 step "without a window manager: dragging by the board moves the window with the pointer"
 drags_by_the_board
+
+step "without a window manager: a game goes on while the button is held on the board"
+click_at 594 256 # New
+pointer_to 250 300
+xdotool mousedown 1
+screenshot
+board_crop="480x400+$((WIN_X + 18))+$((WIN_Y + 94))"
+/usr/bin/convert "$WORK/screen.png" -crop "$board_crop" +repage "PNG24:$WORK/held.png"
+board_changed() {
+  /usr/bin/convert "$WORK/screen.png" -crop "$board_crop" +repage "PNG24:$WORK/board_now.png"
+  [ "$(/usr/bin/compare -metric AE "$WORK/held.png" "$WORK/board_now.png" null: 2>&1 | cut -d' ' -f1)" != 0 ]
+}
+eventually board_changed || fail "the game stood still while the button was held"
+xdotool mouseup 1
+click_at 594 154 # pause
 
 step "without a window manager: pressing on About opens the panel and does not move the window"
 about_panel_round
