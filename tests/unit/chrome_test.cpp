@@ -264,14 +264,14 @@ TEST_F(ChromeTest, TheBannerMovesOnWhileMinimisedAndWhileAPausedGameWaits) {
 TEST_F(ChromeTest, TheSoundButtonSwapsBetweenItsTwoPicturesAndSavesNothing) {
   const auto original = f->pctSound.picture();
   ASSERT_EQ(original, f->pctSoundOff.picture()) << "a fresh store has sound off";
-  const int flushes = host.store.flushes;
+  const int updates = host.store.updates;
   host.click(now() + 10, f->pctSound);
   runUntil(now() + 20);
   EXPECT_EQ(f->pctSound.picture(), f->pctSoundOn.picture());
   host.click(now() + 10, f->pctSound);
   runUntil(now() + 20);
   EXPECT_EQ(f->pctSound.picture(), original);
-  EXPECT_EQ(host.store.flushes, flushes);
+  EXPECT_EQ(host.store.updates, updates);
 }
 
 // ---- Ways out ------------------------------------------------------------------------------------
@@ -289,7 +289,7 @@ TEST_P(ChromeExitTest, SavesTheScoresAndSoundThenEndsWithStatusZero) {
   host.click(now() + 10, f->pctSound); // sound on, not saved yet
   host.click(now() + 20, exitControl());
   EXPECT_EQ(runToEnd(), 0);
-  auto& saved = host.store.flushed["Frothwick"];
+  auto& saved = host.store.saved["Frothwick"];
   EXPECT_EQ(saved.get("Settings", "HighScoreName1"), "KEEP");
   EXPECT_EQ(saved.get("Settings", "HighScore1"), "4242");
   EXPECT_EQ(saved.get("Settings", "HighScoreName10"), "LAST");
@@ -304,8 +304,8 @@ TEST_P(ChromeExitTest, EndsARunningGameAndStillSaves) {
   const std::uint32_t t = gameUnderWay();
   host.click(t + 1000, exitControl());
   EXPECT_EQ(runToEnd(), 0);
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScore1"), "4242");
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "Sound"), "OFF");
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScore1"), "4242");
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "Sound"), "OFF");
 }
 
 INSTANTIATE_TEST_SUITE_P(Chrome, ChromeExitTest, ::testing::Bool(),

@@ -82,8 +82,8 @@ TEST_F(MenuTest, ClosingTheWindowDuringAGameSavesAndEnds) {
   startGame(now() + 10);
   host.close(now() + 3000);
   EXPECT_EQ(runToEnd(), 0);
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScoreName1"), "KEEP");
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScore1"), "4242");
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScoreName1"), "KEEP");
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScore1"), "4242");
 }
 
 } // namespace

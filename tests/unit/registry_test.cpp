@@ -14,7 +14,7 @@ protected:
     host.store.document("Frothwick").set("Settings", key, value);
   }
   std::optional<std::string> saved(const std::string& key) {
-    return host.store.flushed["Frothwick"].get("Settings", key);
+    return host.store.saved["Frothwick"].get("Settings", key);
   }
 };
 
@@ -71,7 +71,7 @@ TEST_F(RegistryTest, ClosingTheWindowSavesAll21KeysAndTheyReadBackTheSame) {
     EXPECT_EQ(saved("HighScoreName" + std::to_string(i)), "");
     EXPECT_EQ(saved("HighScore" + std::to_string(i)), "0");
   }
-  host.store.document("Frothwick") = host.store.flushed["Frothwick"];
+  host.store.document("Frothwick") = host.store.saved["Frothwick"];
   start();
   EXPECT_EQ(f->HighScoreNames[1], "  A LONG HAND EDITED NAME \"x\"  ");
   EXPECT_EQ(f->pctSound.picture(), f->pctSoundOn.picture());
@@ -79,7 +79,7 @@ TEST_F(RegistryTest, ClosingTheWindowSavesAll21KeysAndTheyReadBackTheSame) {
 
 TEST_F(RegistryTest, AStoreThatCannotBeWrittenStillLetsTheGameEnd) {
   start();
-  host.store.failFlushWith = "settings.ini: No space left on device";
+  host.store.failUpdatesWith = "settings.ini: No space left on device";
   host.close(now() + 100);
   ::testing::internal::CaptureStderr();
   EXPECT_EQ(runToEnd(), 0);

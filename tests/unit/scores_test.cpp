@@ -293,9 +293,9 @@ TEST_F(ScoresTest, ClosingTheWindowDuringAnEntryKeepsTheNameForTheNextStart) {
   press({'J', 'O'});
   host.close(now() + 1);
   EXPECT_EQ(runToEnd(), 0);
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScoreName1"), "JO");
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScore1"), "321");
-  host.store.document("Frothwick") = host.store.flushed["Frothwick"];
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScoreName1"), "JO");
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScore1"), "321");
+  host.store.document("Frothwick") = host.store.saved["Frothwick"];
   f = std::make_unique<frmMain>(host);
   f->Load();
   f->pctScores_Click();

@@ -13,17 +13,22 @@ std::string MemorySettingsStore::get(const std::string& app, const std::string& 
   return documents_[app].get(section, key).value_or(fallback);
 }
 
-void MemorySettingsStore::set(const std::string& app, const std::string& section, const std::string& key,
-                              const std::string& value) {
-  documents_[app].set(section, key, value);
+std::string MemorySettingsStore::problem(const std::string& app) {
+  const auto it = unreadable.find(app);
+  return it == unreadable.end() ? std::string{} : it->second;
 }
 
-std::string MemorySettingsStore::flush() {
-  ++flushes;
-  if (!failFlushWith.empty()) {
-    return failFlushWith;
+std::string MemorySettingsStore::update(const std::string& app,
+                                        const std::function<void(IniDocument&)>& change) {
+  ++updates;
+  if (!failUpdatesWith.empty()) {
+    return failUpdatesWith;
   }
-  flushed = documents_;
+  // Saved over what was saved last, or else over the store the game loaded.
+  auto it = saved.find(app);
+  IniDocument now = it != saved.end() ? it->second : documents_[app];
+  change(now);
+  saved[app] = std::move(now);
   return {};
 }
 
