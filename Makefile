@@ -4,7 +4,7 @@
 PACKAGES := cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev \
             libsdl2-ttf-dev libgtest-dev xvfb xdotool x11-utils imagemagick xfonts-base \
             fonts-dejavu-core openbox sox clang libclang-rt-14-dev dpkg-dev file libxfixes-dev \
-            appstream desktop-file-utils libxml2-utils
+            appstream desktop-file-utils libxml2-utils libx11-dev x11-xkb-utils
 BUILD := build
 ASAN_BUILD := build-asan
 JOBS ?= $(shell nproc)
