@@ -10,7 +10,7 @@ namespace platform {
 
 std::string MemorySettingsStore::get(const std::string& app, const std::string& section,
                                      const std::string& key, const std::string& fallback) {
-  return documents_[app].get(section, key).value_or(fallback);
+  return problem(app).empty() ? documents_[app].get(section, key).value_or(fallback) : fallback;
 }
 
 std::string MemorySettingsStore::problem(const std::string& app) {
@@ -23,6 +23,9 @@ std::string MemorySettingsStore::update(const std::string& app,
   ++updates;
   if (!failUpdatesWith.empty()) {
     return failUpdatesWith;
+  }
+  if (const std::string why = problem(app); !why.empty()) {
+    return why + " (it could not be read, so it is left alone)";
   }
   // Saved over what was saved last, or else over the store the game loaded.
   auto it = saved.find(app);
