@@ -112,9 +112,9 @@ std::string FileSettingsStore::update(const std::string& app,
     return why + " (it could not be read, so it is left alone)";
   }
   const fs::path path = pathFor_(app);
-  const fs::path target = followLinks(path);
   const auto failed = [&](const std::string& why) { return path.string() + ": " + why; };
   std::error_code ec;
+  const fs::path target = followLinks(fs::absolute(path, ec));
   fs::create_directories(target.parent_path(), ec);
   if (ec) {
     return failed("cannot create folder " + target.parent_path().string() + ": " + ec.message());

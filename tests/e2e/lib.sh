@@ -38,9 +38,11 @@ start_x() {
   start_xvfb "$WORK" || fail "no X server could be started: $(cat "$WORK/xvfb.log")"
 }
 
-# Starts the game and waits for its window; sets WIN, WIN_X, WIN_Y (the client area's origin).
+# Starts the game and waits for its window; sets WIN, WIN_X, WIN_Y (the client area's origin). A
+# background job of a script starts with SIGINT and SIGQUIT ignored; the game gets them as a desktop
+# would send them.
 start_game() {
-  "$GAME" >"$WORK/game.out" 2>&1 &
+  env --default-signal "$GAME" >"$WORK/game.out" 2>&1 &
   GAME_PID=$!
   WIN=$(timeout 20 xdotool search --sync --name '^Frothwick$' | head -1) || fail "the window did not appear"
   sleep 0.5
