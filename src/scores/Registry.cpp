@@ -44,10 +44,11 @@ bool frmMain::SaveRegistry(bool Leaving) {
   }
   // The entry being named has its name as typed so far; it is kept back until it is done, unless the
   // game is ending now.
-  if (!TableChanges.empty() && !TableChanges.back().clear && EntryRow >= 1) {
+  const bool named = !TableChanges.empty() && !TableChanges.back().clear && EntryRow >= 1;
+  if (named) {
     TableChanges.back().name = HighScoreNames[static_cast<std::size_t>(EntryRow)];
   }
-  const std::size_t ready = EnteringName && !Leaving ? TableChanges.size() - 1 : TableChanges.size();
+  const std::size_t ready = named && EnteringName && !Leaving ? TableChanges.size() - 1 : TableChanges.size();
   const std::vector<scores::TableChange> changes(TableChanges.begin(),
                                                  TableChanges.begin() + static_cast<std::ptrdiff_t>(ready));
   const std::string sound = SoundIsOn() ? "ON" : "OFF";
