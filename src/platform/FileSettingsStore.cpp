@@ -134,6 +134,10 @@ std::string FileSettingsStore::update(const std::string& app,
   if (file.state == StoreFile::State::Read && text == file.text) {
     return {};
   }
+  // A store the game would refuse to read at the next start is not written either.
+  if (text.size() > kMaxStoreBytes) {
+    return failed("it would grow beyond 1 MiB, so it is left as it is");
+  }
   if (readOnly(target)) {
     return failed("it is read-only, so it is left alone");
   }

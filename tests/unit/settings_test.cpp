@@ -163,6 +163,8 @@ TEST(FileSettingsStore, ReadsAndReplacesOnlyAReadableWritableRegularFile) {
          fs::permissions(f, fs::perms::owner_write);
        },
        "Permission denied", "left alone"},
+      {"1 MiB already", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes, '\n')); },
+       "", "grow beyond 1 MiB"},
       {"read-only",
        [&](const fs::path& f) {
          writeFile(f, known);
