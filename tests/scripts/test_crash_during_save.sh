@@ -2,8 +2,8 @@
 # A save killed at any moment never costs the player their store: the settings file is always the
 # old store or the new one, whole, and killed saves do not pile up temporary files in the folder.
 #
-# The game saves only at shut-down, so a small stand-in (save_loop.cpp, beside this script) saves big
-# stores through the same settings store over and over; it is killed with SIGKILL at a random moment,
+# A game saves a few times a session, so a small stand-in (save_loop.cpp, beside this script) saves
+# big stores through the same settings store over and over; it is killed with SIGKILL at a random moment,
 # two hundred times, and the file is checked after every kill.
 #
 # Arguments: the game binary, the assets folder, the build folder, the source folder. This is about
