@@ -107,7 +107,8 @@ std::string writeFileAtomically(const fs::path& path, const std::string& text) {
   if (ec) {
     return "cannot create folder " + path.parent_path().string() + ": " + ec.message();
   }
-  const std::string prefix = "." + path.filename().string() + ".";
+  std::string prefix = ".";
+  prefix.append(path.filename().string()).append(".");
   removeStaleTemporaries(path, prefix);
   std::string temp;
   const int fd = createLockedTemporary((path.parent_path() / (prefix + "XXXXXX")).string(), temp);

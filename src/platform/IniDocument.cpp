@@ -176,7 +176,9 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
     if (!lines_.empty() && !trim(lines_.back().text).empty()) {
       lines_.push_back({"", lines_.back().section, {}});
     }
-    lines_.push_back({"[" + std::string(section) + "]", std::string(section), {}});
+    std::string header = "[";
+    header.append(section).append("]");
+    lines_.push_back({std::move(header), std::string(section), {}});
     lines_.push_back({text, std::string(section), std::string(key)});
     return;
   }
