@@ -4,7 +4,7 @@
 start_xvfb() {
   local scratch=$1
   rm -f "$scratch/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+  setpriv --pdeathsig TERM Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
   XVFB_PID=$!
   local _
   for _ in $(seq 100); do
