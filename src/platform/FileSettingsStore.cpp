@@ -46,8 +46,8 @@ fs::path followLinks(fs::path path) {
 class StoreLock {
 public:
   explicit StoreLock(const fs::path& store)
-      : fd_(::open((store.parent_path() / ("." + store.filename().string() + ".frothwick-lock")).c_str(),
-                   O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666)) {
+      : fd_(::open(besideStore(store, ".frothwick-lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
+                   0666)) {
     if (fd_ >= 0) {
       while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
       }

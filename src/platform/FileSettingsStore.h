@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -54,5 +56,8 @@ StoreFile readStoreFile(const std::filesystem::path& path);
 // Writes text to path through a temporary file in the same folder, flushed and renamed into place.
 // Returns an empty string on success, else the reason it failed.
 std::string writeFileAtomically(const std::filesystem::path& path, const std::string& text);
+
+// The name of the game's own hidden file beside a store: "." + the store's name + suffix.
+std::filesystem::path besideStore(const std::filesystem::path& store, std::string_view suffix);
 
 } // namespace platform

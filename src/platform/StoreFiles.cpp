@@ -163,7 +163,7 @@ std::string writeFileAtomically(const fs::path& path, const std::string& text) {
     return "cannot create folder " + path.parent_path().string() + ": " + ec.message();
   }
   // A name no player would give a file of their own, so that the clean-up only ever takes the game's.
-  const std::string prefix = "." + path.filename().string() + ".frothwick-save-";
+  const std::string prefix = besideStore(path, ".frothwick-save-").filename().string();
   removeStaleTemporaries(path, prefix);
   std::string temp;
   const int fd = createLockedTemporary((path.parent_path() / (prefix + "XXXXXX")).string(), temp);
@@ -191,6 +191,13 @@ std::string writeFileAtomically(const fs::path& path, const std::string& text) {
     ::close(dir);
   }
   return {};
+}
+
+// Built by appending: GCC 12 at -O3 takes "." + std::string for an overlapping copy and warns.
+std::filesystem::path besideStore(const std::filesystem::path& store, std::string_view suffix) {
+  std::string name = ".";
+  name.append(store.filename().string()).append(suffix);
+  return store.parent_path() / name;
 }
 
 } // namespace platform
