@@ -20,6 +20,7 @@ void frmMain::Load() {
   // The window is shown once loaded: it gets its first resize and paint.
   form_.resized();
   form_.refresh();
+  AnnounceStoreProblem();
 }
 
 void frmMain::Form_Load() {
@@ -59,8 +60,7 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Unload() {
   TraceProcedure("Form_Unload");
-  SaveRegistry();
-  throw platform::ProgramEnd{0};
+  throw platform::ProgramEnd{SaveRegistry(true) ? 0 : 1};
 }
 
 void frmMain::TraceProcedure(const std::string& name) {

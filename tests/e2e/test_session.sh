@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# One player's whole session in a real window: the saved table on the board, a game with every
-# control (the keypad's too), the about panel, a game to the end with a name entered, the sound
-# switched on, Exit, and the new entry still there at the next start.
+# One player's whole session in a real window, on a Russian keyboard layout: the saved table on the
+# board, a game with every control (the keypad's too), the about panel, a game to the end with a name
+# typed in Cyrillic letters that comes out in the Latin letters of their keys, the sound switched on,
+# the X server going away, and the new entry still there at the next start.
 source "$(dirname "$0")/lib.sh" "$@"
 
 # Score board cells, in client pixels: the board lies over the play area from (14, 86); letters
@@ -56,6 +57,7 @@ step "1. a hand-written settings file: sound off, three entries"
 mkdir -p "$(dirname "$SETTINGS")"
 printf '[Settings]\nHighScoreName1=ALICE\nHighScore1=999999\nHighScoreName2=BOB 2\nHighScore2=20\nHighScoreName3=CAROL\nHighScore3=10\nSound=OFF\n' >"$SETTINGS"
 start_x
+setxkbmap -layout ru || fail "the Russian layout could not be set"
 start_game
 click_at 594 290 # High Scores
 sleep 0.4
@@ -144,17 +146,23 @@ sleep 0.5
 screenshot
 expect_picture pctOk.png 578 172
 board_char_is 2 1 pctCursor.png || fail "the cursor is not on row 2"
-# xdotool turns NumLock on to press the keypad's 7, which then types a digit; the keypad's Enter
-# ends the name like Return.
-xdotool key --delay 30 a c e space KP_7 KP_Enter
+# The keys A, C and E of a Russian keyboard; xdotool turns NumLock on to press the keypad's 7, which
+# then types a digit; the keypad's Enter ends the name like Return.
+xdotool key --delay 30 Cyrillic_ef Cyrillic_es Cyrillic_u space KP_7 KP_Enter
 eventually '[ "$(differing_pixels "$ASSETS/pctNew.png" 578 240)" = 0 ]' || fail "the menu did not come back"
 eventually '[ "$(differing_pixels "$ASSETS/pctPause.png" 578 138)" != 0 ]' || fail "play/pause still shown"
 
-step "5. sound on, Exit saves"
+step "5. sound on; the X server goes away: the game ends with one line, and the name is kept"
 click_at 594 418
 sleep 0.2
-click_at 594 358
-wait_game_exit
+kill "$XVFB_PID"
+wait "$XVFB_PID" || true
+status=0
+timeout 20 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end with its display"
+wait "$GAME_PID" || status=$?
+GAME_PID=""
+[ "$status" = 1 ] || fail "the game ended with status $status"
+[ "$(wc -l <"$WORK/game.out")" = 1 ] || fail "standard error: $(cat "$WORK/game.out")"
 [ "$(setting Sound)" = ON ] || fail "Sound is $(setting Sound)"
 [ "$(setting HighScoreName2)" = "ACE 7" ] || fail "name 2 is '$(setting HighScoreName2)'"
 final=$(setting HighScore2)
@@ -162,6 +170,7 @@ final=$(setting HighScore2)
 [ "$(setting HighScoreName3)" = "BOB 2" ] || fail "BOB 2 did not move down"
 
 step "5. the next start shows the new entry"
+start_x
 start_game
 screenshot
 expect_picture pctSoundOn.png 578 402

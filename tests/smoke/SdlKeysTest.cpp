@@ -81,6 +81,24 @@ TEST(SdlKeys, KeysTheGameHasNoCodeForTranslateToZero) {
   }
 }
 
+TEST(SdlKeys, ALetterKeyWhoseSymbolHasNoCodeGivesTheLetterOfItsPlace) {
+  struct PlacedKey {
+    SDL_Keycode key;
+    SDL_Scancode position;
+    std::int16_t code;
+  };
+  const PlacedKey cases[] = {
+      {0x444, SDL_SCANCODE_A, 'A'},      // Russian: the Cyrillic ef on the A key
+      {0x3C9, SDL_SCANCODE_V, 'V'},      // Greek: omega on the V key
+      {SDLK_q, SDL_SCANCODE_A, 'Q'},     // French: a Latin letter is the letter it shows
+      {SDLK_COMMA, SDL_SCANCODE_M, 188}, // French: the comma on the M key stays a comma
+      {0xE9, SDL_SCANCODE_2, 0},         // French: not a letter key
+  };
+  for (const PlacedKey& c : cases) {
+    EXPECT_EQ(virtualKeyFor(c.key, KMOD_NUM, c.position), c.code) << c.key;
+  }
+}
+
 TEST(SdlKeys, ModifiersOfEitherSideSetTheirShiftBits) {
   EXPECT_EQ(shiftStateFor(KMOD_NONE), 0);
   EXPECT_EQ(shiftStateFor(KMOD_LSHIFT), vk::ShiftMask);

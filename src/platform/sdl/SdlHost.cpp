@@ -11,30 +11,9 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
 #include <thread>
 
 namespace platform {
-
-namespace {
-
-// The start-up benchmark hands over the wall-clock moment it launched the game, in nanoseconds since
-// the epoch, and reads back how long the player stared at nothing before the window first showed.
-void reportFirstFrame() {
-  const char* launched = std::getenv("FROTHWICK_REPORT_FIRST_FRAME");
-  if (launched == nullptr) {
-    return;
-  }
-  timespec now{};
-  ::clock_gettime(CLOCK_REALTIME, &now);
-  const long long nowNs = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-  std::fprintf(stderr, "first frame after %.1f ms\n",
-               static_cast<double>(nowNs - std::strtoll(launched, nullptr, 10)) / 1e6);
-}
-
-} // namespace
 
 SdlHost::SdlHost()
     : session_(std::make_unique<SdlSession>()), toolTips_(std::make_shared<ToolTipPainter>()),
@@ -89,14 +68,11 @@ void SdlHost::present() {
     shown->compose(screen_, changed);
     desktop_->present(screen_, changed);
     shown->presented();
-    if (++presents_ == 1) {
-      reportFirstFrame();
-    }
+    ++presents_;
   }
 }
 
-void SdlHost::waitForEvents([[maybe_unused]] std::uint32_t maxMs) {
-#ifndef FROTHWICK_POLLING_WAIT
+void SdlHost::waitForEvents(std::uint32_t maxMs) {
   std::uint32_t wait = std::min(maxMs, timers().msUntilNext().value_or(UINT32_MAX));
   if (Window* shown = window()) {
     wait = std::min(wait, shown->tick(tickCount()).value_or(UINT32_MAX));
@@ -124,15 +100,6 @@ void SdlHost::waitForEvents([[maybe_unused]] std::uint32_t maxMs) {
       return;
     }
   }
-#endif
-}
-
-bool SdlHost::waitsSleep() {
-#ifdef FROTHWICK_POLLING_WAIT
-  return false;
-#else
-  return true;
-#endif
 }
 
 PicturePtr SdlHost::loadPicture(const std::filesystem::path& file, PixelSize size) {

@@ -48,8 +48,6 @@ public:
   void applyPointer(MousePointer pointer) override;
 
   bool soundAvailable() const;
-  // False in the benchmark build, whose waits return at once.
-  static bool waitsSleep();
   // How many times the window has been drawn on the screen.
   int presents() const { return presents_; }
 

@@ -98,6 +98,14 @@ std::int16_t virtualKeyFor(SDL_Keycode key, std::uint16_t modifiers) {
   return lookUp(kSingleKeys, key);
 }
 
+std::int16_t virtualKeyFor(SDL_Keycode key, std::uint16_t modifiers, SDL_Scancode position) {
+  const std::int16_t code = virtualKeyFor(key, modifiers);
+  if (code == 0 && position >= SDL_SCANCODE_A && position <= SDL_SCANCODE_Z) {
+    return static_cast<std::int16_t>(vk::A + (position - SDL_SCANCODE_A));
+  }
+  return code;
+}
+
 std::int16_t shiftStateFor(std::uint16_t modifiers) {
   std::int16_t shift = 0;
   if ((modifiers & KMOD_SHIFT) != 0) {
