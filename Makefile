@@ -4,7 +4,7 @@
 PACKAGES := cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev \
             libsdl2-ttf-dev libgtest-dev xvfb xdotool x11-utils imagemagick xfonts-base \
             fonts-dejavu-core openbox sox clang libclang-rt-14-dev dpkg-dev file libxfixes-dev \
-            appstream desktop-file-utils libxml2-utils
+            appstream desktop-file-utils libxml2-utils libx11-dev x11-xkb-utils clang-format clang-tidy
 BUILD := build
 ASAN_BUILD := build-asan
 JOBS ?= $(shell nproc)
@@ -13,7 +13,7 @@ JOBS ?= $(shell nproc)
 
 run: build
 	@if [ -n "$$DISPLAY" ]; then ./$(BUILD)/frothwick; \
-	else echo "No display: starting the game under Xvfb"; xvfb-run -a -s "-screen 0 1024x768x24" ./$(BUILD)/frothwick; fi
+	else echo "No display: starting the game under Xvfb"; xvfb-run -a -s "-screen 0 1024x768x24 -noreset" ./$(BUILD)/frothwick; fi
 
 test: build build-asan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -31,20 +31,20 @@ setup:
 	fi
 
 build: setup
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROTHWICK_WERROR=ON -DFROTHWICK_BENCH=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: setup
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFROTHWICK_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFROTHWICK_SANITIZE=ON -DFROTHWICK_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-bench: build
-	cmake -S . -B build-polling -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROTHWICK_POLLING_WAIT=ON -DFROTHWICK_TESTS=OFF
-	cmake --build build-polling -j $(JOBS) --target frothwick
-	./bench/run.sh $(BUILD) build-polling
+bench: setup
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROTHWICK_WERROR=ON -DFROTHWICK_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
+	./bench/run.sh $(BUILD)
 
 artwork:
 	cmake -S tools/artwork -B build-artwork -G Ninja && cmake --build build-artwork && ./build-artwork/frothwick-artwork assets docs
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-polling build-artwork
+	rm -rf $(BUILD) $(ASAN_BUILD) build-artwork

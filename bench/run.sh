@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Runs every benchmark and prints one markdown table of figures beside their targets.
-# Usage: bench/run.sh BUILD POLLING_BUILD   (as `make bench` calls it, after building both)
-#   BUILD          the normal build: the game, step_cadence and engine_throughput
-#   POLLING_BUILD  the same game whose waits poll without sleeping, the yardstick for idle cost
+# Usage: bench/run.sh BUILD   (as `make bench` calls it, after building with FROTHWICK_BENCH=ON)
+#   BUILD  the build folder: the game, and the benchmarks' own programs beside it: the same game
+#          whose waits poll without sleeping (the yardstick for idle cost), the game that reports
+#          its first frame, step_cadence and engine_throughput
 # Builds nothing. Needs Xvfb and xdotool, as the real-window tests do.
 set -euo pipefail
 
-BUILD=${1:?usage: bench/run.sh BUILD POLLING_BUILD}
-POLLING=${2:?usage: bench/run.sh BUILD POLLING_BUILD}
+BUILD=${1:?usage: bench/run.sh BUILD}
 PLAY_SECONDS=${PLAY_SECONDS:-30}
 STARTS=${STARTS:-10}
 WORK=$(mktemp -d /tmp/frothwick-bench.XXXXXX)
@@ -23,7 +23,8 @@ die() {
   exit 1
 }
 
-for program in "$BUILD/frothwick" "$POLLING/frothwick" "$BUILD/step_cadence" "$BUILD/engine_throughput"; do
+for program in frothwick frothwick_polling_game frothwick_first_frame_game step_cadence engine_throughput; do
+  program=$BUILD/$program
   [ -x "$program" ] || die "$program is missing: run \`make bench\`"
 done
 
@@ -98,7 +99,7 @@ startups() {
   for i in $(seq "$STARTS"); do
     fresh_config
     # The launch moment is read in the forked shell just before it becomes the game.
-    FROTHWICK_REPORT_FIRST_FRAME=${EPOCHREALTIME/./}000 "$BUILD/frothwick" >/dev/null 2>"$WORK/start.err" &
+    FROTHWICK_LAUNCHED_NS=${EPOCHREALTIME/./}000 "$BUILD/frothwick_first_frame_game" >/dev/null 2>"$WORK/start.err" &
     GAME_PID=$!
     line=""
     for _ in $(seq 200); do
@@ -127,7 +128,7 @@ echo "bench: ${PLAY_SECONDS} s of play in the normal build..." >&2
 KEEP_SMAPS="$WORK/smaps" play "$BUILD/frothwick" >"$WORK/play"
 read -r cpu hwm running <"$WORK/play"
 echo "bench: ${PLAY_SECONDS} s of play in the polling build..." >&2
-play "$POLLING/frothwick" >"$WORK/play"
+play "$BUILD/frothwick_polling_game" >"$WORK/play"
 read -r pcpu phwm prunning <"$WORK/play"
 
 echo "bench: step cadence..." >&2

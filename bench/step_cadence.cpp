@@ -49,8 +49,8 @@ int Run(int argc, char** argv) {
   platform::SdlHost host;
   frmMain window(host);
   const auto assets = host.programFolder() / "assets";
-  host.openWindow(window.form(), "Frothwick", host.loadPicture(assets / "frmMain_icon.png"),
-                  host.loadPicture(assets / "hand_cursor.png"));
+  host.openWindow(window.form(), "Frothwick", host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
+                  host.loadPicture(assets / "hand_cursor.png", {32, 32}));
   window.Load();
   // The window's first events settle before anything is timed.
   window.Delay(200);

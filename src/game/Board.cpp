@@ -13,7 +13,7 @@ std::int32_t whole(float twips) {
 } // namespace
 
 void frmMain::InitializeBoard() {
-  const auto top = static_cast<std::int16_t>(whole(lineTop.Y1) / host_.twipsPerPixelY());
+  const auto top = static_cast<std::int16_t>(BoardTop());
   const auto left = static_cast<std::int16_t>(whole(lineLeft.X1) / host_.twipsPerPixelX());
   TraceProcedure("InitializeBoard");
   for (std::size_t i = 0; i < RowY.size(); ++i) {
@@ -22,6 +22,10 @@ void frmMain::InitializeBoard() {
   for (std::size_t j = 0; j < 15; ++j) {
     ColumnX[j] = left + 4 + 32 * static_cast<std::int32_t>(j);
   }
+}
+
+std::int32_t frmMain::BoardTop() const {
+  return whole(lineTop.Y1) / host_.twipsPerPixelY();
 }
 
 void frmMain::PlaceGuideLines() {

@@ -65,11 +65,14 @@ void frmMain::FinishGame() {
 }
 
 void frmMain::Delay(const std::int16_t& DelayValue) {
-  // Measured as elapsed ticks, so the wait ends on time across the tick counter's wrap.
+  // The end is fixed when the wait starts: a handler inside the wait may change the variable it was
+  // given, as a drop that speeds the game up changes StepDelay. Measured as elapsed ticks, so the
+  // wait ends on time across the tick counter's wrap.
+  const std::int32_t length = DelayValue;
   const std::uint32_t start = host_.tickCount();
   for (;;) {
     host_.doEvents();
-    const std::int64_t left = std::int64_t{DelayValue} - (host_.tickCount() - start);
+    const std::int64_t left = std::int64_t{length} - (host_.tickCount() - start);
     if (left <= 0) {
       return;
     }
@@ -88,8 +91,11 @@ void frmMain::StepGame() {
     return;
   }
   StepBusy = true;
-  // Erase the strip the new picture will not cover, then draw the beer one step further on.
-  CopySprite(pctEmptyBeer, pctEmptyBeer.width() / host_.twipsPerPixelX(), FallStep, BeerX, BeerY - FallStep);
+  // Erase the strip the new picture will not cover, then draw the beer one step further on. Above a
+  // newly spawned beer that strip would reach past the board's top edge into the frame once the
+  // fall step exceeds the board's margin, so it stops at the edge.
+  const std::int32_t stripTop = std::max(BeerY - FallStep, BoardTop());
+  CopySprite(pctEmptyBeer, pctEmptyBeer.width() / host_.twipsPerPixelX(), BeerY - stripTop, BeerX, stripTop);
   Falling = true;
   DrawFallingBeer();
   BeerFrame = BeerFrame + 1 == 8 ? 0 : BeerFrame + 1;

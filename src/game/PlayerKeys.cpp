@@ -39,12 +39,24 @@ void frmMain::MoveSideways(std::int16_t direction) {
   // Only the neighbour in the row the beer is moving into is tested.
   const std::int16_t target = column + direction;
   if (target >= 0 && target <= 14 && Board[row][target] == 0) {
+    const std::int32_t drawnAt = BeerY - FallStep;
     BeerX = ColumnX[target];
     BeerY = RowY[row];
     DrawAround(row, column);
+    RepaintAbove(drawnAt, row, column);
     BeerShown = false;
   }
   KeyBusy = false;
+}
+
+// The last step drew the beer FallStep pixels above where it now stands. A fall step that does not
+// divide the row pitch leaves that picture reaching into the row two above the beer's, which the
+// block around the beer does not cover.
+void frmMain::RepaintAbove(std::int32_t drawnAt, std::int16_t row, std::int16_t column) {
+  const auto above = static_cast<std::int16_t>(row - 2);
+  if (above >= 0 && RowY[above] + CellHeight > drawnAt) {
+    DrawCell(above, column);
+  }
 }
 
 void frmMain::DropBeer() {

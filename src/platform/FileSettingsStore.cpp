@@ -1,12 +1,10 @@
 #include "platform/FileSettingsStore.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,175 +13,136 @@ namespace platform {
 
 namespace fs = std::filesystem;
 
-std::string readFileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 namespace {
 
-std::string errnoText(const char* what) {
-  return std::string(what) + ": " + std::strerror(errno);
-}
-
-std::string writeAll(int fd, const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return errnoText("write");
-    }
-    done += static_cast<std::size_t>(n);
+// The home folder: $HOME, or the password database's entry when HOME is unset or not a full path.
+fs::path homeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') {
+    return home;
   }
-  return ::fsync(fd) == 0 ? std::string{} : errnoText("fsync");
+  const passwd* entry = ::getpwuid(::getuid());
+  return entry != nullptr && entry->pw_dir != nullptr && entry->pw_dir[0] == '/' ? fs::path(entry->pw_dir)
+                                                                                 : fs::path();
 }
 
-// A save killed part-way (the power failing, the game being killed) leaves its temporary file
-// behind; left alone, every such save would add one more to the folder. The next save removes those
-// of this file's own naming, except one that a living save still holds locked: it is writing it now.
-void removeStaleTemporaries(const fs::path& path, const std::string& prefix) {
+// A settings file that is a symbolic link (a dotfile manager's) stays one: the file it leads to is the
+// one replaced, in its own folder.
+fs::path followLinks(fs::path path) {
+  constexpr int kMaxLinks = 40;
   std::error_code ec;
-  fs::directory_iterator it(path.parent_path(), ec);
-  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) {
-      continue;
+  for (int i = 0; i < kMaxLinks && fs::is_symlink(fs::symlink_status(path, ec)); ++i) {
+    const fs::path target = fs::read_symlink(path, ec);
+    if (ec) {
+      break;
     }
-    const int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0) {
-      continue;
-    }
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-      ::unlink(it->path().c_str());
-    }
-    ::close(fd);
+    path = target.is_absolute() ? target : path.parent_path() / target;
   }
+  return path;
 }
 
-// Creates the temporary file and locks it for as long as it is open, so that another save's clean-up
-// leaves it alone. Another save may have taken it between its creation and its lock: then it is made
-// again. Returns the open file, or -1 with errno set.
-int createLockedTemporary(const std::string& pattern, std::string& temp) {
-  constexpr int kAttempts = 8;
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    temp = pattern;
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-      return -1;
+// Holds the store's lock for as long as it lives: a file beside the store, locked whole, so that two
+// games saving at once take turns.
+class StoreLock {
+public:
+  explicit StoreLock(const fs::path& store)
+      : fd_(::open(besideStore(store, ".frothwick-lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
+                   0666)) {
+    if (fd_ >= 0) {
+      while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+      }
     }
-    if (::flock(fd, LOCK_EX) != 0) {
-      return fd; // a file system without locks: the save matters more than the clean-up
-    }
-    struct stat opened {};
-    struct stat named {};
-    if (::fstat(fd, &opened) == 0 && ::stat(temp.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
-        opened.st_ino == named.st_ino) {
-      return fd;
-    }
-    ::close(fd); // another save's clean-up took it before it was locked
   }
-  errno = EAGAIN;
-  return -1;
-}
+  ~StoreLock() {
+    if (fd_ >= 0) {
+      ::close(fd_);
+    }
+  }
+  StoreLock(const StoreLock&) = delete;
+  StoreLock& operator=(const StoreLock&) = delete;
+  bool held() const { return fd_ >= 0; }
 
-// A new store gets the usual rw-r--r--; a rewritten one keeps the mode the player gave it, rather than
-// the owner-only mode temporary files are made with.
-void keepModeOf(const fs::path& path, int fd) {
-  struct stat old {};
-  const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-  ::fchmod(fd, mode);
+private:
+  int fd_;
+};
+
+bool readOnly(const fs::path& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0);
 }
 
 } // namespace
 
-std::string writeFileAtomically(const fs::path& path, const std::string& text) {
-  std::error_code ec;
-  fs::create_directories(path.parent_path(), ec);
-  if (ec) {
-    return "cannot create folder " + path.parent_path().string() + ": " + ec.message();
-  }
-  const std::string prefix = "." + path.filename().string() + ".";
-  removeStaleTemporaries(path, prefix);
-  std::string temp;
-  const int fd = createLockedTemporary((path.parent_path() / (prefix + "XXXXXX")).string(), temp);
-  if (fd < 0) {
-    return errnoText("cannot create temporary file");
-  }
-  keepModeOf(path, fd);
-  // The file stays open, and so locked, until it has its place.
-  std::string error = writeAll(fd, text);
-  if (error.empty() && ::rename(temp.c_str(), path.c_str()) != 0) {
-    error = errnoText("rename");
-  }
-  if (!error.empty()) {
-    ::unlink(temp.c_str());
-    ::close(fd);
-    return error;
-  }
-  if (::close(fd) != 0) {
-    return errnoText("close");
-  }
-  // Make the rename itself durable.
-  const int dir = ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return {};
-}
-
 fs::path FileSettingsStore::defaultPath(const std::string& app) {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  fs::path base;
-  if (xdg != nullptr && xdg[0] == '/') {
-    base = xdg;
-  } else {
-    const char* home = std::getenv("HOME");
-    base = fs::path(home != nullptr && home[0] != '\0' ? home : "/tmp") / ".config";
-  }
-  return base / app / "settings.ini";
+  // A relative XDG_CONFIG_HOME is to be ignored.
+  const fs::path base = xdg != nullptr && xdg[0] == '/' ? fs::path(xdg) : homeFolder() / ".config";
+  return base.is_absolute() ? base / app / "settings.ini" : fs::path();
 }
 
-IniDocument& FileSettingsStore::document(const std::string& app) {
+FileSettingsStore::Loaded& FileSettingsStore::loaded(const std::string& app) {
   auto it = loaded_.find(app);
   if (it == loaded_.end()) {
-    it = loaded_.emplace(app, IniDocument::parse(readFileText(pathFor_(app)))).first;
+    const fs::path path = pathFor_(app);
+    Loaded fresh;
+    if (path.empty()) {
+      fresh.problem = "there is no home folder to keep it in";
+    } else if (StoreFile file = readStoreFile(path); file.state == StoreFile::State::Unreadable) {
+      fresh.problem = path.string() + ": " + file.reason;
+    } else {
+      fresh.document = IniDocument::parse(file.text);
+    }
+    it = loaded_.emplace(app, std::move(fresh)).first;
   }
   return it->second;
 }
 
+std::string FileSettingsStore::problem(const std::string& app) {
+  return loaded(app).problem;
+}
+
 std::string FileSettingsStore::get(const std::string& app, const std::string& section, const std::string& key,
                                    const std::string& fallback) {
-  return document(app).get(section, key).value_or(fallback);
+  return loaded(app).document.get(section, key).value_or(fallback);
 }
 
-void FileSettingsStore::set(const std::string& app, const std::string& section, const std::string& key,
-                            const std::string& value) {
-  document(app).set(section, key, value);
-  pending_[app].push_back({section, key, value});
-}
-
-std::string FileSettingsStore::flush() {
-  std::string errors;
-  for (auto& [app, changes] : pending_) {
-    // Start from the file as it is now, so that edits made while the game ran are kept too.
-    const fs::path path = pathFor_(app);
-    IniDocument current = IniDocument::parse(readFileText(path));
-    for (const Change& change : changes) {
-      current.set(change.section, change.key, change.value);
-    }
-    const std::string error = writeFileAtomically(path, current.serialize());
-    if (!error.empty()) {
-      errors += (errors.empty() ? "" : "; ") + path.string() + ": " + error;
-    }
+std::string FileSettingsStore::update(const std::string& app,
+                                      const std::function<void(IniDocument&)>& change) {
+  if (const std::string& why = problem(app); !why.empty()) {
+    return why + " (it could not be read, so it is left alone)";
   }
-  pending_.clear();
-  return errors;
+  const fs::path path = pathFor_(app);
+  const auto failed = [&](const std::string& why) { return path.string() + ": " + why; };
+  std::error_code ec;
+  const fs::path target = followLinks(fs::absolute(path, ec));
+  fs::create_directories(target.parent_path(), ec);
+  if (ec) {
+    return failed("cannot create folder " + target.parent_path().string() + ": " + ec.message());
+  }
+  const StoreLock lock(target);
+  if (!lock.held()) {
+    return failed(std::string("cannot lock it: ") + std::strerror(errno));
+  }
+  // The store as it is now: another game may have saved since this one started.
+  StoreFile file = readStoreFile(target);
+  if (file.state == StoreFile::State::Unreadable) {
+    return failed(file.reason + " (it could not be read, so it is left alone)");
+  }
+  IniDocument document = IniDocument::parse(file.text);
+  change(document);
+  const std::string text = document.serialize();
+  if (file.state == StoreFile::State::Read && text == file.text) {
+    return {};
+  }
+  // A store the game would refuse to read at the next start is not written either.
+  if (text.size() > kMaxStoreBytes) {
+    return failed("it would grow beyond 1 MiB, so it is left as it is");
+  }
+  if (readOnly(target)) {
+    return failed("it is read-only, so it is left alone");
+  }
+  const std::string error = writeFileAtomically(target, text);
+  return error.empty() ? error : failed(error);
 }
 
 } // namespace platform

@@ -1,46 +1,63 @@
 #pragma once
-// The settings store on disk: one INI file per application, written whole to a temporary file in
-// the same folder and renamed over the old one, so that a crash or a full disk never leaves a
-// half-written store behind.
+// The settings store on disk: one INI file per application. A save locks the store, reads it again,
+// applies the changes and writes the result to a temporary file in the same folder that is renamed
+// over the old one, so that two games never undo each other's changes and a crash or a full disk
+// never leaves a half-written store behind.
 #include "platform/IniDocument.h"
 #include "platform/SettingsStore.h"
 
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <string>
+#include <string_view>
 
 namespace platform {
 
 class FileSettingsStore : public SettingsStore {
 public:
-  // Maps an application name to its settings file.
+  // Maps an application name to its settings file; an empty path means there is nowhere to keep it.
   using PathFor = std::function<std::filesystem::path(const std::string& app)>;
   explicit FileSettingsStore(PathFor pathFor) : pathFor_(std::move(pathFor)) {}
 
+  std::string problem(const std::string& app) override;
   std::string get(const std::string& app, const std::string& section, const std::string& key,
                   const std::string& fallback) override;
-  void set(const std::string& app, const std::string& section, const std::string& key,
-           const std::string& value) override;
-  std::string flush() override;
+  std::string update(const std::string& app, const std::function<void(IniDocument&)>& change) override;
 
-  // $XDG_CONFIG_HOME/<app>/settings.ini, or ~/.config/<app>/settings.ini.
+  // $XDG_CONFIG_HOME/<app>/settings.ini when that is an absolute path, else
+  // <home>/.config/<app>/settings.ini, the home folder being $HOME or the password database's.
   static std::filesystem::path defaultPath(const std::string& app);
 
 private:
-  struct Change {
-    std::string section, key, value;
+  struct Loaded {
+    IniDocument document;
+    std::string problem;
   };
-  IniDocument& document(const std::string& app);
+  Loaded& loaded(const std::string& app);
 
   PathFor pathFor_;
-  std::map<std::string, IniDocument> loaded_;
-  std::map<std::string, std::vector<Change>> pending_;
+  std::map<std::string, Loaded> loaded_;
 };
 
-// Reads a whole file; an absent or unreadable file reads as empty.
-std::string readFileText(const std::filesystem::path& path);
+// A settings file bigger than this is not the game's: nothing the game writes comes near it.
+constexpr std::size_t kMaxStoreBytes = 1 << 20;
+
+// What reading a settings file found. Only a regular file of at most kMaxStoreBytes is read; a pipe
+// or a device is never opened for reading, so looking at one cannot hang.
+struct StoreFile {
+  enum class State { Absent, Read, Unreadable };
+  State state = State::Absent;
+  std::string text;
+  std::string reason; // why it is unreadable
+};
+StoreFile readStoreFile(const std::filesystem::path& path);
+
 // Writes text to path through a temporary file in the same folder, flushed and renamed into place.
 // Returns an empty string on success, else the reason it failed.
 std::string writeFileAtomically(const std::filesystem::path& path, const std::string& text);
+
+// The name of the game's own hidden file beside a store: "." + the store's name + suffix.
+std::filesystem::path besideStore(const std::filesystem::path& store, std::string_view suffix);
 
 } // namespace platform

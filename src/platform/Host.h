@@ -20,7 +20,7 @@ struct ProgramEnd {
   int status = 0;
 };
 
-// A picture that is missing or cannot be decoded; the message names the file.
+// A picture that is missing, cannot be decoded or has the wrong size; the message names the file.
 class AssetError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;
@@ -42,7 +42,9 @@ public:
   // Sleeps until an event may be pending, an inner timer or tool tip is due, or maxMs have passed.
   virtual void waitForEvents(std::uint32_t maxMs) = 0;
 
-  virtual PicturePtr loadPicture(const std::filesystem::path& file) = 0;
+  // Every picture is drawn for the place the window's design gives it: one of another size is a
+  // broken installation, refused like a missing one (AssetError), before it is decoded.
+  virtual PicturePtr loadPicture(const std::filesystem::path& file, PixelSize size) = 0;
   // Async: returns at once, cutting off an async sound still playing. Sync: returns when the sound
   // has ended, handling no events meanwhile. A missing or unplayable file is silent.
   virtual void playSound(const std::filesystem::path& file, SoundMode mode) = 0;

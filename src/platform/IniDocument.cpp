@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 
 namespace platform {
 
@@ -96,91 +97,186 @@ std::string keyLine(std::string_view key, std::string_view value) {
   return text;
 }
 
+// Whether a line holds nothing but spaces.
+bool isBlank(std::string_view line) {
+  return trim(line).empty();
+}
+
 } // namespace
+
+IniDocument::IniDocument(const IniDocument& other)
+    : text_(other.text_), bodyStart_(other.bodyStart_), lineEnd_(other.lineEnd_), sections_(other.sections_) {
+  entries_.reserve(other.entries_.size());
+  for (const Entry& entry : other.entries_) {
+    Entry copy{entry.start,   entry.length, entry.keyStart, entry.keyLength,
+               entry.section, entry.added,  nullptr};
+    if (entry.written) {
+      copy.written = std::make_unique<std::string>(*entry.written);
+    }
+    entries_.push_back(std::move(copy));
+  }
+}
+
+IniDocument& IniDocument::operator=(const IniDocument& other) {
+  if (this != &other) {
+    IniDocument copy(other);
+    *this = std::move(copy);
+  }
+  return *this;
+}
 
 IniDocument IniDocument::parse(std::string_view text) {
   IniDocument doc;
-  // Some editors begin a file they save with a byte-order mark. It is kept apart and written back
-  // first, so that the first line reads without it: a store that begins with its section header
-  // would otherwise lose the section.
-  if (text.starts_with(kByteOrderMark)) {
-    doc.byteOrderMark_ = true;
-    text.remove_prefix(kByteOrderMark.size());
-  }
-  std::string section;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string_view raw = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (!raw.empty() && raw.back() == '\r') {
-      raw.remove_suffix(1);
+  doc.text_ = std::string(text);
+  const std::string_view all = doc.text_;
+  // Some editors begin a file they save with a byte-order mark. It stays where it is, and the first
+  // line is read without it: a store that begins with its section header would otherwise lose the
+  // section.
+  std::size_t pos = all.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+  doc.bodyStart_ = static_cast<std::uint32_t>(pos);
+  doc.sections_.emplace_back();
+  std::uint32_t section = 0;
+  bool firstLine = true;
+  while (pos < all.size()) {
+    const std::size_t newline = all.find('\n', pos);
+    const std::size_t end = newline == std::string_view::npos ? all.size() : newline;
+    const std::size_t contentEnd = end > pos && all[end - 1] == '\r' ? end - 1 : end;
+    if (firstLine && newline != std::string_view::npos) {
+      doc.lineEnd_ = contentEnd < end ? "\r\n" : "\n";
+      firstLine = false;
     }
-    Line line{std::string(raw), section, {}};
+    const std::string_view raw = all.substr(pos, contentEnd - pos);
+    const auto start = static_cast<std::uint32_t>(pos);
+    const auto length = static_cast<std::uint32_t>(raw.size());
     const std::string_view t = trim(raw);
     if (isHeader(raw)) {
-      section = headerName(raw);
-      line.section = section;
+      doc.sections_.push_back(headerName(raw));
+      section = static_cast<std::uint32_t>(doc.sections_.size() - 1);
+      doc.entries_.push_back({start, length, 0, 0, section, false, nullptr});
     } else if (!t.empty() && t.front() != ';' && t.front() != '#' && t.find('=') != std::string_view::npos) {
-      line.key = std::string(trim(t.substr(0, t.find('='))));
+      const std::string_view key = trim(t.substr(0, t.find('=')));
+      if (!key.empty()) {
+        const auto keyStart = static_cast<std::uint32_t>(key.data() - all.data());
+        doc.entries_.push_back(
+            {start, length, keyStart, static_cast<std::uint32_t>(key.size()), section, false, nullptr});
+      }
     }
-    doc.lines_.push_back(std::move(line));
+    pos = end == all.size() ? end : end + 1;
   }
   return doc;
 }
 
 std::string IniDocument::serialize() const {
-  std::string out(byteOrderMark_ ? kByteOrderMark : std::string_view{});
-  for (const Line& line : lines_) {
-    out += line.text;
-    out += '\n';
+  std::string out;
+  out.reserve(text_.size() + 1024);
+  std::size_t cursor = 0;
+  for (const Entry& entry : entries_) {
+    out.append(text_, cursor, entry.start - cursor);
+    cursor = entry.start;
+    if (entry.added) {
+      // A last line without a line ending gets one before a line goes after it.
+      if (out.size() > bodyStart_ && out.back() != '\n') {
+        out += lineEnd_;
+      }
+      out += *entry.written;
+      out += lineEnd_;
+    } else if (entry.written) {
+      out += *entry.written;
+      cursor = entry.start + entry.length;
+    }
   }
+  out.append(text_, cursor);
   return out;
 }
 
-std::optional<std::string> IniDocument::get(std::string_view section, std::string_view key) const {
-  for (auto it = lines_.rbegin(); it != lines_.rend(); ++it) {
-    if (!it->key.empty() && sameName(it->section, section) && sameName(it->key, key)) {
-      const std::string_view t = trim(it->text);
-      return unquote(t.substr(t.find('=') + 1));
+std::string_view IniDocument::lineOf(const Entry& entry) const {
+  return entry.written ? std::string_view(*entry.written)
+                       : std::string_view(text_).substr(entry.start, entry.length);
+}
+
+std::string_view IniDocument::keyOf(const Entry& entry) const {
+  const std::string_view home = entry.added ? std::string_view(*entry.written) : std::string_view(text_);
+  return home.substr(entry.keyStart, entry.keyLength);
+}
+
+IniDocument::Entry* IniDocument::find(std::string_view section, std::string_view key) {
+  for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
+    if (it->keyLength != 0 && sameName(sections_[it->section], section) && sameName(keyOf(*it), key)) {
+      return &*it;
     }
   }
-  return std::nullopt;
+  return nullptr;
+}
+
+std::optional<std::string> IniDocument::get(std::string_view section, std::string_view key) const {
+  const Entry* entry = const_cast<IniDocument*>(this)->find(section, key);
+  if (entry == nullptr) {
+    return std::nullopt;
+  }
+  const std::string_view t = trim(lineOf(*entry));
+  return unquote(t.substr(t.find('=') + 1));
 }
 
 std::vector<std::pair<std::string, std::string>> IniDocument::keys() const {
   std::vector<std::pair<std::string, std::string>> out;
-  for (const Line& line : lines_) {
-    if (!line.key.empty()) {
-      out.emplace_back(line.section, line.key);
+  for (const Entry& entry : entries_) {
+    if (entry.keyLength != 0) {
+      out.emplace_back(sections_[entry.section], std::string(keyOf(entry)));
     }
   }
   return out;
 }
 
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string text = keyLine(key, value);
-  for (auto it = lines_.rbegin(); it != lines_.rend(); ++it) {
-    if (!it->key.empty() && sameName(it->section, section) && sameName(it->key, key)) {
-      // The line keeps its indentation: a hand-edited file keeps its look, and a first line whose key
-      // begins with the bytes of a byte-order mark does not come to begin the file with one.
-      const std::string_view old = it->text;
-      it->text = std::string(old.substr(0, old.size() - trimStart(old).size())) + text;
-      return;
-    }
-  }
-  // A new key goes after the last line of its section, or into a new section at the end.
-  auto last = std::find_if(lines_.rbegin(), lines_.rend(), [&](const Line& l) {
-    return sameName(l.section, section) && (isHeader(l.text) || !trim(l.text).empty());
-  });
-  if (last == lines_.rend()) {
-    if (!lines_.empty() && !trim(lines_.back().text).empty()) {
-      lines_.push_back({"", lines_.back().section, {}});
-    }
-    lines_.push_back({"[" + std::string(section) + "]", std::string(section), {}});
-    lines_.push_back({text, std::string(section), std::string(key)});
+  std::string text = keyLine(key, value);
+  if (Entry* entry = find(section, key)) {
+    // The line keeps its indentation: a hand-edited file keeps its look, and a first line whose key
+    // begins with the bytes of a byte-order mark does not come to begin the file with one.
+    const std::string_view old = lineOf(*entry);
+    entry->written =
+        std::make_unique<std::string>(std::string(old.substr(0, old.size() - trimStart(old).size())) + text);
     return;
   }
-  lines_.insert(last.base(), Line{text, last->section, std::string(key)});
+  // A new key goes after the last line of its section that is not blank, or into a new section at the end.
+  const auto last = std::find_if(entries_.rbegin(), entries_.rend(),
+                                 [&](const Entry& e) { return sameName(sections_[e.section], section); });
+  if (last == entries_.rend()) {
+    addSection(section, key, std::move(text));
+    return;
+  }
+  const auto index = static_cast<std::size_t>(entries_.rend() - last); // just after the last one
+  std::uint32_t at = last->start;
+  if (!last->added) {
+    const std::size_t regionEnd = index < entries_.size() ? entries_[index].start : text_.size();
+    std::size_t end = regionEnd;
+    while (end > last->start && (text_[end - 1] == '\n' || isSpace(text_[end - 1]))) {
+      --end;
+    }
+    const std::size_t newline = text_.find('\n', end);
+    at = static_cast<std::uint32_t>(newline == std::string::npos || newline >= regionEnd ? regionEnd
+                                                                                         : newline + 1);
+  }
+  entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(index),
+                  Entry{at, 0, 0, static_cast<std::uint32_t>(key.size()), last->section, true,
+                        std::make_unique<std::string>(std::move(text))});
+}
+
+void IniDocument::addSection(std::string_view section, std::string_view key, std::string text) {
+  const auto end = static_cast<std::uint32_t>(text_.size());
+  bool lastLineFilled = !entries_.empty() && entries_.back().added && entries_.back().start == end;
+  if (!lastLineFilled && end > bodyStart_) {
+    const std::size_t stop = text_.back() == '\n' ? end - 1 : end;
+    const std::size_t newline = stop == 0 ? std::string::npos : text_.rfind('\n', stop - 1);
+    const std::size_t begin =
+        std::max<std::size_t>(newline == std::string::npos ? 0 : newline + 1, bodyStart_);
+    lastLineFilled = !isBlank(std::string_view(text_).substr(begin, stop - std::min(stop, begin)));
+  }
+  sections_.emplace_back(section);
+  const auto index = static_cast<std::uint32_t>(sections_.size() - 1);
+  std::string header = (lastLineFilled ? lineEnd_ : std::string()) + "[" + std::string(section) + "]";
+  entries_.push_back({end, 0, 0, 0, index, true, std::make_unique<std::string>(std::move(header))});
+  entries_.push_back({end, 0, 0, static_cast<std::uint32_t>(key.size()), index, true,
+                      std::make_unique<std::string>(std::move(text))});
 }
 
 std::string IniDocument::quote(std::string_view value) {

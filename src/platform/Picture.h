@@ -20,6 +20,13 @@ constexpr Pixel rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
 // background colour, a dark walnut that the artwork's button panel is painted in.
 constexpr Pixel kWindowBackground = rgb(0x2B, 0x1D, 0x14);
 
+// A picture's width and height in pixels.
+struct PixelSize {
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  bool operator==(const PixelSize&) const = default;
+};
+
 struct Picture {
   std::int32_t width = 0;
   std::int32_t height = 0;

@@ -15,6 +15,7 @@ void frmMain::CheckHighScore() {
       }
       HighScoreNames[i] = "";
       HighScores[i] = Score;
+      TableChanges.push_back({false, Score, ""});
       ShowScoreBoard(true, static_cast<std::int16_t>(i));
       return;
     }
@@ -68,9 +69,11 @@ void frmMain::pctClear_Click() {
     HighScoreNames[i] = "";
     HighScores[i] = 0;
   }
+  TableChanges.push_back({true, 0, ""});
   if (EnteringName) {
     CheckHighScore();
   } else {
     ShowScoreBoard(false, 0);
   }
+  SaveRegistry();
 }

@@ -36,6 +36,18 @@ const platform::PictureBox& frmMain::LetterPicture(unsigned char code) const {
   return pctEmptyLetter;
 }
 
+// A name is UTF-8, one cell per character: a character of several bytes has no picture and shows
+// as its first byte does, an empty cell. Returns the first byte and moves `at` past the character.
+unsigned char frmMain::NextCharacter(const std::string& name, std::size_t& at) {
+  const auto first = static_cast<unsigned char>(name[at++]);
+  if (first >= 0xC0) {
+    while (at < name.size() && (static_cast<unsigned char>(name[at]) & 0xC0) == 0x80) {
+      ++at;
+    }
+  }
+  return first;
+}
+
 void frmMain::ShowScoreBoard(const bool& EntryMode, const std::int16_t& Row) {
   Paused = true;
   HideMenu();
@@ -54,9 +66,10 @@ void frmMain::ShowScoreBoard(const bool& EntryMode, const std::int16_t& Row) {
   for (std::size_t i = 1; i <= 10; ++i) {
     std::int32_t x = Rounded(tx * ColumnX[0]);
     const std::string& name = HighScoreNames[i];
+    std::size_t next = 0; // the byte where the name's next character begins
     for (std::size_t j = 1; j <= 10; ++j) {
-      if (!(EntryMode && static_cast<std::int16_t>(i) == Row) && name.size() >= j) {
-        PaintOnScoreBoard(LetterPicture(static_cast<unsigned char>(name[j - 1])), x, y);
+      if (!(EntryMode && static_cast<std::int16_t>(i) == Row) && next < name.size()) {
+        PaintOnScoreBoard(LetterPicture(NextCharacter(name, next)), x, y);
       }
       ScoreLetterX[j] = x;
       x = Rounded(x + cellWidth);
@@ -97,17 +110,23 @@ void frmMain::pctScores_Click() {
 }
 
 void frmMain::pctOk_Click() {
+  const bool named = EnteringName;
   EnteringName = false;
   pctOk.setVisible(false);
   pctClear.setVisible(false);
   pctScoreBoard.setVisible(false);
   ShowMenu();
   ResumePlay();
+  if (named) {
+    SaveRegistry();
+  }
 }
 
+// Enter or the tenth character: the name is done, and kept at once.
 void frmMain::EndNameEntry() {
   pctOk.setVisible(false);
   pctClear.setVisible(false);
   pctScoreBoard.setVisible(false);
   ShowMenu();
+  SaveRegistry();
 }

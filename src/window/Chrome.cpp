@@ -66,8 +66,7 @@ void frmMain::pctQuit_Click() {
 // keep the high scores and the sound setting just as closing the window does.
 void frmMain::EndFromExit() {
   form_.setMousePointer(platform::MousePointer::Default);
-  SaveRegistry();
-  throw platform::ProgramEnd{0};
+  throw platform::ProgramEnd{SaveRegistry(true) ? 0 : 1};
 }
 
 void frmMain::pctAbout_Click() {
@@ -106,6 +105,7 @@ void frmMain::imgAd_Click(std::int16_t Index) {
 void frmMain::pctSound_Click() {
   pctSound.setPicture(pctSound.picture() == pctSoundOff.picture() ? pctSoundOn.picture()
                                                                   : pctSoundOff.picture());
+  SaveRegistry();
 }
 
 void frmMain::utimerCTL1_Timer() {

@@ -17,6 +17,16 @@ constexpr Placement kMenuButton(std::int32_t top) {
   return {8670, top, 480, 480};
 }
 
+// Hidden holders: only their size matters, which is their picture's.
+constexpr Placement kBeerCell{0, 0, 480, 300};
+constexpr Placement kButtonFace{0, 0, 480, 480};
+constexpr Placement kLetterCell{0, 0, 330, 345};
+
+// The digits 2 and 3 are a pixel narrower than the others, the 4 two pixels wider.
+constexpr Placement digitCell(std::size_t digit) {
+  return {0, 0, digit == 2 || digit == 3 ? 315 : digit == 4 ? 360 : 330, 345};
+}
+
 } // namespace
 
 frmMain::frmMain(platform::Host& host) : timerSite_(host), utimerCTL1(timerSite_), host_(host) {
@@ -27,7 +37,13 @@ frmMain::frmMain(platform::Host& host) : timerSite_(host), utimerCTL1(timerSite_
 
 void frmMain::LoadDesign() {
   const auto assets = host_.programFolder() / "assets";
-  const auto load = [&](const std::string& file) { return host_.loadPicture(assets / file); };
+  const auto load = [&](const std::string& file, platform::PixelSize size) {
+    return host_.loadPicture(assets / file, size);
+  };
+  // A box that sizes itself to its picture was laid out at that picture's size.
+  const auto pixels = [&](Placement at) {
+    return platform::PixelSize{at.width / host_.twipsPerPixelX(), at.height / host_.twipsPerPixelY()};
+  };
   const auto box = [&](PictureBox& b, const std::string& name, const std::string& file, Placement at,
                        const char* tip, MousePointer pointer, bool visible) {
     b.setName(name);
@@ -37,23 +53,25 @@ void frmMain::LoadDesign() {
     b.setVisible(visible);
     if (!file.empty()) {
       b.setAutoSize(true);
-      b.setPicture(load(file));
+      b.setPicture(load(file, pixels(at)));
     }
   };
-  const auto holder = [&](PictureBox& b, const std::string& name) {
-    box(b, name, name + ".png", {0, 0, 0, 0}, "", MousePointer::Default, false);
+  const auto holder = [&](PictureBox& b, const std::string& name, Placement size) {
+    box(b, name, name + ".png", size, "", MousePointer::Default, false);
   };
   const auto indexed = [](const char* name, std::size_t i) {
     return std::string(name) + "_" + std::to_string(i);
   };
 
-  form_.setPicture(load("frmMain.png"));
+  // The background picture is a row taller than the client area; its last row is never seen.
+  form_.setPicture(
+      load("frmMain.png", {platform::Window::kClientWidth, platform::Window::kClientHeight + 1}));
   for (std::size_t i = 0; i < imgAd.size(); ++i) {
     imgAd[i].setName(indexed("imgAd", i));
     imgAd[i].move(300, 270, 7020, 900);
     imgAd[i].setToolTipText("Click to visit the Zelvatrix web site!");
     imgAd[i].setMousePointer(MousePointer::Hand);
-    imgAd[i].setPicture(load(indexed("imgAd", i) + ".png"));
+    imgAd[i].setPicture(load(indexed("imgAd", i) + ".png", pixels({300, 270, 7020, 900})));
   }
   box(pctMinimizeIcon, "pctMinimizeIcon", "pctMinimizeIcon.png", {9510, 150, 300, 300}, "",
       MousePointer::Hand, true);
@@ -86,26 +104,27 @@ void frmMain::LoadDesign() {
       false);
   box(pctScoreBoard, "pctScoreBoard", "", {1500, 4680, 480, 300}, "", MousePointer::Default, false);
   box(pctCop, "pctCop", "", {3450, 1380, 1830, 900}, "", MousePointer::Default, false);
-  pctCop.setPicture(load("pctCop.jpg")); // size-to-picture stays off until a raid turns it on
+  // Size-to-picture stays off until a raid turns it on and shows the whole picture.
+  pctCop.setPicture(load("pctCop.jpg", {320, 200}));
 
   for (std::size_t i = 0; i < pctBeer.size(); ++i) {
-    holder(pctBeer[i], indexed("pctBeer", i));
+    holder(pctBeer[i], indexed("pctBeer", i), kBeerCell);
   }
   for (std::size_t i = 0; i < pctDigit.size(); ++i) {
-    holder(pctDigit[i], indexed("pctDigit", i));
+    holder(pctDigit[i], indexed("pctDigit", i), digitCell(i));
   }
   for (std::size_t i = 0; i < pctAlpha.size(); ++i) {
-    holder(pctAlpha[i], indexed("pctAlpha", i));
+    holder(pctAlpha[i], indexed("pctAlpha", i), kLetterCell);
   }
-  holder(pctEmptyBeer, "pctEmptyBeer");
-  holder(pctPlay, "pctPlay");
-  holder(pctPause, "pctPause");
-  holder(pctSoundOn, "pctSoundOn");
-  holder(pctSoundOff, "pctSoundOff");
-  holder(pctMug, "pctMug");
-  holder(pctEmptyMug, "pctEmptyMug");
-  holder(pctEmptyLetter, "pctEmptyLetter");
-  holder(pctCursor, "pctCursor");
+  holder(pctEmptyBeer, "pctEmptyBeer", kBeerCell);
+  holder(pctPlay, "pctPlay", kButtonFace);
+  holder(pctPause, "pctPause", kButtonFace);
+  holder(pctSoundOn, "pctSoundOn", kButtonFace);
+  holder(pctSoundOff, "pctSoundOff", kButtonFace);
+  holder(pctMug, "pctMug", kButtonFace);
+  holder(pctEmptyMug, "pctEmptyMug", kButtonFace);
+  holder(pctEmptyLetter, "pctEmptyLetter", kLetterCell);
+  holder(pctCursor, "pctCursor", kLetterCell);
 
   // The timer control as saved with the window: disabled, at its fixed size (in HIMETRIC).
   utimerctl::PropertyBag timerDesign;

@@ -20,13 +20,18 @@ void frmMain::Load() {
   // The window is shown once loaded: it gets its first resize and paint.
   form_.resized();
   form_.refresh();
+  AnnounceStoreProblem();
 }
 
 void frmMain::Form_Load() {
   // A log file left over from an older version is removed; one that cannot be removed is no reason
-  // not to start.
+  // not to start. Only a file, or a link, of that name can be the old log: a folder stays.
+  const auto log = host_.programFolder() / "Frothwick.txt";
   std::error_code ignored;
-  std::filesystem::remove(host_.programFolder() / "Frothwick.txt", ignored);
+  const auto kind = std::filesystem::symlink_status(log, ignored).type();
+  if (kind == std::filesystem::file_type::regular || kind == std::filesystem::file_type::symlink) {
+    std::filesystem::remove(log, ignored);
+  }
   AdIndex = 0;
   for (std::size_t i = 1; i < imgAd.size(); ++i) {
     imgAd[i].setVisible(false);
@@ -55,8 +60,7 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Unload() {
   TraceProcedure("Form_Unload");
-  SaveRegistry();
-  throw platform::ProgramEnd{0};
+  throw platform::ProgramEnd{SaveRegistry(true) ? 0 : 1};
 }
 
 void frmMain::TraceProcedure(const std::string& name) {

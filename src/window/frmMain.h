@@ -4,6 +4,7 @@
 #include "platform/Controls.h"
 #include "platform/Host.h"
 #include "platform/Window.h"
+#include "scores/TableChanges.h"
 #include "utimerCTL/PropertyBag.h"
 #include "utimerCTL/UTimer.h"
 #include "window/TimerSite.h"
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class frmMain {
 public:
@@ -78,6 +80,9 @@ public:
   std::array<std::int32_t, 11> ScoreRowY{};
   bool EnteringName = false;
   std::int16_t EntryRow = 0, EntryColumn = 0;
+  std::vector<scores::TableChange> TableChanges; // this game's changes not yet in the store
+  std::string StoredSound;                       // the sound setting as the store last held it
+  std::string StoreProblem;                      // why the store could not be read at start-up
 
   // ---- Start-up and shut-down -----------------------------------------------------------------
   void Form_Load();
@@ -115,7 +120,10 @@ public:
 
   // ---- Settings and high scores -----------------------------------------------------------------
   void GetRegistry();
-  void SaveRegistry();
+  void AnnounceStoreProblem();
+  // Returns whether the store now holds the table and the sound setting. On the way out (Leaving) an
+  // entry still being named is saved as typed so far.
+  bool SaveRegistry(bool Leaving = false);
   void ShowScoreBoard(const bool& EntryMode, const std::int16_t& Row);
   void DrawEntryCursor();
   void EraseEntryCursor();
@@ -153,6 +161,8 @@ private:
   void WireChromeHandlers();
   void StartBannerTimer();
   void PlaceGuideLines();
+  // The pixel row of the board's top edge, where the frame around it ends.
+  std::int32_t BoardTop() const;
 
   // The raster copy of a sprite onto the window: the top-left w x h pixels of the box's picture.
   void CopySprite(const platform::PictureBox& sprite, std::int32_t w, std::int32_t h, std::int32_t x,
@@ -165,6 +175,7 @@ private:
   void PlaySound(const char* file, platform::SoundMode mode);
   bool CommandKey(std::int16_t KeyCode, std::int16_t Shift);
   void MoveSideways(std::int16_t direction);
+  void RepaintAbove(std::int32_t drawnAt, std::int16_t row, std::int16_t column);
   void DropBeer();
   bool BlockMatches(std::int16_t top, std::int16_t left, std::int16_t rows, std::int16_t columns,
                     std::int16_t value) const;
@@ -174,6 +185,7 @@ private:
   [[noreturn]] void EndFromExit();
   void PaintOnScoreBoard(const platform::PictureBox& source, std::int32_t x, std::int32_t y);
   const platform::PictureBox& LetterPicture(unsigned char code) const;
+  static unsigned char NextCharacter(const std::string& name, std::size_t& at);
   void TypeCharacter(const platform::PictureBox& picture, char character);
 
   platform::Host& host_;

@@ -38,15 +38,28 @@ start_x() {
   start_xvfb "$WORK" || fail "no X server could be started: $(cat "$WORK/xvfb.log")"
 }
 
-# Starts the game and waits for its window; sets WIN, WIN_X, WIN_Y (the client area's origin).
+# Starts the game and waits for its window and its first frame (the New button on the screen, where
+# the window manager, if any, has placed the window); sets WIN, WIN_X, WIN_Y (the client area's
+# origin). A background job of a script starts with SIGINT and SIGQUIT ignored; the game gets them as
+# a desktop would send them.
 start_game() {
-  "$GAME" >"$WORK/game.out" 2>&1 &
+  env --default-signal "$GAME" >"$WORK/game.out" 2>&1 &
   GAME_PID=$!
   WIN=$(timeout 20 xdotool search --sync --name '^Frothwick$' | head -1) || fail "the window did not appear"
-  sleep 0.5
+  local end=$((SECONDS + 20))
+  until first_frame_shown; do
+    [ "$SECONDS" -lt "$end" ] || fail "the window never showed its first frame"
+    sleep 0.1
+  done
+}
+
+first_frame_shown() {
+  xwininfo -id "$WIN" 2>/dev/null | grep -q 'Map State: IsViewable' || return 1
   eval "$(xdotool getwindowgeometry --shell "$WIN")"
   WIN_X=$X
   WIN_Y=$Y
+  screenshot
+  [ "$(differing_pixels "$ASSETS/pctNew.png" 578 240)" = 0 ]
 }
 
 # Ends the game as the window system would (SDL turns SIGTERM into a quit request) and checks it

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The window's own furniture in a real window, with real pointer input: dragging the frame-less
-# window by its board (but not by a button), the hand over buttons, a tool tip, the banner and the
-# about panel's link handing their pages to the desktop, and - under a window manager - minimise
-# and restore leaving the window frame-less and named, and a game paused through both as it was;
-# the Exit button ends with every setting saved.
+# window by its board (but not by a button) with either button and by relative and absolute pointer
+# motion, a game going on while the button is held, the hand over buttons, a tool tip, the banner
+# and the about panel's link handing their pages to the desktop; then a window manager that starts
+# after the game: the window stays frame-less, the manager moves it, and minimise and restore leave
+# it frame-less and named, and a game paused through both as it was; the Exit button ends with every
+# setting saved.
 # KEEP_MINIMISE_PAIR=<folder> keeps the screenshots before and after a window-manager minimise.
 source "$(dirname "$0")/lib.sh" "$@"
 
@@ -45,10 +47,11 @@ window_reaches() {
   return 1
 }
 
-# Presses on a client pixel, moves the pointer with the button held, and releases; afterwards the
-# window must be where the pointer's movement says (or where it was, when it should not move).
+# Presses a button on a client pixel, moves the pointer in two steps with the button held, by
+# relative or by absolute motion, and releases; afterwards the window must be where the pointer's
+# movement says (or where it was, when it should not move).
 drag_from() {
-  local x=$1 y=$2 dx=$3 dy=$4 follows=$5
+  local x=$1 y=$2 dx=$3 dy=$4 follows=$5 button=${6:-1} motion=${7:-relative}
   local wx wy px0 py0 px1 py1
   read -r wx wy < <(window_position)
   [ "$wx $wy" = "$WIN_X $WIN_Y" ] || fail "the window is at ($wx, $wy), not ($WIN_X, $WIN_Y)"
@@ -56,23 +59,29 @@ drag_from() {
   sleep 0.2
   eval "$(xdotool getmouselocation --shell)"
   px0=$X py0=$Y
-  xdotool mousedown 1
+  xdotool mousedown "$button"
   sleep 0.2
   # Two steps, as a hand would: the first one starts the drag, the second must still be followed.
-  xdotool mousemove_relative --sync -- $((dx / 2)) $((dy / 2)) || fail "xdotool could not move the pointer"
-  sleep 0.2
-  xdotool mousemove_relative --sync -- $((dx - dx / 2)) $((dy - dy / 2)) || fail "xdotool could not move the pointer"
+  for part in $((dx / 2)),$((dy / 2)) $dx,$dy; do
+    if [ "$motion" = relative ]; then
+      eval "$(xdotool getmouselocation --shell)"
+      xdotool mousemove_relative --sync -- $((px0 + ${part%,*} - X)) $((py0 + ${part#*,} - Y))
+    else
+      xdotool mousemove --sync $((px0 + ${part%,*})) $((py0 + ${part#*,}))
+    fi || fail "xdotool could not move the pointer"
+    sleep 0.2
+  done
   eval "$(xdotool getmouselocation --shell)"
   px1=$X py1=$Y
   [ "$((px1 - px0)) $((py1 - py0))" = "$dx $dy" ] || fail "the pointer moved by ($((px1 - px0)), $((py1 - py0)))"
   if [ "$follows" = yes ]; then
     window_reaches $((wx + dx)) $((wy + dy)) ||
-      fail "while held, the window is at ($(window_position)) after the pointer moved by ($dx, $dy) from ($wx, $wy)"
+      fail "while button $button is held, the window is at ($(window_position)) after $motion motion by ($dx, $dy) from ($wx, $wy)"
   else
     sleep 0.5
     [ "$(window_position)" = "$wx $wy" ] || fail "pressing at ($x, $y) moved the window to ($(window_position))"
   fi
-  xdotool mouseup 1
+  xdotool mouseup "$button"
   sleep 0.3
   read -r WIN_X WIN_Y < <(window_position)
   if [ "$follows" = yes ]; then
@@ -80,6 +89,14 @@ drag_from() {
   else
     [ "$WIN_X $WIN_Y" = "$wx $wy" ] || fail "after release the window is at ($WIN_X, $WIN_Y)"
   fi
+}
+
+# Drags by the board with either button, by relative and by absolute pointer motion.
+drags_by_the_board() {
+  drag_from 250 300 60 40 yes 1 relative
+  drag_from 250 300 -35 25 yes 3 absolute
+  drag_from 250 300 30 -45 yes 1 absolute
+  drag_from 250 300 -40 -20 yes 3 relative
 }
 
 # Waits up to five seconds for the page to have been handed to the desktop.
@@ -143,8 +160,22 @@ read -r r g b < <(/usr/bin/convert "$WORK/tip_after.png" -format %c histogram:in
   fail "the tip's main colour is ($r, $g, $b), not a pale yellow"
 
 step "without a window manager: dragging by the board moves the window with the pointer"
-drag_from 250 300 60 40 yes
-drag_from 250 300 -35 25 yes
+drags_by_the_board
+
+step "without a window manager: a game goes on while the button is held on the board"
+click_at 594 256 # New
+pointer_to 250 300
+xdotool mousedown 1
+screenshot
+board_crop="480x400+$((WIN_X + 18))+$((WIN_Y + 94))"
+/usr/bin/convert "$WORK/screen.png" -crop "$board_crop" +repage "PNG24:$WORK/held.png"
+board_changed() {
+  /usr/bin/convert "$WORK/screen.png" -crop "$board_crop" +repage "PNG24:$WORK/board_now.png"
+  [ "$(/usr/bin/compare -metric AE "$WORK/held.png" "$WORK/board_now.png" null: 2>&1 | cut -d' ' -f1)" != 0 ]
+}
+eventually board_changed || fail "the game stood still while the button was held"
+xdotool mouseup 1
+click_at 594 154 # pause
 
 step "without a window manager: pressing on About opens the panel and does not move the window"
 about_panel_round
@@ -154,10 +185,8 @@ step "the banner opens the advertised game's page"
 click_at 250 48
 expect_opened https://tallowmere-games.example/zelvatrix/
 
-# A window manager that starts after the game frames it (the game's wish for no frame is only
-# recorded when a window manager has run on the display before), so the game starts again under it.
-step "the game closes; a window manager starts"
-close_game
+# A window manager that starts while the game runs, as when a session's manager restarts.
+step "a window manager starts after the game"
 openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
 OPENBOX_PID=$!
 for _ in $(seq 100); do
@@ -179,13 +208,22 @@ frameless() {
   xprop -id "$WIN" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0' || return 1
   [ "$(xwininfo -id "$WIN" | grep -cE 'Relative upper-left [XY]: +0$')" = 2 ]
 }
-step "under openbox: the game starts frame-less"
-start_game
+step "under openbox started late: the game is frame-less"
 frameless || fail "openbox framed the game: $(xprop -id "$WIN" _NET_FRAME_EXTENTS)"
+read -r WIN_X WIN_Y < <(window_position)
 
 step "under openbox: dragging by the board moves the window with the pointer"
-drag_from 250 300 -50 -30 yes
-drag_from 250 300 45 35 yes
+drags_by_the_board
+
+step "under openbox: the manager moves the window, so it stops at the screen's edge"
+pointer_to 250 300
+xdotool mousedown 1 sleep 0.2 mousemove_relative --sync -- $((5 - WIN_X)) 0 sleep 0.2 mousemove_relative --sync -- -10 0
+sleep 0.3
+read -r x _ < <(window_position)
+xdotool mouseup 1
+[ "$x" = 0 ] || fail "the window went past the edge to x = $x"
+sleep 0.3
+read -r WIN_X WIN_Y < <(window_position)
 
 step "under openbox: pressing on About opens the panel and does not move the window"
 about_panel_round

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# One player's whole session in a real window: the saved table on the board, a game started by F2
-# with every control, the about panel, a game to the end with a name entered, the sound switched on,
-# Ctrl+Q, and the new entry still there at the next start.
+# One player's whole session in a real window, on a Russian keyboard layout: the saved table on the
+# board, a game started by F2 with every control (the keypad's too), the about panel, a game to the
+# end with a name typed in Cyrillic letters that comes out in the Latin letters of their keys, the
+# sound switched on, the X server going away, the new entry still there at the next start, and Ctrl+Q.
 source "$(dirname "$0")/lib.sh" "$@"
 
 # Score board cells, in client pixels: the board lies over the play area from (14, 86); letters
@@ -56,6 +57,7 @@ step "1. a hand-written settings file: sound off, three entries"
 mkdir -p "$(dirname "$SETTINGS")"
 printf '[Settings]\nHighScoreName1=ALICE\nHighScore1=999999\nHighScoreName2=BOB 2\nHighScore2=20\nHighScoreName3=CAROL\nHighScore3=10\nSound=OFF\n' >"$SETTINGS"
 start_x
+setxkbmap -layout ru || fail "the Russian layout could not be set"
 start_game
 click_at 594 290 # High Scores
 sleep 0.4
@@ -86,7 +88,7 @@ sleep 0.6
 screenshot
 [ "$(read_score)" = 0000185 ] || fail "after landing the score reads $(read_score)"
 
-step "2. Left and Right move the falling beer one column; play/pause halts and resumes"
+step "2. the keypad's Left and Right (NumLock off) move the falling beer one column; play/pause halts and resumes"
 click_at 594 154 # pause the second beer near the top
 sleep 0.2
 screenshot
@@ -100,7 +102,7 @@ sleep 0.8
 screenshot
 /usr/bin/compare -metric AE "$WORK/paused.png" "$WORK/screen.png" null: 2>/dev/null || fail "the fall went on while paused"
 # Resume, move and pause again in one xdotool run, so a busy machine cannot stretch the gaps.
-xdotool mousemove --sync $((WIN_X + 594)) $((WIN_Y + 154)) click 1 sleep 0.15 key "$first" sleep 0.25 click 1
+xdotool mousemove --sync $((WIN_X + 594)) $((WIN_Y + 154)) click 1 sleep 0.15 key "KP_$first" sleep 0.25 click 1
 sleep 0.2
 screenshot
 c1=$(falling_column)
@@ -122,11 +124,12 @@ expect_picture pctNew.png 578 240
 [ "$(differing_pixels "$ASSETS/pctAboutText1.png" 104 228)" != 0 ] || fail "the about title is still shown"
 action_shows pctPause.png || fail "the game goes on, but the button does not show Pause"
 
-step "4. a whole game to the end by stacking one column, then a name"
+step "4. a whole game to the end by stacking one column, then a name with a keypad digit"
 lost=0
 for round in $(seq 600); do
-  # Down drops like Space but types nothing into a name, so late keys cannot spoil the name.
-  xdotool key --delay 2 Left Left Left Left Left Left Left Left Left Left Left Left Left Left Down
+  # The keypad's Down (NumLock off) drops like Space but types nothing into a name, so late keys
+  # cannot spoil the name.
+  xdotool key --delay 2 Left Left Left Left Left Left Left Left Left Left Left Left Left Left KP_Down
   sleep 0.12
   if [ $((round % 10)) = 0 ]; then
     screenshot
@@ -142,21 +145,29 @@ sleep 0.5
 screenshot
 expect_picture pctOk.png 578 172
 board_char_is 2 1 pctCursor.png || fail "the cursor is not on row 2"
-# Keys are not typed in the first two seconds after the last life: A is pressed until it shows.
+# Keys are not typed in the first two seconds after the last life: the key A of a Russian keyboard
+# is pressed until it shows. Then C and E; xdotool turns NumLock on to press the keypad's 7, which
+# then types a digit; the keypad's Enter ends the name like Return.
 for _ in $(seq 20); do
-  xdotool key a
+  xdotool key Cyrillic_ef
   eventually 'board_char_is 2 1 pctAlpha_0.png' 1 && break
 done
 board_char_is 2 1 pctAlpha_0.png || fail "typing never started"
-xdotool key --delay 30 c e space 7 Return
+xdotool key --delay 30 Cyrillic_es Cyrillic_u space KP_7 KP_Enter
 eventually '[ "$(differing_pixels "$ASSETS/pctNew.png" 578 240)" = 0 ]' || fail "the menu did not come back"
 eventually '[ "$(differing_pixels "$ASSETS/pctPause.png" 578 138)" != 0 ]' || fail "play/pause still shown"
 
-step "5. sound on, Ctrl+Q saves"
+step "5. sound on; the X server goes away: the game ends with one line, and the name is kept"
 click_at 594 418
 sleep 0.2
-xdotool key ctrl+q
-wait_game_exit
+kill "$XVFB_PID"
+wait "$XVFB_PID" || true
+status=0
+timeout 20 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end with its display"
+wait "$GAME_PID" || status=$?
+GAME_PID=""
+[ "$status" = 1 ] || fail "the game ended with status $status"
+[ "$(wc -l <"$WORK/game.out")" = 1 ] || fail "standard error: $(cat "$WORK/game.out")"
 [ "$(setting Sound)" = ON ] || fail "Sound is $(setting Sound)"
 [ "$(setting HighScoreName2)" = "ACE 7" ] || fail "name 2 is '$(setting HighScoreName2)'"
 final=$(setting HighScore2)
@@ -164,11 +175,15 @@ final=$(setting HighScore2)
 [ "$(setting HighScoreName3)" = "BOB 2" ] || fail "BOB 2 did not move down"
 
 step "5. the next start shows the new entry"
+start_x
 start_game
 screenshot
 expect_picture pctSoundOn.png 578 402
 click_at 594 290
 eventually '[ "$(differing_pixels "$ASSETS/pctOk.png" 578 172)" = 0 ]' || fail "the board did not open"
 expect_board_row 2 "ACE 7" "$(printf '%07d' "$final")"
-close_game
+click_at 594 188 # Ok
+step "6. Ctrl+Q ends the game"
+xdotool key ctrl+q
+wait_game_exit
 echo "1 passed, 0 failed"

@@ -4,7 +4,10 @@
 start_xvfb() {
   local scratch=$1
   rm -f "$scratch/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+  # -noreset: without it the server resets whenever its last client leaves, and a client that
+  # connects meanwhile (a window manager, the next game) is refused. The server ends with the script
+  # that started it, however that script ends.
+  setpriv --pdeathsig TERM Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
   XVFB_PID=$!
   local _
   for _ in $(seq 100); do

@@ -47,11 +47,13 @@ std::string valueOf(char version, int line) {
   return value;
 }
 
-void setVersion(platform::SettingsStore& store, char version) {
-  store.set(kApp, kSection, "Version", std::string(1, version));
-  for (int line = 0; line < kLines; ++line) {
-    store.set(kApp, kSection, "Line" + std::to_string(line), valueOf(version, line));
-  }
+std::string saveVersion(platform::SettingsStore& store, char version) {
+  return store.update(kApp, [&](platform::IniDocument& doc) {
+    doc.set(kSection, "Version", std::string(1, version));
+    for (int line = 0; line < kLines; ++line) {
+      doc.set(kSection, "Line" + std::to_string(line), valueOf(version, line));
+    }
+  });
 }
 
 // The exact text of a version written over the initial store; later saves only change values in place.
@@ -89,11 +91,11 @@ int main(int argc, char** argv) {
   }
   if (mode == "loop") {
     // Start with the version the file does not hold, so that every save changes it.
-    const auto current = platform::IniDocument::parse(platform::readFileText(file)).get(kSection, "Version");
+    const auto current =
+        platform::IniDocument::parse(platform::readStoreFile(file).text).get(kSection, "Version");
     char version = current == "A" ? 'B' : 'A';
     for (unsigned long saves = 1;; ++saves) {
-      setVersion(store, version);
-      const std::string error = store.flush();
+      const std::string error = saveVersion(store, version);
       if (!error.empty()) {
         std::fprintf(stderr, "save_loop: save %lu failed: %s\n", saves, error.c_str());
         return 1;
@@ -104,7 +106,7 @@ int main(int argc, char** argv) {
     }
   }
   if (mode == "check") {
-    const std::string text = platform::readFileText(file);
+    const std::string text = platform::readStoreFile(file).text;
     if (text == kInitial) {
       std::printf("initial\n");
       return 0;

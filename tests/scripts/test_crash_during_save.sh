@@ -2,8 +2,8 @@
 # A save killed at any moment never costs the player their store: the settings file is always the
 # old store or the new one, whole, and killed saves do not pile up temporary files in the folder.
 #
-# The game saves only at shut-down, so a small stand-in (save_loop.cpp, beside this script) saves big
-# stores through the same settings store over and over; it is killed with SIGKILL at a random moment,
+# A game saves a few times a session, so a small stand-in (save_loop.cpp, beside this script) saves
+# big stores through the same settings store over and over; it is killed with SIGKILL at a random moment,
 # two hundred times, and the file is checked after every kill.
 #
 # Arguments: the game binary, the assets folder, the build folder, the source folder. This is about
@@ -39,7 +39,8 @@ fail() {
 
 echo "-- building the saving program"
 g++ -std=c++20 -O2 -Wall -Wextra -Werror -I "$SOURCE/src" "$SOURCE/tests/scripts/save_loop.cpp" \
-  "$SOURCE/src/platform/FileSettingsStore.cpp" "$SOURCE/src/platform/IniDocument.cpp" \
+  "$SOURCE/src/platform/FileSettingsStore.cpp" "$SOURCE/src/platform/StoreFiles.cpp" \
+  "$SOURCE/src/platform/IniDocument.cpp" \
   -o "$WORK/save_loop" || fail "save_loop did not build"
 
 STORE_DIR=$WORK/config/Frothwick
@@ -49,7 +50,7 @@ mkdir -p "$STORE_DIR"
 [ "$("$WORK/save_loop" check "$STORE")" = initial ] || fail "the first store does not read back"
 
 temporaries() {
-  find "$STORE_DIR" -maxdepth 1 -name '.settings.ini.??????' | wc -l
+  find "$STORE_DIR" -maxdepth 1 -name '.settings.ini.frothwick-save-??????' | wc -l
 }
 
 echo "-- killing the saving program $KILLS times"
@@ -88,7 +89,7 @@ echo "$saves saves completed; after the kills the store held the first store ${s
 echo "-- a save still writing keeps its temporary file"
 # Two saves at once (two copies of the game closing together): the clean-up of one must not take
 # the file the other is writing, which holds a lock on it; once that one is gone, its file goes too.
-LIVE=$STORE_DIR/.settings.ini.Live01
+LIVE=$STORE_DIR/.settings.ini.frothwick-save-Live01
 # The holder is a subshell that keeps the lock itself, with no long-lived child that would outlive it.
 (
   exec 9>"$LIVE"

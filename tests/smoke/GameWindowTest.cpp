@@ -25,8 +25,8 @@ TEST(GameWindow, StartsWithEveryPictureAndSavesWhenClosed) {
         << "the pictures lie beside the program";
     frmMain window(host);
     const auto assets = host.programFolder() / "assets";
-    host.openWindow(window.form(), "Frothwick", host.loadPicture(assets / "frmMain_icon.png"),
-                    host.loadPicture(assets / "hand_cursor.png"));
+    host.openWindow(window.form(), "Frothwick", host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
+                    host.loadPicture(assets / "hand_cursor.png", {32, 32}));
     window.Load();
     EXPECT_GE(host.presents(), 1);
     EXPECT_EQ(window.CellWidth, 32);

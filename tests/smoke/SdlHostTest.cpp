@@ -16,11 +16,11 @@ protected:
 
   SdlHostWindow() {
     box.move(10 * 15, 20 * 15, 40 * 15, 30 * 15);
-    box.setPicture(host.loadPicture(kAssets / "pctNew.png"));
+    box.setPicture(host.loadPicture(kAssets / "pctNew.png", {32, 32}));
     box.setMousePointer(MousePointer::Hand);
     window.addControl(box);
-    host.openWindow(window, "Frothwick", host.loadPicture(kAssets / "frmMain_icon.png"),
-                    host.loadPicture(kAssets / "hand_cursor.png"));
+    host.openWindow(window, "Frothwick", host.loadPicture(kAssets / "frmMain_icon.png", {32, 32}),
+                    host.loadPicture(kAssets / "hand_cursor.png", {32, 32}));
   }
 
   static void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }

@@ -60,13 +60,43 @@ TEST(SdlKeys, KeysTranslateToTheCodesTheGameHandles) {
       {SDLK_QUOTE, 222},
   };
   for (const KeyCase& c : cases) {
-    EXPECT_EQ(virtualKeyFor(c.key), c.code) << SDL_GetKeyName(c.key);
+    EXPECT_EQ(virtualKeyFor(c.key, KMOD_NUM), c.code) << SDL_GetKeyName(c.key);
+  }
+}
+
+TEST(SdlKeys, WithNumLockOffTheKeypadGivesTheKeysPrintedUnderItsDigits) {
+  const KeyCase cases[] = {
+      {SDLK_KP_4, 37},      {SDLK_KP_6, 39},     {SDLK_KP_2, 40},     {SDLK_KP_8, 38}, {SDLK_KP_7, 36},
+      {SDLK_KP_1, 35},      {SDLK_KP_9, 33},     {SDLK_KP_3, 34},     {SDLK_KP_5, 12}, {SDLK_KP_0, 45},
+      {SDLK_KP_PERIOD, 46}, {SDLK_KP_ENTER, 13}, {SDLK_KP_PLUS, 107}, {SDLK_4, 52},    {SDLK_LEFT, 37},
+  };
+  for (const KeyCase& c : cases) {
+    EXPECT_EQ(virtualKeyFor(c.key, KMOD_NONE), c.code) << SDL_GetKeyName(c.key);
+    EXPECT_EQ(virtualKeyFor(c.key, KMOD_SHIFT), c.code) << SDL_GetKeyName(c.key);
   }
 }
 
 TEST(SdlKeys, KeysTheGameHasNoCodeForTranslateToZero) {
   for (const SDL_Keycode key : {SDLK_UNKNOWN, SDLK_F13, SDLK_LGUI, SDLK_MENU, SDLK_VOLUMEUP, SDLK_AC_BACK}) {
-    EXPECT_EQ(virtualKeyFor(key), 0) << SDL_GetKeyName(key);
+    EXPECT_EQ(virtualKeyFor(key, KMOD_NUM), 0) << SDL_GetKeyName(key);
+  }
+}
+
+TEST(SdlKeys, ALetterKeyWhoseSymbolHasNoCodeGivesTheLetterOfItsPlace) {
+  struct PlacedKey {
+    SDL_Keycode key;
+    SDL_Scancode position;
+    std::int16_t code;
+  };
+  const PlacedKey cases[] = {
+      {0x444, SDL_SCANCODE_A, 'A'},      // Russian: the Cyrillic ef on the A key
+      {0x3C9, SDL_SCANCODE_V, 'V'},      // Greek: omega on the V key
+      {SDLK_q, SDL_SCANCODE_A, 'Q'},     // French: a Latin letter is the letter it shows
+      {SDLK_COMMA, SDL_SCANCODE_M, 188}, // French: the comma on the M key stays a comma
+      {0xE9, SDL_SCANCODE_2, 0},         // French: not a letter key
+  };
+  for (const PlacedKey& c : cases) {
+    EXPECT_EQ(virtualKeyFor(c.key, KMOD_NUM, c.position), c.code) << c.key;
   }
 }
 

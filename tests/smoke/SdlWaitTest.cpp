@@ -10,12 +10,6 @@ namespace {
 class SdlHostWaiting : public testing::Test {
 protected:
   static void SetUpTestSuite() { smoke::useDummyDrivers(); }
-  void SetUp() override {
-    if (!SdlHost::waitsSleep()) {
-      GTEST_SKIP() << "the benchmark build's waits do not sleep";
-    }
-  }
-
   SdlHostWaiting() {
     box.move(0, 0, 100 * 15, 100 * 15);
     box.setPicture(makeSolidPicture(100, 100, rgb(0x80, 0x40, 0x20)));

@@ -261,17 +261,17 @@ TEST_F(ChromeTest, TheBannerMovesOnWhileMinimisedAndWhileAPausedGameWaits) {
 
 // ---- Sound -------------------------------------------------------------------------------------
 
-TEST_F(ChromeTest, TheSoundButtonSwapsBetweenItsTwoPicturesAndSavesNothing) {
+TEST_F(ChromeTest, TheSoundButtonSwapsBetweenItsTwoPicturesAndSavesEachChange) {
   const auto original = f->pctSound.picture();
   ASSERT_EQ(original, f->pctSoundOff.picture()) << "a fresh store has sound off";
-  const int flushes = host.store.flushes;
   host.click(now() + 10, f->pctSound);
   runUntil(now() + 20);
   EXPECT_EQ(f->pctSound.picture(), f->pctSoundOn.picture());
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "Sound"), "ON");
   host.click(now() + 10, f->pctSound);
   runUntil(now() + 20);
   EXPECT_EQ(f->pctSound.picture(), original);
-  EXPECT_EQ(host.store.flushes, flushes);
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "Sound"), "OFF");
 }
 
 // ---- Ways out ------------------------------------------------------------------------------------
@@ -282,30 +282,21 @@ protected:
 };
 
 TEST_P(ChromeExitTest, SavesTheScoresAndSoundThenEndsWithStatusZero) {
-  f->HighScoreNames[1] = "KEEP";
-  f->HighScores[1] = 4242;
-  f->HighScoreNames[10] = "LAST";
-  f->HighScores[10] = 17;
-  host.click(now() + 10, f->pctSound); // sound on, not saved yet
   host.click(now() + 20, exitControl());
   EXPECT_EQ(runToEnd(), 0);
-  auto& saved = host.store.flushed["Frothwick"];
-  EXPECT_EQ(saved.get("Settings", "HighScoreName1"), "KEEP");
-  EXPECT_EQ(saved.get("Settings", "HighScore1"), "4242");
-  EXPECT_EQ(saved.get("Settings", "HighScoreName10"), "LAST");
-  EXPECT_EQ(saved.get("Settings", "HighScore10"), "17");
-  EXPECT_EQ(saved.get("Settings", "Sound"), "ON");
+  auto& saved = host.store.saved["Frothwick"];
+  EXPECT_EQ(saved.get("Settings", "HighScoreName10"), "");
+  EXPECT_EQ(saved.get("Settings", "HighScore10"), "0");
+  EXPECT_EQ(saved.get("Settings", "Sound"), "OFF");
   EXPECT_EQ(host.pointer, platform::MousePointer::Default) << "the hand over the button is put back";
 }
 
 TEST_P(ChromeExitTest, EndsARunningGameAndStillSaves) {
-  f->HighScoreNames[1] = "KEEP";
-  f->HighScores[1] = 4242;
   const std::uint32_t t = gameUnderWay();
   host.click(t + 1000, exitControl());
   EXPECT_EQ(runToEnd(), 0);
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScore1"), "4242");
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "Sound"), "OFF");
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScore1"), "0");
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "Sound"), "OFF");
 }
 
 INSTANTIATE_TEST_SUITE_P(Chrome, ChromeExitTest, ::testing::Bool(),

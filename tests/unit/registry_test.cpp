@@ -14,7 +14,7 @@ protected:
     host.store.document("Frothwick").set("Settings", key, value);
   }
   std::optional<std::string> saved(const std::string& key) {
-    return host.store.flushed["Frothwick"].get("Settings", key);
+    return host.store.saved["Frothwick"].get("Settings", key);
   }
 };
 
@@ -47,6 +47,9 @@ TEST_F(RegistryTest, TheStoredOrderIsKeptAndBadScoresReadAsZero) {
   store("HighScore4", "99999999999");
   store("HighScore5", "-40");
   store("HighScore6", "2147483647");
+  store("HighScore7", " 400 ");
+  store("HighScore8", "+300");
+  store("HighScore9", "+-3");
   start();
   EXPECT_EQ(f->HighScoreNames[1], "LOW");
   EXPECT_EQ(f->HighScores[1], 5);
@@ -55,6 +58,9 @@ TEST_F(RegistryTest, TheStoredOrderIsKeptAndBadScoresReadAsZero) {
   EXPECT_EQ(f->HighScores[4], 0);
   EXPECT_EQ(f->HighScores[5], -40);
   EXPECT_EQ(f->HighScores[6], 2147483647);
+  EXPECT_EQ(f->HighScores[7], 400);
+  EXPECT_EQ(f->HighScores[8], 300);
+  EXPECT_EQ(f->HighScores[9], 0);
 }
 
 TEST_F(RegistryTest, ClosingTheWindowSavesAll21KeysAndTheyReadBackTheSame) {
@@ -71,21 +77,41 @@ TEST_F(RegistryTest, ClosingTheWindowSavesAll21KeysAndTheyReadBackTheSame) {
     EXPECT_EQ(saved("HighScoreName" + std::to_string(i)), "");
     EXPECT_EQ(saved("HighScore" + std::to_string(i)), "0");
   }
-  host.store.document("Frothwick") = host.store.flushed["Frothwick"];
+  host.store.document("Frothwick") = host.store.saved["Frothwick"];
   start();
   EXPECT_EQ(f->HighScoreNames[1], "  A LONG HAND EDITED NAME \"x\"  ");
   EXPECT_EQ(f->pctSound.picture(), f->pctSoundOn.picture());
 }
 
-TEST_F(RegistryTest, AStoreThatCannotBeWrittenStillLetsTheGameEnd) {
+TEST_F(RegistryTest, AFailedSaveOnTheWayOutIsShownAndEndsWithStatusOne) {
   start();
-  host.store.failFlushWith = "settings.ini: No space left on device";
+  host.store.failUpdatesWith = "settings.ini: No space left on device";
   host.close(now() + 100);
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(runToEnd(), 0);
+  EXPECT_EQ(runToEnd(), 1);
   const std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(err.find("No space left on device"), std::string::npos) << err;
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+  ASSERT_EQ(host.messages.size(), 1U);
+  EXPECT_NE(host.messages[0].find("settings.ini: No space left on device"), std::string::npos);
+}
+
+TEST_F(RegistryTest, AStoreThatCannotBeReadIsAnnouncedOnceAndNeverWritten) {
+  store("HighScore1", "777");
+  host.store.unreadable["Frothwick"] = "/home/p/settings.ini: Permission denied";
+  ::testing::internal::CaptureStderr();
+  start();
+  host.click(now() + 10, f->pctSound);
+  host.close(now() + 100);
+  EXPECT_EQ(f->HighScores[1], 0);
+  EXPECT_EQ(runToEnd(), 1);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(host.store.updates, 1) << "only the save on the way out is tried, and refused";
+  ASSERT_EQ(host.messages.size(), 1U);
+  EXPECT_NE(host.messages[0].find("/home/p/settings.ini: Permission denied"), std::string::npos);
+  EXPECT_NE(host.messages[0].find("leave that file alone"), std::string::npos);
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
+  EXPECT_NE(err.find("not saved"), std::string::npos) << err;
 }
 
 } // namespace

@@ -124,13 +124,13 @@ TEST_F(ScoresTest, HandEditedNamesAndScoresShowTenLettersAndSevenCells) {
   fill({{"A B", 1},
         {"ABCDEFGHIJKLMN", std::numeric_limits<std::int32_t>::max()},
         {"xY-z.9", -40},
-        {"\xC3\x89T", 123456789},
+        {"\xC3\x89L\xC3\x89ONORE ABC", 123456789},
         {"Q", std::numeric_limits<std::int32_t>::min()}});
   f->pctScores_Click();
   EXPECT_EQ(name(1), "A_B.......");
   EXPECT_EQ(name(2), "ABCDEFGHIJ");
   EXPECT_EQ(name(3), "_Y___9....");
-  EXPECT_EQ(name(4), "__T.......");
+  EXPECT_EQ(name(4), "_L_ONORE_A") << "one cell a character, ten characters";
   EXPECT_EQ(score(1), "0000001");
   EXPECT_EQ(score(2), "2147483");
   EXPECT_EQ(score(3), "_000004") << "the sign, then seven places";
@@ -281,6 +281,38 @@ TEST_F(ScoresTest, OkDuringAnEntryKeepsWhatWasTyped) {
   EXPECT_TRUE(menuShown());
 }
 
+TEST_F(ScoresTest, EveryWayANameEntryEndsSavesItAtOnceOverWhatAnotherGameSaved) {
+  const std::vector<std::pair<const char*, std::vector<std::int16_t>>> endings = {
+      {"Enter", {'J', 'O', vk::Return}},
+      {"the tenth character", {'J', 'O', 'J', 'O', 'J', 'O', 'J', 'O', 'J', 'O'}},
+      {"Ok", {'J', 'O'}},
+  };
+  for (const auto& [ending, keys] : endings) {
+    SCOPED_TRACE(ending);
+    // Another game, open at the same time, saved its entry after this one started.
+    host.store.saved["Frothwick"] =
+        platform::IniDocument::parse("[Settings]\nHighScoreName1=OTHER\nHighScore1=900\n");
+    enterScore(500);
+    press(keys);
+    if (f->EnteringName) {
+      host.click(now() + 1, f->pctOk);
+      runUntil(now() + 2);
+    }
+    const platform::IniDocument& saved = host.store.saved["Frothwick"];
+    EXPECT_EQ(saved.get("Settings", "HighScoreName1"), "OTHER");
+    EXPECT_EQ(saved.get("Settings", "HighScoreName2"), f->HighScoreNames[1]);
+    EXPECT_EQ(saved.get("Settings", "HighScore2"), "500");
+  }
+}
+
+TEST_F(ScoresTest, ClearIsSavedAtOnce) {
+  host.store.saved["Frothwick"] =
+      platform::IniDocument::parse("[Settings]\nHighScoreName1=OLD\nHighScore1=900\n");
+  f->pctClear_Click();
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScoreName1"), "");
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScore1"), "0");
+}
+
 TEST_F(ScoresTest, ThePaintedNameSurvivesTheWindowBeingCoveredAndUncovered) {
   enterScore(7);
   press({'A', 'B'});
@@ -296,9 +328,9 @@ TEST_F(ScoresTest, ClosingTheWindowDuringAnEntryKeepsTheNameForTheNextStart) {
   press({'J', 'O'});
   host.close(now() + 1);
   EXPECT_EQ(runToEnd(), 0);
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScoreName1"), "JO");
-  EXPECT_EQ(host.store.flushed["Frothwick"].get("Settings", "HighScore1"), "321");
-  host.store.document("Frothwick") = host.store.flushed["Frothwick"];
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScoreName1"), "JO");
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScore1"), "321");
+  host.store.document("Frothwick") = host.store.saved["Frothwick"];
   f = std::make_unique<frmMain>(host);
   f->Load();
   f->pctScores_Click();

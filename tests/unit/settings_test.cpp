@@ -1,18 +1,24 @@
-// The settings file: what a hand-edited or damaged file reads as, what saving keeps, and what a
-// failed save leaves behind.
+// The settings file: what a hand-edited or damaged file reads as, which files the game reads and
+// replaces, what saving keeps, and what a failed save leaves behind.
 #include "platform/FileSettingsStore.h"
 #include "platform/IniDocument.h"
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
 using platform::FileSettingsStore;
 using platform::IniDocument;
+using platform::StoreFile;
 namespace fs = std::filesystem;
 
 class TempFolder {
@@ -74,6 +80,45 @@ TEST(IniDocument, ReadsHandEditedAndDamagedFilesAsFarAsTheyGo) {
   EXPECT_FALSE(doc.get("Settings", "Missing"));
 }
 
+std::string readText(const fs::path& path) {
+  return platform::readStoreFile(path).text;
+}
+
+// Sets Sound=ON in the store at `file` the way a game saves; returns the save's error.
+std::string saveSoundOn(const fs::path& file) {
+  FileSettingsStore store([&](const std::string&) { return file; });
+  store.get("Frothwick", "Settings", "Sound", "");
+  return store.update("Frothwick", [](IniDocument& doc) { doc.set("Settings", "Sound", "ON"); });
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Runs a check as a player without root's powers over files: in a child process as nobody when the
+// tests run as root. Returns false with a skip message when that is impossible.
+bool asPlayer(const fs::path& folder, const std::function<bool()>& check, std::string& skipped) {
+  if (::geteuid() != 0) {
+    return check();
+  }
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    static_cast<void>(::lchown(entry.path().c_str(), kNobody, kNobody));
+  }
+  static_cast<void>(::lchown(folder.c_str(), kNobody, kNobody));
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+      ::_exit(77);
+    }
+    ::_exit(check() ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 77) {
+    skipped = "cannot become an unprivileged user to try file permissions";
+    return true;
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 TEST(IniDocument, SettingAValueKeepsEveryOtherLineAsItWas) {
   const std::string text = "# my scores\n[Other]\nKeep = me\n\n[Settings]\nHighScore1=10\nUnknown=x\n";
   IniDocument doc = IniDocument::parse(text);
@@ -82,42 +127,123 @@ TEST(IniDocument, SettingAValueKeepsEveryOtherLineAsItWas) {
   doc.set("Extra", "New", "1");
   EXPECT_EQ(doc.serialize(), "# my scores\n[Other]\nKeep = me\n\n[Settings]\nHighScore1=\"20\"\nUnknown=x\n"
                              "Sound=\"ON\"\n\n[Extra]\nNew=\"1\"\n");
+  // A file with Windows line endings keeps them, on its own lines and on the new ones.
+  IniDocument crlf = IniDocument::parse("[Settings]\r\nOdd =  +7 \r\nHighScore1=1\r\n");
+  crlf.set("Settings", "HighScore1", "2");
+  crlf.set("Settings", "Sound", "ON");
+  EXPECT_EQ(crlf.serialize(), "[Settings]\r\nOdd =  +7 \r\nHighScore1=\"2\"\r\nSound=\"ON\"\r\n");
 }
 
-TEST(FileSettingsStore, SavesThroughARenameAndKeepsEditsMadeMeanwhile) {
-  TempFolder temp;
-  const fs::path file = temp.path / "Frothwick" / "settings.ini";
-  writeFile(file, "[Settings]\nHighScore1=1\n");
-  FileSettingsStore store([&](const std::string&) { return file; });
-  EXPECT_EQ(store.get("Frothwick", "Settings", "HighScore1", "0"), "1");
-  writeFile(file, "[Settings]\nHighScore1=1\n[Added]\nWhile=running\n");
-  store.set("Frothwick", "Settings", "HighScore1", "2");
-  EXPECT_EQ(store.flush(), "");
-  FileSettingsStore again([&](const std::string&) { return file; });
-  EXPECT_EQ(again.get("Frothwick", "Settings", "HighScore1", "0"), "2");
-  EXPECT_EQ(again.get("Frothwick", "Added", "While", ""), "running");
-  std::size_t files = 0;
-  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(file.parent_path())) {
-    ++files;
+// Which files are read, which are replaced, and what is left of each after a save.
+TEST(FileSettingsStore, ReadsAndReplacesOnlyAReadableWritableRegularFile) {
+  struct Case {
+    const char* what;
+    std::function<void(const fs::path& file)> make;
+    const char* problem;   // what reading it says, "" when it reads
+    const char* saveError; // what the save says, "" when it saves
+  };
+  const std::string known = "[Settings]\nHighScore1=\"5\"\n";
+  const Case cases[] = {
+      {"absent", [](const fs::path&) {}, "", ""},
+      {"under a file where its folder should be",
+       [](const fs::path& f) {
+         fs::remove(f.parent_path());
+         writeFile(f.parent_path(), "x");
+       },
+       "", "cannot create folder"},
+      {"a folder", [](const fs::path& f) { fs::create_directories(f); }, "a folder", "left alone"},
+      {"a pipe", [](const fs::path& f) { ::mkfifo(f.c_str(), 0644); }, "not a regular file", "left alone"},
+      {"a link to /dev/zero", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
+       "not a regular file", "left alone"},
+      {"over 1 MiB", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes + 1, '\n')); },
+       "larger than 1 MiB", "left alone"},
+      {"without read permission",
+       [&](const fs::path& f) {
+         writeFile(f, known);
+         fs::permissions(f, fs::perms::owner_write);
+       },
+       "Permission denied", "left alone"},
+      {"1 MiB already", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes, '\n')); },
+       "", "grow beyond 1 MiB"},
+      {"read-only",
+       [&](const fs::path& f) {
+         writeFile(f, known);
+         fs::permissions(f, fs::perms::owner_read | fs::perms::group_read);
+       },
+       "", "read-only"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder temp;
+    const fs::path file = temp.path / "Frothwick" / "settings.ini";
+    fs::create_directories(file.parent_path());
+    c.make(file);
+    const auto before = fs::symlink_status(file).type();
+    std::string skipped;
+    const bool ok = asPlayer(
+        temp.path,
+        [&] {
+          FileSettingsStore store([&](const std::string&) { return file; });
+          const std::string problem = store.problem("Frothwick");
+          const std::string error = saveSoundOn(file);
+          const bool right =
+              std::string(c.problem).empty() ? problem.empty() : problem.find(c.problem) != std::string::npos;
+          const bool saved = std::string(c.saveError).empty()
+                                 ? error.empty()
+                                 : error.find(c.saveError) != std::string::npos &&
+                                       error.find(file.string()) != std::string::npos;
+          if (!right || !saved) {
+            std::fprintf(stderr, "read: '%s'; save: '%s'\n", problem.c_str(), error.c_str());
+          }
+          return right && saved;
+        },
+        skipped);
+    if (!skipped.empty()) {
+      GTEST_SKIP() << skipped;
+    }
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(fs::symlink_status(file).type(),
+              std::string(c.saveError).empty() ? fs::file_type::regular : before);
+    if (std::string(c.problem) == "Permission denied" || std::string(c.saveError) == "read-only") {
+      fs::permissions(file, fs::perms::owner_read);
+      EXPECT_EQ(readText(file), known);
+    }
   }
-  EXPECT_EQ(files, 1U) << "no temporary file is left behind";
 }
 
-TEST(FileSettingsStore, ASaveKeepsTheFilesModeAndANewFileIsReadableByAll) {
+TEST(FileSettingsStore, ASaveChangesOnlyWhatItSetsAndKeepsThePlayersFiles) {
   TempFolder temp;
-  const fs::path kept = temp.path / "kept" / "settings.ini";
-  writeFile(kept, "[Settings]\n");
-  fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const fs::path folder = temp.path / "Frothwick";
+  const fs::path elsewhere = temp.path / "dotfiles" / "frothwick.ini";
+  const std::string mine = "; mine\r\n[Settings]\r\nHighScore1= +300 \r\nSound=\"OFF\"\r\n[Other]\r\nx=1\r\n";
+  writeFile(elsewhere, mine);
+  ::chmod(elsewhere.c_str(), 0640);
+  fs::create_directories(folder);
+  const fs::path link = folder / "settings.ini";
+  fs::create_symlink(elsewhere, link);
+  // The player's own files of similar names stay; an abandoned save of the game's own goes.
+  for (const char* name :
+       {".frothwick.ini.backup", ".frothwick.ini.2024-1", ".frothwick.ini.frothwick-save-abc123"}) {
+    writeFile(elsewhere.parent_path() / name, "x");
+  }
+  ASSERT_EQ(saveSoundOn(link), "");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(readText(link),
+            "; mine\r\n[Settings]\r\nHighScore1= +300 \r\nSound=\"ON\"\r\n[Other]\r\nx=1\r\n");
+  struct stat st {};
+  ::stat(elsewhere.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0640U);
+  EXPECT_TRUE(fs::exists(elsewhere.parent_path() / ".frothwick.ini.backup"));
+  EXPECT_TRUE(fs::exists(elsewhere.parent_path() / ".frothwick.ini.2024-1"));
+  EXPECT_FALSE(fs::exists(elsewhere.parent_path() / ".frothwick.ini.frothwick-save-abc123"));
+  // A new store is made with what the umask allows.
+  const mode_t previous = ::umask(077);
   const fs::path fresh = temp.path / "fresh" / "settings.ini";
-  for (const fs::path& file : {kept, fresh}) {
-    FileSettingsStore store([&](const std::string&) { return file; });
-    store.set("Frothwick", "Settings", "Sound", "ON");
-    ASSERT_EQ(store.flush(), "");
-  }
-  EXPECT_EQ(fs::status(kept).permissions(),
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(fs::status(fresh).permissions(),
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+  const std::string error = saveSoundOn(fresh);
+  ::umask(previous);
+  ASSERT_EQ(error, "");
+  ::stat(fresh.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0600U);
 }
 
 TEST(FileSettingsStore, AFailedSaveSaysWhyAndLeavesTheOldFileWhole) {
@@ -126,7 +252,6 @@ TEST(FileSettingsStore, AFailedSaveSaysWhyAndLeavesTheOldFileWhole) {
   const std::string old = "[Settings]\nHighScoreName1=\"KEEP ME\"\nHighScore1=\"999\"\n";
   writeFile(file, old);
   FileSettingsStore store([&](const std::string&) { return file; });
-  store.set("Frothwick", "Settings", "HighScoreName1", std::string(5000, 'N'));
   // The disk "fills up" after a few bytes of the new file.
   rlimit saved{};
   ::getrlimit(RLIMIT_FSIZE, &saved);
@@ -134,21 +259,40 @@ TEST(FileSettingsStore, AFailedSaveSaysWhyAndLeavesTheOldFileWhole) {
   rlimit tiny = saved;
   tiny.rlim_cur = 64;
   ::setrlimit(RLIMIT_FSIZE, &tiny);
-  const std::string error = store.flush();
+  const std::string error = store.update(
+      "Frothwick", [](IniDocument& doc) { doc.set("Settings", "HighScoreName1", std::string(5000, 'N')); });
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
   EXPECT_NE(error.find(file.string()), std::string::npos) << error;
-  EXPECT_EQ(platform::readFileText(file), old);
+  EXPECT_EQ(readText(file), old);
 }
 
-TEST(FileSettingsStore, AFolderThatCannotBeMadeIsReportedNotFatal) {
-  TempFolder temp;
-  writeFile(temp.path / "afile", "x");
-  const fs::path file = temp.path / "afile" / "Frothwick" / "settings.ini";
-  FileSettingsStore store([&](const std::string&) { return file; });
-  EXPECT_EQ(store.get("Frothwick", "Settings", "Sound", "none"), "none");
-  store.set("Frothwick", "Settings", "Sound", "ON");
-  EXPECT_FALSE(store.flush().empty());
+TEST(FileSettingsStore, TheStoreIsUnderAFullConfigFolderOrTheHomeFolder) {
+  struct Case {
+    const char* xdg;  // nullptr: unset
+    const char* home; // nullptr: unset
+    std::string want;
+  };
+  const passwd* entry = ::getpwuid(::getuid());
+  if (entry == nullptr) {
+    GTEST_SKIP() << "this user has no entry in the password database";
+  }
+  const std::string passwdHome = entry->pw_dir;
+  const Case cases[] = {
+      {"/x/config", "/h", "/x/config/Frothwick/settings.ini"},
+      {"relative/config", "/h", "/h/.config/Frothwick/settings.ini"},
+      {nullptr, "/h", "/h/.config/Frothwick/settings.ini"},
+      {nullptr, nullptr, passwdHome + "/.config/Frothwick/settings.ini"},
+  };
+  const std::string oldXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+  const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+  for (const Case& c : cases) {
+    c.xdg ? ::setenv("XDG_CONFIG_HOME", c.xdg, 1) : ::unsetenv("XDG_CONFIG_HOME");
+    c.home ? ::setenv("HOME", c.home, 1) : ::unsetenv("HOME");
+    EXPECT_EQ(FileSettingsStore::defaultPath("Frothwick"), c.want);
+  }
+  oldXdg.empty() ? ::unsetenv("XDG_CONFIG_HOME") : ::setenv("XDG_CONFIG_HOME", oldXdg.c_str(), 1);
+  ::setenv("HOME", oldHome.c_str(), 1);
 }
 
 } // namespace

@@ -82,11 +82,11 @@ public:
     composeScreen = false;
   }
 
-  platform::PicturePtr loadPicture(const std::filesystem::path& file) override {
+  platform::PicturePtr loadPicture(const std::filesystem::path& file, platform::PixelSize size) override {
     static std::map<std::string, platform::PicturePtr> decoded;
     auto it = decoded.find(file.filename().string());
     if (it == decoded.end()) {
-      it = decoded.emplace(file.filename().string(), TestHost::loadPicture(file)).first;
+      it = decoded.emplace(file.filename().string(), TestHost::loadPicture(file, size)).first;
     }
     return it->second ? std::make_shared<const platform::Picture>(*it->second) : nullptr;
   }

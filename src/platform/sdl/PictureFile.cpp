@@ -1,11 +1,13 @@
 #include "platform/sdl/PictureFile.h"
 
 #include "platform/Host.h"
+#include "platform/PictureHeader.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
 #include <map>
 #include <mutex>
+#include <string>
 
 namespace platform {
 
@@ -26,24 +28,38 @@ Picture decode(const std::filesystem::path& file) {
   picture.height = argb->h;
   picture.pixels.resize(static_cast<std::size_t>(argb->w * argb->h));
   for (int y = 0; y < argb->h; ++y) {
-    const auto* row = reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(argb->pixels) + y * argb->pitch);
+    const auto* row =
+        reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(argb->pixels) + y * argb->pitch);
     std::copy(row, row + argb->w, picture.pixels.begin() + static_cast<std::ptrdiff_t>(y * argb->w));
   }
   SDL_FreeSurface(argb);
   return picture;
 }
 
+void expectSize(const std::filesystem::path& file, PixelSize found, PixelSize wanted) {
+  if (found != wanted) {
+    throw AssetError("picture " + file.string() + " is " + std::to_string(found.width) + " x " +
+                     std::to_string(found.height) + " pixels; the game is drawn for " +
+                     std::to_string(wanted.width) + " x " + std::to_string(wanted.height));
+  }
+}
+
 } // namespace
 
-PicturePtr readPictureFile(const std::filesystem::path& file) {
+PicturePtr readPictureFile(const std::filesystem::path& file, PixelSize size) {
   // Decoded files are kept, so that a test suite starting many windows decodes each file once.
   static std::map<std::filesystem::path, Picture> decoded;
   static std::mutex guard;
   const std::lock_guard lock(guard);
   auto it = decoded.find(file);
   if (it == decoded.end()) {
+    // A file whose header says nothing of its size is left to the decoder to refuse.
+    if (const auto declared = declaredPictureSize(file)) {
+      expectSize(file, *declared, size);
+    }
     it = decoded.emplace(file, decode(file)).first;
   }
+  expectSize(file, {it->second.width, it->second.height}, size);
   return std::make_shared<Picture>(it->second);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlDesktopWindow.h"
 
 #include "platform/Window.h"
+#include "platform/sdl/SdlX11.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -51,6 +52,7 @@ DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon,
   if (window_ == nullptr) {
     throw std::runtime_error(std::string("cannot open the game's window: ") + SDL_GetError());
   }
+  x11::askForNoFrame(window_);
   if (icon) {
     if (const SurfaceHandle view = viewOf(*icon)) {
       SDL_SetWindowIcon(window_, view.get());
@@ -92,6 +94,11 @@ void DesktopWindow::setCaption(const std::string& caption) {
 
 void DesktopWindow::setBorderless(bool borderless) {
   SDL_SetWindowBordered(window_, borderless ? SDL_FALSE : SDL_TRUE);
+  // SDL asks only when the frame changes, and only of a manager that has run before it asks; the
+  // wish is repeated so that a manager that came or came back since cannot keep a frame on.
+  if (borderless) {
+    x11::askForNoFrame(window_);
+  }
 }
 
 void DesktopWindow::minimize() {

@@ -21,7 +21,7 @@ std::int16_t buttonFor(std::uint8_t sdlButton) {
 }
 
 void dispatchKey(const SDL_KeyboardEvent& key, Window& window) {
-  if (const std::int16_t code = virtualKeyFor(key.keysym.sym)) {
+  if (const std::int16_t code = virtualKeyFor(key.keysym.sym, key.keysym.mod, key.keysym.scancode)) {
     window.keyDown(code, shiftStateFor(key.keysym.mod));
   }
 }

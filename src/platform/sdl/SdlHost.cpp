@@ -6,36 +6,14 @@
 #include "platform/sdl/SdlSession.h"
 #include "platform/sdl/SdlSound.h"
 #include "platform/sdl/SdlToolTips.h"
-#include "platform/sdl/SdlWindowDrag.h"
 
 #include <SDL.h>
 #include <algorithm>
 #include <chrono>
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
 #include <thread>
 
 namespace platform {
-
-namespace {
-
-// The start-up benchmark hands over the wall-clock moment it launched the game, in nanoseconds since
-// the epoch, and reads back how long the player stared at nothing before the window first showed.
-void reportFirstFrame() {
-  const char* launched = std::getenv("FROTHWICK_REPORT_FIRST_FRAME");
-  if (launched == nullptr) {
-    return;
-  }
-  timespec now{};
-  ::clock_gettime(CLOCK_REALTIME, &now);
-  const long long nowNs = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-  std::fprintf(stderr, "first frame after %.1f ms\n",
-               static_cast<double>(nowNs - std::strtoll(launched, nullptr, 10)) / 1e6);
-}
-
-} // namespace
 
 SdlHost::SdlHost()
     : session_(std::make_unique<SdlSession>()), toolTips_(std::make_shared<ToolTipPainter>()),
@@ -69,6 +47,9 @@ void SdlHost::doEvents() {
   // its own, for as long as it likes.
   SDL_Event event;
   while (SDL_PollEvent(&event) != 0) {
+    if (drag_.follow(event)) {
+      continue;
+    }
     if (window() != nullptr) {
       dispatchEvent(event, *window(), tickCount());
     }
@@ -87,14 +68,11 @@ void SdlHost::present() {
     shown->compose(screen_, changed);
     desktop_->present(screen_, changed);
     shown->presented();
-    if (++presents_ == 1) {
-      reportFirstFrame();
-    }
+    ++presents_;
   }
 }
 
-void SdlHost::waitForEvents([[maybe_unused]] std::uint32_t maxMs) {
-#ifndef FROTHWICK_POLLING_WAIT
+void SdlHost::waitForEvents(std::uint32_t maxMs) {
   std::uint32_t wait = std::min(maxMs, timers().msUntilNext().value_or(UINT32_MAX));
   if (Window* shown = window()) {
     wait = std::min(wait, shown->tick(tickCount()).value_or(UINT32_MAX));
@@ -122,19 +100,10 @@ void SdlHost::waitForEvents([[maybe_unused]] std::uint32_t maxMs) {
       return;
     }
   }
-#endif
 }
 
-bool SdlHost::waitsSleep() {
-#ifdef FROTHWICK_POLLING_WAIT
-  return false;
-#else
-  return true;
-#endif
-}
-
-PicturePtr SdlHost::loadPicture(const std::filesystem::path& file) {
-  return readPictureFile(file);
+PicturePtr SdlHost::loadPicture(const std::filesystem::path& file, PixelSize size) {
+  return readPictureFile(file, size);
 }
 
 void SdlHost::playSound(const std::filesystem::path& file, SoundMode mode) {
@@ -199,7 +168,7 @@ bool SdlHost::isMinimized() const {
 
 void SdlHost::dragWithMouse() {
   if (desktop_ != nullptr) {
-    dragWindowWithMouse(desktop_->handle());
+    drag_.start(desktop_->handle());
   }
 }
 

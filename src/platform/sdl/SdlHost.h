@@ -3,6 +3,7 @@
 // message boxes, and a settings file in the user's configuration folder.
 #include "platform/FileSettingsStore.h"
 #include "platform/Host.h"
+#include "platform/sdl/SdlWindowDrag.h"
 
 #include <memory>
 #include <random>
@@ -30,7 +31,7 @@ public:
   void present() override;
   void doEvents() override;
   void waitForEvents(std::uint32_t maxMs) override;
-  PicturePtr loadPicture(const std::filesystem::path& file) override;
+  PicturePtr loadPicture(const std::filesystem::path& file, PixelSize size) override;
   void playSound(const std::filesystem::path& file, SoundMode mode) override;
   void openUrl(const std::string& url) override;
   void messageBox(const std::string& text) override;
@@ -47,8 +48,6 @@ public:
   void applyPointer(MousePointer pointer) override;
 
   bool soundAvailable() const;
-  // False in the benchmark build, whose waits return at once.
-  static bool waitsSleep();
   // How many times the window has been drawn on the screen.
   int presents() const { return presents_; }
 
@@ -57,6 +56,7 @@ private:
   std::shared_ptr<ToolTipPainter> toolTips_;
   std::unique_ptr<SoundPlayer> sound_;
   std::unique_ptr<DesktopWindow> desktop_;
+  WindowDrag drag_;
   FileSettingsStore settings_{&FileSettingsStore::defaultPath};
   std::mt19937 random_;
   Surface screen_;

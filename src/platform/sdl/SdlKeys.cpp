@@ -65,8 +65,17 @@ constexpr std::array<KeyRange, 5> kRanges{{
     {SDLK_F1, SDLK_F12, vk::F1},
 }};
 
-std::int16_t singleKey(SDL_Keycode key) {
-  for (const auto& [sdl, code] : kSingleKeys) {
+// With NumLock off the keypad's digit keys are the cursor keys printed under their digits, as the
+// desktop the game was made for reports them: 4, 6 and 2 steer and drop like the arrows.
+constexpr std::pair<SDL_Keycode, std::int16_t> kKeypadWithoutNumLock[] = {
+    {SDLK_KP_0, 45},       {SDLK_KP_1, 35}, {SDLK_KP_2, vk::Down},  {SDLK_KP_3, 34},
+    {SDLK_KP_4, vk::Left}, {SDLK_KP_5, 12}, {SDLK_KP_6, vk::Right}, {SDLK_KP_7, 36},
+    {SDLK_KP_8, vk::Up},   {SDLK_KP_9, 33}, {SDLK_KP_PERIOD, 46},
+};
+
+template <std::size_t N>
+std::int16_t lookUp(const std::pair<SDL_Keycode, std::int16_t> (&table)[N], SDL_Keycode key) {
+  for (const auto& [sdl, code] : table) {
     if (sdl == key) {
       return code;
     }
@@ -76,13 +85,26 @@ std::int16_t singleKey(SDL_Keycode key) {
 
 } // namespace
 
-std::int16_t virtualKeyFor(SDL_Keycode key) {
+std::int16_t virtualKeyFor(SDL_Keycode key, std::uint16_t modifiers) {
+  if ((modifiers & KMOD_NUM) == 0) {
+    if (const std::int16_t code = lookUp(kKeypadWithoutNumLock, key)) {
+      return code;
+    }
+  }
   for (const KeyRange& range : kRanges) {
     if (key >= range.first && key <= range.last) {
       return static_cast<std::int16_t>(range.code + (key - range.first));
     }
   }
-  return singleKey(key);
+  return lookUp(kSingleKeys, key);
+}
+
+std::int16_t virtualKeyFor(SDL_Keycode key, std::uint16_t modifiers, SDL_Scancode position) {
+  const std::int16_t code = virtualKeyFor(key, modifiers);
+  if (code == 0 && position >= SDL_SCANCODE_A && position <= SDL_SCANCODE_Z) {
+    return static_cast<std::int16_t>(vk::A + (position - SDL_SCANCODE_A));
+  }
+  return code;
 }
 
 std::int16_t shiftStateFor(std::uint16_t modifiers) {

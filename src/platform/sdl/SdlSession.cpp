@@ -1,5 +1,7 @@
 #include "platform/sdl/SdlSession.h"
 
+#include "platform/sdl/SdlEndings.h"
+
 #include <SDL.h>
 #include <SDL_image.h>
 #include <stdexcept>
@@ -25,6 +27,10 @@ SdlSession::SdlSession() {
   if ((driver == "offscreen" || driver == "dummy") && (asked == nullptr || driver != asked)) {
     SDL_Quit();
     throw std::runtime_error("no display: cannot open a window (is DISPLAY set?)");
+  }
+  endOnHangUp();
+  if (driver == "x11") {
+    endOnLostDisplay();
   }
 }
 

@@ -1,47 +1,66 @@
 #include "platform/sdl/SdlWindowDrag.h"
 
+#include "platform/sdl/SdlX11.h"
+
 #include <SDL.h>
-#include <vector>
 
 namespace platform {
 
 namespace {
 
-constexpr int kFollowMs = 10;
+// The pointer's place on the screen and whether a button is held, from the display server where
+// it can be asked.
+void pointerNow(SDL_Window* window, int& x, int& y, bool& held) {
+  if (!x11::queryPointer(window, x, y, held)) {
+    held = SDL_GetGlobalMouseState(&x, &y) != 0;
+  }
+}
 
-// The pointer's own events, and the window's reports of the moves the drag itself makes.
-bool belongsToDrag(const SDL_Event& event) {
-  return (event.type >= SDL_MOUSEMOTION && event.type <= SDL_MOUSEWHEEL) ||
-         (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_MOVED);
+bool isPointerEvent(const SDL_Event& event) {
+  return (event.type >= SDL_MOUSEMOTION && event.type <= SDL_MOUSEWHEEL) || event.type == SDL_SYSWMEVENT;
 }
 
 } // namespace
 
-void dragWindowWithMouse(SDL_Window* window) {
-  int pointerX = 0, pointerY = 0, windowX = 0, windowY = 0;
-  SDL_GetGlobalMouseState(&pointerX, &pointerY);
-  SDL_GetWindowPosition(window, &windowX, &windowY);
+void WindowDrag::start(SDL_Window* window) {
+  if (window_ != nullptr || x11::handMoveToWindowManager(window)) {
+    return;
+  }
+  bool held = false;
+  pointerNow(window, pointerX_, pointerY_, held);
+  if (!held) {
+    return;
+  }
+  window_ = window;
+  SDL_GetWindowPosition(window, &windowX_, &windowY_);
   SDL_CaptureMouse(SDL_TRUE);
-  std::vector<SDL_Event> kept;
-  for (;;) {
-    int x = 0, y = 0;
-    if (SDL_GetGlobalMouseState(&x, &y) == 0) {
-      break;
-    }
-    SDL_SetWindowPosition(window, windowX + x - pointerX, windowY + y - pointerY);
-    SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, kFollowMs) == 0 || belongsToDrag(event)) {
-      continue;
-    }
-    kept.push_back(event);
-    if (event.type == SDL_QUIT) {
-      break;
-    }
+  // SDL leaves out a motion that keeps the pointer on the same pixel of the window, which is every
+  // motion the window has already followed; the display system's own events all come through.
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+
+bool WindowDrag::follow(const SDL_Event& event) {
+  if (window_ == nullptr || !isPointerEvent(event)) {
+    return false;
   }
+  moveWithPointer();
+  return true;
+}
+
+void WindowDrag::moveWithPointer() {
+  int x = 0, y = 0;
+  bool held = false;
+  pointerNow(window_, x, y, held);
+  SDL_SetWindowPosition(window_, windowX_ + x - pointerX_, windowY_ + y - pointerY_);
+  if (!held) {
+    end();
+  }
+}
+
+void WindowDrag::end() {
+  SDL_EventState(SDL_SYSWMEVENT, SDL_DISABLE);
   SDL_CaptureMouse(SDL_FALSE);
-  for (SDL_Event& event : kept) {
-    SDL_PushEvent(&event);
-  }
+  window_ = nullptr;
 }
 
 } // namespace platform

@@ -10,20 +10,28 @@ namespace platform {
 
 std::string MemorySettingsStore::get(const std::string& app, const std::string& section,
                                      const std::string& key, const std::string& fallback) {
-  return documents_[app].get(section, key).value_or(fallback);
+  return problem(app).empty() ? documents_[app].get(section, key).value_or(fallback) : fallback;
 }
 
-void MemorySettingsStore::set(const std::string& app, const std::string& section, const std::string& key,
-                              const std::string& value) {
-  documents_[app].set(section, key, value);
+std::string MemorySettingsStore::problem(const std::string& app) {
+  const auto it = unreadable.find(app);
+  return it == unreadable.end() ? std::string{} : it->second;
 }
 
-std::string MemorySettingsStore::flush() {
-  ++flushes;
-  if (!failFlushWith.empty()) {
-    return failFlushWith;
+std::string MemorySettingsStore::update(const std::string& app,
+                                        const std::function<void(IniDocument&)>& change) {
+  ++updates;
+  if (!failUpdatesWith.empty()) {
+    return failUpdatesWith;
   }
-  flushed = documents_;
+  if (const std::string why = problem(app); !why.empty()) {
+    return why + " (it could not be read, so it is left alone)";
+  }
+  // Saved over what was saved last, or else over the store the game loaded.
+  auto it = saved.find(app);
+  IniDocument now = it != saved.end() ? it->second : documents_[app];
+  change(now);
+  saved[app] = std::move(now);
   return {};
 }
 
@@ -186,8 +194,8 @@ void TestHost::waitForEvents(std::uint32_t maxMs) {
   now_ += static_cast<std::uint32_t>(wait);
 }
 
-PicturePtr TestHost::loadPicture(const std::filesystem::path& file) {
-  return readPictureFile(file);
+PicturePtr TestHost::loadPicture(const std::filesystem::path& file, PixelSize size) {
+  return readPictureFile(file, size);
 }
 
 void TestHost::playSound(const std::filesystem::path& file, SoundMode mode) {

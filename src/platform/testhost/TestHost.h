@@ -19,16 +19,17 @@ struct ScriptExhausted {
 
 class MemorySettingsStore : public SettingsStore {
 public:
+  std::string problem(const std::string& app) override;
   std::string get(const std::string& app, const std::string& section, const std::string& key,
                   const std::string& fallback) override;
-  void set(const std::string& app, const std::string& section, const std::string& key,
-           const std::string& value) override;
-  std::string flush() override;
+  std::string update(const std::string& app, const std::function<void(IniDocument&)>& change) override;
 
+  // The store as the game finds it when it starts.
   IniDocument& document(const std::string& app) { return documents_[app]; }
-  std::string failFlushWith; // a non-empty reason makes flush fail and keep the last flushed state
-  int flushes = 0;
-  std::map<std::string, IniDocument> flushed;
+  std::map<std::string, std::string> unreadable; // why an application's store cannot be read
+  std::string failUpdatesWith; // a non-empty reason makes saves fail and keep the last saved state
+  int updates = 0;
+  std::map<std::string, IniDocument> saved; // the store as the last successful save left it
 
 private:
   std::map<std::string, IniDocument> documents_;
@@ -82,7 +83,7 @@ public:
   void doEvents() override;
   void present() override;
   void waitForEvents(std::uint32_t maxMs) override;
-  PicturePtr loadPicture(const std::filesystem::path& file) override;
+  PicturePtr loadPicture(const std::filesystem::path& file, PixelSize size) override;
   void playSound(const std::filesystem::path& file, SoundMode mode) override;
   void openUrl(const std::string& url) override { urls.push_back(url); }
   void messageBox(const std::string& text) override { messages.push_back(text); }

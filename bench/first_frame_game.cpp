@@ -1,0 +1,43 @@
+// The game as it starts for a player, reporting how long the player stared at nothing: the start-up
+// benchmark hands over the wall-clock moment it launched the game (nanoseconds since the epoch, in
+// FROTHWICK_LAUNCHED_NS), and the game prints the time to its first frame on standard error.
+#include "RunGame.h"
+#include "platform/sdl/SdlHost.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+class FirstFrameHost : public platform::SdlHost {
+public:
+  void present() override {
+    SdlHost::present();
+    if (!reported_ && presents() > 0) {
+      reported_ = true;
+      report();
+    }
+  }
+
+private:
+  static void report() {
+    const char* launched = std::getenv("FROTHWICK_LAUNCHED_NS");
+    if (launched == nullptr) {
+      return;
+    }
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const long long nowNs = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+    std::fprintf(stderr, "first frame after %.1f ms\n",
+                 static_cast<double>(nowNs - std::strtoll(launched, nullptr, 10)) / 1e6);
+  }
+
+  bool reported_ = false;
+};
+
+} // namespace
+
+int main() {
+  return RunGame<FirstFrameHost>();
+}

@@ -1,0 +1,17 @@
+// The yardstick for what the game costs while it waits: the same game on an SDL host whose waits
+// return at once, so the game polls its events and clock as fast as the processor allows.
+#include "RunGame.h"
+#include "platform/sdl/SdlHost.h"
+
+namespace {
+
+class PollingHost : public platform::SdlHost {
+public:
+  void waitForEvents(std::uint32_t /*maxMs*/) override {}
+};
+
+} // namespace
+
+int main() {
+  return RunGame<PollingHost>();
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The whole program around a host of the given kind: the window, its pictures, the game until the
+// player leaves, and every way out closing SDL, audio and files in order. The game runs on the real
+// SDL host; the benchmarks run it on SDL hosts of their own that measure or poll.
+#include "platform/sdl/StartupError.h"
+#include "window/frmMain.h"
+
+#include <cstdint>
+#include <stdexcept>
+
+template <class GameHost> int RunGame() {
+  try {
+    GameHost host;
+    frmMain window(host);
+    const auto assets = host.programFolder() / "assets";
+    host.openWindow(window.form(), "Frothwick", host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
+                    host.loadPicture(assets / "hand_cursor.png", {32, 32}));
+    window.Load();
+    for (;;) {
+      host.doEvents();
+      host.waitForEvents(UINT32_MAX);
+    }
+  } catch (const platform::ProgramEnd& end) {
+    return end.status;
+  } catch (const std::exception& error) {
+    platform::showStartupError(error.what());
+    return 1;
+  }
+}

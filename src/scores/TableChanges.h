@@ -1,0 +1,30 @@
+#pragma once
+// What one game did to the high-score table, laid over the table as the store holds it when the game
+// saves: so that two games open at once, each saving what it added, keep both games' entries.
+#include "platform/IniDocument.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace scores {
+
+inline constexpr const char* kSection = "Settings";
+
+// A score entered with its name, or (clear set) the whole table emptied by the Clear button.
+struct TableChange {
+  bool clear = false;
+  std::int32_t score = 0;
+  std::string name;
+};
+
+// A stored score as a person may write it: spaces around it and a leading plus sign are fine; anything
+// else that is not a whole number in the 32-bit range reads as 0.
+std::int32_t ParseScore(const std::string& text);
+
+// Replays the changes in order on the stored table, each new score by the table's own rule (above older
+// equal ones, the last entry dropping off). Only the keys of ranks whose entry changed are written,
+// and any that are missing, so that every other value keeps its text as the player left it.
+void ApplyTableChanges(platform::IniDocument& store, const std::vector<TableChange>& changes);
+
+} // namespace scores
