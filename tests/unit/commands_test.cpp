@@ -71,7 +71,7 @@ TEST_P(CommandsTest, AKeyDoesWhatItsButtonWouldDo) {
   try {
     runUntilStopped(host);
   } catch (const platform::ProgramEnd& end) {
-    seen = end.status == 0 && host.store.flushes == 1 ? "ended, saved" : "ended badly";
+    seen = end.status == 0 && host.store.updates == 1 ? "ended, saved" : "ended badly";
   }
   EXPECT_EQ(seen, c.after);
 }

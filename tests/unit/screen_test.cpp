@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <iterator>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -55,13 +56,17 @@ TEST_F(ScreenTest, NothingIsPresentedWhenNothingChanged) {
 // full repaint of the window would not draw, apart from the falling beer's own picture.
 class CleanDrawing : public GameTest, public ::testing::WithParamInterface<std::int32_t> {
 protected:
-  // The window repainted whole, as uncovering it would, for the board, score, lives and menu of now;
+  // The window repainted whole, as uncovering it would, for the board, score, lives and menu of now
+  // (without the falling beer);
   // the game's own drawing is put back afterwards.
   const platform::Surface& fullRepaint() {
     auto state = std::tuple(f->Board, f->BoardFrame, f->Score, f->Lives, f->GameOver);
     if (state != repaintedState_ || repainted_.width() == 0) {
       const platform::Surface drawn = f->form().canvas();
+      // The board alone: a repaint would also put the falling beer back where it was last drawn.
+      const bool beerShown = std::exchange(f->BeerShown, false);
       f->form().refresh();
+      f->BeerShown = beerShown;
       repainted_ = host.screen();
       repaintedState_ = std::move(state);
       f->form().canvas() = drawn;
