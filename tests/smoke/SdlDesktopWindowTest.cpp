@@ -19,7 +19,7 @@ protected:
     SDL_Surface* shown = SDL_GetWindowSurface(desktop.handle());
     Uint32 pixel = 0;
     std::memcpy(&pixel,
-                static_cast<const Uint8*>(shown->pixels) + y * shown->pitch +
+                static_cast<const Uint8*>(shown->pixels) + static_cast<std::ptrdiff_t>(y) * shown->pitch +
                     x * shown->format->BytesPerPixel,
                 shown->format->BytesPerPixel);
     Uint8 r = 0, g = 0, b = 0;

@@ -48,6 +48,7 @@ TEST_F(FallTest, AStackInOneColumnEndsALifeAndTheBoardEmpties) {
   // Nineteen beers fill column 3 from the bottom (one column never makes a block); the twentieth
   // rests in row 0 for nothing; the twenty-first finds row 0 taken.
   std::vector<std::pair<int, int>> plan;
+  plan.reserve(21);
   for (int i = 0; i < 21; ++i) {
     plan.emplace_back(i % 7, 3);
   }

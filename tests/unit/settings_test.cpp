@@ -18,7 +18,6 @@ namespace {
 
 using platform::FileSettingsStore;
 using platform::IniDocument;
-using platform::StoreFile;
 namespace fs = std::filesystem;
 
 class TempFolder {
@@ -175,7 +174,7 @@ TEST(FileSettingsStore, ReadsAndReplacesOnlyAReadableWritableRegularFile) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TempFolder temp;
-    const fs::path file = temp.path / "Frothwick" / "settings.ini";
+    fs::path file = temp.path / "Frothwick" / "settings.ini";
     fs::create_directories(file.parent_path());
     c.make(file);
     const auto before = fs::symlink_status(file).type();
@@ -248,7 +247,7 @@ TEST(FileSettingsStore, ASaveChangesOnlyWhatItSetsAndKeepsThePlayersFiles) {
 
 TEST(FileSettingsStore, AFailedSaveSaysWhyAndLeavesTheOldFileWhole) {
   TempFolder temp;
-  const fs::path file = temp.path / "Frothwick" / "settings.ini";
+  fs::path file = temp.path / "Frothwick" / "settings.ini";
   const std::string old = "[Settings]\nHighScoreName1=\"KEEP ME\"\nHighScore1=\"999\"\n";
   writeFile(file, old);
   FileSettingsStore store([&](const std::string&) { return file; });

@@ -130,7 +130,7 @@ public:
       host_.at(start_ + draw(1000, kGameVirtualMs - 1000), mine([this] { host_.close(host_.tickCount()); }));
     }
     host_.at(start_ + 3, mine([this] { act(); }));
-    const std::string problem = run(totals);
+    std::string problem = run(totals);
     totals.gamesStarted += gameNumber() - numberBefore;
     return problem;
   }

@@ -28,8 +28,8 @@ Picture decode(const std::filesystem::path& file) {
   picture.height = argb->h;
   picture.pixels.resize(static_cast<std::size_t>(argb->w * argb->h));
   for (int y = 0; y < argb->h; ++y) {
-    const auto* row =
-        reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(argb->pixels) + y * argb->pitch);
+    const auto* row = reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(argb->pixels) +
+                                                     static_cast<std::ptrdiff_t>(y) * argb->pitch);
     std::copy(row, row + argb->w, picture.pixels.begin() + static_cast<std::ptrdiff_t>(y * argb->w));
   }
   SDL_FreeSurface(argb);

@@ -21,7 +21,8 @@ SdlHost::SdlHost()
 
 SdlHost::~SdlHost() = default;
 
-void SdlHost::openWindow(Window& window, const std::string& caption, PicturePtr icon, PicturePtr handCursor) {
+void SdlHost::openWindow(Window& window, const std::string& caption, const PicturePtr& icon,
+                         const PicturePtr& handCursor) {
   attach(window);
   desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor);
   if (toolTips_->available()) {
@@ -129,7 +130,7 @@ std::filesystem::path SdlHost::programFolder() {
   if (base == nullptr) {
     return std::filesystem::current_path();
   }
-  const std::filesystem::path folder = std::filesystem::path(base).parent_path(); // drops the trailing '/'
+  std::filesystem::path folder = std::filesystem::path(base).parent_path(); // drops the trailing '/'
   SDL_free(base);
   return folder;
 }

@@ -25,7 +25,8 @@ public:
 
   // Shows the game's window, centred, and routes its input to `window`, which must outlive the host's
   // use of it. Throws std::runtime_error when the window cannot be made.
-  void openWindow(Window& window, const std::string& caption, PicturePtr icon, PicturePtr handCursor);
+  void openWindow(Window& window, const std::string& caption, const PicturePtr& icon,
+                  const PicturePtr& handCursor);
 
   std::uint32_t tickCount() override;
   void present() override;

@@ -41,8 +41,8 @@ Picture framedBox(int innerWidth, int innerHeight) {
 void drawText(Picture& box, const SDL_Surface& text) {
   const int inset = kPadding + kBorder;
   for (int y = 0; y < text.h; ++y) {
-    const auto* row =
-        reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(text.pixels) + y * text.pitch);
+    const auto* row = reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(text.pixels) +
+                                                     static_cast<std::ptrdiff_t>(y) * text.pitch);
     for (int x = 0; x < text.w; ++x) {
       Pixel& target = box.pixels[static_cast<std::size_t>((y + inset) * box.width + x + inset)];
       target = blend(row[x], target);

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-typedef struct _TTF_Font TTF_Font;
+#include <SDL_ttf.h>
 
 namespace platform {
 
