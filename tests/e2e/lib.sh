@@ -132,6 +132,16 @@ setting() {
   grep -E "^$1=" "$SETTINGS" | tail -1 | sed -E 's/^[^=]*=//; s/^"//; s/"$//'
 }
 
+# Retries a check for up to a few seconds (10 unless told): a busy machine may answer late.
+within() {
+  local check=$1 seconds=${2:-10}
+  local end=$((SECONDS + seconds))
+  until eval "$check"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+
 # Retries a check on fresh screenshots for up to a few seconds: a busy machine may draw late.
 eventually() {
   local check=$1 seconds=${2:-5}
