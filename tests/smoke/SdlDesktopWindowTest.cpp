@@ -20,7 +20,7 @@ protected:
     Uint32 pixel = 0;
     std::memcpy(&pixel,
                 static_cast<const Uint8*>(shown->pixels) + static_cast<std::ptrdiff_t>(y) * shown->pitch +
-                    x * shown->format->BytesPerPixel,
+                    static_cast<std::ptrdiff_t>(x) * shown->format->BytesPerPixel,
                 shown->format->BytesPerPixel);
     Uint8 r = 0, g = 0, b = 0;
     SDL_GetRGB(pixel, shown->format, &r, &g, &b);

@@ -31,7 +31,7 @@ void putLe(std::ofstream& out, std::uint32_t value, int bytes) {
 std::filesystem::path writeSilence(int ms) {
   const std::uint32_t rate = 22050;
   const std::uint32_t dataBytes = rate * static_cast<std::uint32_t>(ms) / 1000 * 2;
-  const auto file =
+  auto file =
       std::filesystem::temp_directory_path() / ("frothwick-smoke-" + std::to_string(::getpid()) + ".wav");
   std::ofstream out(file, std::ios::binary);
   out << "RIFF";

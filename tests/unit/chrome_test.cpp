@@ -327,7 +327,8 @@ protected:
 };
 
 TEST_P(ChromeMinimiseTest, LeavesThePlayButtonAndAStillBoardUntilThePlayerResumes) {
-  const auto [byIcon, before] = GetParam();
+  const bool byIcon = GetParam().byIcon;
+  const Before before = GetParam().before;
   const bool game = before != Before::NoGame;
   const std::uint32_t t = game ? gameUnderWay() : now() + 200;
   if (before == Before::Paused) {

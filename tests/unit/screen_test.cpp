@@ -82,7 +82,8 @@ protected:
     const std::int32_t w = full.width();
     platform::Rect bounds;
     for (std::int32_t y = 0; y < full.height(); ++y) {
-      const auto row = host.screen().pixels().begin() + y * w, want = full.pixels().begin() + y * w;
+      const std::ptrdiff_t start = static_cast<std::ptrdiff_t>(y) * w;
+      const auto row = host.screen().pixels().begin() + start, want = full.pixels().begin() + start;
       const auto first = std::mismatch(row, row + w, want).first;
       if (first != row + w) {
         const auto last = std::mismatch(std::make_reverse_iterator(row + w), std::make_reverse_iterator(row),

@@ -81,7 +81,8 @@ void DesktopWindow::present(const Surface& screen, const Rect& changed) {
   }
   const Pixel* from = screen.pixels().data() + static_cast<std::ptrdiff_t>(area.y) * screen.width() + area.x;
   auto* to = static_cast<std::uint8_t*>(target->pixels) +
-             static_cast<std::ptrdiff_t>(area.y) * target->pitch + area.x * target->format->BytesPerPixel;
+             static_cast<std::ptrdiff_t>(area.y) * target->pitch +
+             static_cast<std::ptrdiff_t>(area.x) * target->format->BytesPerPixel;
   SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_ARGB8888, from, screen.width() * 4,
                     target->format->format, to, target->pitch);
   const SDL_Rect rect{area.x, area.y, area.w, area.h};
