@@ -111,7 +111,7 @@ void SdlHost::playSound(const std::filesystem::path& file, SoundMode mode) {
   sound_->play(file, mode);
 }
 
-bool SdlHost::soundAvailable() const {
+bool SdlHost::soundAvailable() {
   return sound_->available();
 }
 
