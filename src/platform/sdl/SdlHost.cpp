@@ -25,14 +25,13 @@ void SdlHost::openWindow(Window& window, const std::string& caption, const Pictu
                          const PicturePtr& handCursor) {
   attach(window);
   desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor);
-  if (toolTips_->available()) {
-    // The window may outlive the host; its tips then stop rather than use a closed font.
-    window.setToolTipRenderer(
-        [painter = std::weak_ptr<const ToolTipPainter>(toolTips_)](const std::string& text) {
-          const auto live = painter.lock();
-          return live ? live->paint(text) : nullptr;
-        });
-  }
+  // The window may outlive the host; its tips then stop rather than use a closed font. Without the
+  // font every tip paints as nothing, and nothing is shown.
+  window.setToolTipRenderer(
+      [painter = std::weak_ptr<const ToolTipPainter>(toolTips_)](const std::string& text) {
+        const auto live = painter.lock();
+        return live ? live->paint(text) : nullptr;
+      });
 }
 
 // Milliseconds of the monotonic clock, wrapping at 2^32 like the tick counter the game was written
