@@ -21,8 +21,8 @@ public:
   DesktopWindow& operator=(const DesktopWindow&) = delete;
 
   SDL_Window* handle() const { return window_; }
-  // Shows the changed part of the composed screen.
-  void present(const Surface& screen, const Rect& changed);
+  // Shows a composed part of the client area whose top-left corner is at (x, y).
+  void present(const Surface& part, std::int32_t x, std::int32_t y);
 
   void setCaption(const std::string& caption);
   void setBorderless(bool borderless);

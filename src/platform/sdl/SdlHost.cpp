@@ -17,7 +17,7 @@ namespace platform {
 
 SdlHost::SdlHost()
     : session_(std::make_unique<SdlSession>()), toolTips_(std::make_shared<ToolTipPainter>()),
-      sound_(std::make_unique<SoundPlayer>()), screen_(Window::kClientWidth, Window::kClientHeight) {}
+      sound_(std::make_unique<SoundPlayer>()) {}
 
 SdlHost::~SdlHost() = default;
 
@@ -64,9 +64,12 @@ void SdlHost::doEvents() {
 void SdlHost::present() {
   Window* shown = window();
   if (shown != nullptr && desktop_ != nullptr && shown->needsPresent()) {
+    // The changed part is composed on its own and goes straight to the window: no full-size copy
+    // of the window is kept beside the canvas and the window's own surface.
     const Rect changed = shown->changedArea();
-    shown->compose(screen_, changed);
-    desktop_->present(screen_, changed);
+    if (!changed.empty()) {
+      desktop_->present(shown->composed(changed), changed.x, changed.y);
+    }
     shown->presented();
     ++presents_;
   }

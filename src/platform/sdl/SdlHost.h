@@ -61,7 +61,6 @@ private:
   WindowDrag drag_;
   FileSettingsStore settings_{&FileSettingsStore::defaultPath};
   std::mt19937 random_;
-  Surface screen_;
   int presents_ = 0;
 };
 
