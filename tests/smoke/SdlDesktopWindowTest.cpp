@@ -45,7 +45,8 @@ TEST_F(SdlDesktopWindowTest, ShowsTheComposedPixelsInTheirColours) {
   screen.fillRect(0, 0, 1, 1, rgb(0xFF, 0, 0));
   screen.fillRect(686, 509, 1, 1, rgb(0, 0, 0xFF));
   screen.fillRect(300, 200, 1, 1, rgb(0x12, 0x34, 0x56));
-  desktop.present(screen, 0, 0);
+  desktop.draw(screen, 0, 0);
+  desktop.show(Window::clientArea());
 
   EXPECT_EQ(shownAt(0, 0), rgb(0xFF, 0, 0));
   EXPECT_EQ(shownAt(686, 509), rgb(0, 0, 0xFF));
@@ -54,8 +55,9 @@ TEST_F(SdlDesktopWindowTest, ShowsTheComposedPixelsInTheirColours) {
 }
 
 TEST_F(SdlDesktopWindowTest, ShowsAChangedPartInItsPlace) {
-  desktop.present(Surface(Window::kClientWidth, Window::kClientHeight, kWindowBackground), 0, 0);
-  desktop.present(Surface(25, 20, rgb(0xFF, 0, 0)), 100, 100);
+  desktop.draw(Surface(Window::kClientWidth, Window::kClientHeight, kWindowBackground), 0, 0);
+  desktop.draw(Surface(25, 20, rgb(0xFF, 0, 0)), 100, 100);
+  desktop.show(Window::clientArea());
   EXPECT_EQ(shownAt(100, 100), rgb(0xFF, 0, 0));
   EXPECT_EQ(shownAt(124, 119), rgb(0xFF, 0, 0));
   EXPECT_EQ(shownAt(125, 100), kWindowBackground) << "outside the changed part nothing is copied";

@@ -68,7 +68,7 @@ DesktopWindow::~DesktopWindow() {
   SDL_DestroyWindow(window_);
 }
 
-void DesktopWindow::present(const Surface& part, std::int32_t x, std::int32_t y) {
+void DesktopWindow::draw(const Surface& part, std::int32_t x, std::int32_t y) {
   SDL_Surface* target = SDL_GetWindowSurface(window_);
   if (target == nullptr) {
     return;
@@ -84,8 +84,18 @@ void DesktopWindow::present(const Surface& part, std::int32_t x, std::int32_t y)
              static_cast<std::ptrdiff_t>(area.y) * target->pitch + area.x * target->format->BytesPerPixel;
   SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_ARGB8888, from, part.width() * 4, target->format->format,
                     to, target->pitch);
-  const SDL_Rect rect{area.x, area.y, area.w, area.h};
-  SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
+}
+
+void DesktopWindow::show(const Rect& area) {
+  SDL_Surface* target = SDL_GetWindowSurface(window_);
+  if (target == nullptr) {
+    return;
+  }
+  const Rect shown = area.intersected({0, 0, target->w, target->h});
+  if (!shown.empty()) {
+    const SDL_Rect rect{shown.x, shown.y, shown.w, shown.h};
+    SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
+  }
 }
 
 void DesktopWindow::setCaption(const std::string& caption) {

@@ -15,6 +15,13 @@
 
 namespace platform {
 
+namespace {
+
+// Rows composed at a time when the window is presented: a few cells' height.
+constexpr std::int32_t kBandRows = 32;
+
+} // namespace
+
 SdlHost::SdlHost()
     : session_(std::make_unique<SdlSession>()), toolTips_(std::make_shared<ToolTipPainter>()),
       sound_(std::make_unique<SoundPlayer>()) {}
@@ -63,16 +70,19 @@ void SdlHost::doEvents() {
 
 void SdlHost::present() {
   Window* shown = window();
-  if (shown != nullptr && desktop_ != nullptr && shown->needsPresent()) {
-    // The changed part is composed on its own and goes straight to the window: no full-size copy
-    // of the window is kept beside the canvas and the window's own surface.
-    const Rect changed = shown->changedArea();
-    if (!changed.empty()) {
-      desktop_->present(shown->composed(changed), changed.x, changed.y);
-    }
-    shown->presented();
-    ++presents_;
+  if (shown == nullptr || desktop_ == nullptr || !shown->needsPresent()) {
+    return;
   }
+  // The changed part is composed a band of rows at a time straight into the window's surface, so
+  // no full-size copy of the window is ever made beside the canvas and the window's own surface.
+  const Rect changed = shown->changedArea();
+  for (std::int32_t top = changed.y; top < changed.y + changed.h; top += kBandRows) {
+    const Rect band{changed.x, top, changed.w, std::min(kBandRows, changed.y + changed.h - top)};
+    desktop_->draw(shown->composed(band), band.x, band.y);
+  }
+  desktop_->show(changed);
+  shown->presented();
+  ++presents_;
 }
 
 void SdlHost::waitForEvents(std::uint32_t maxMs) {
