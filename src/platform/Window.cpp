@@ -197,9 +197,12 @@ void Window::focusGained() {
 
 void Window::compose(Surface& screen, const Rect& area) const {
   const Rect part = area.intersected(clientArea());
-  if (part.empty()) {
-    return;
+  if (!part.empty()) {
+    screen.drawSurface(composed(part), part.x, part.y);
   }
+}
+
+Surface Window::composed(const Rect& part) const {
   Surface layer(part.w, part.h);
   layer.drawSurface(canvas_, -part.x, -part.y);
   for (const Image* image : images_) {
@@ -215,7 +218,7 @@ void Window::compose(Surface& screen, const Rect& area) const {
   if (toolTip_.shown && toolTipPicture_ && toolTipArea_.intersects(part)) {
     layer.drawPicture(*toolTipPicture_, toolTipArea_.x - part.x, toolTipArea_.y - part.y, std::nullopt);
   }
-  screen.drawSurface(layer, part.x, part.y);
+  return layer;
 }
 
 } // namespace platform

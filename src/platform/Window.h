@@ -88,6 +88,8 @@ public:
   // given, so that a step of the game recomposes a few cells rather than the whole window.
   void compose(Surface& screen) const { compose(screen, clientArea()); }
   void compose(Surface& screen, const Rect& area) const;
+  // The same composition of a part of the client area on its own, its top-left corner at the part's.
+  Surface composed(const Rect& part) const;
   void presented() { dirty_ = {}; }
   static constexpr Rect clientArea() { return {0, 0, kClientWidth, kClientHeight}; }
 

@@ -45,7 +45,8 @@ TEST_F(SdlDesktopWindowTest, ShowsTheComposedPixelsInTheirColours) {
   screen.fillRect(0, 0, 1, 1, rgb(0xFF, 0, 0));
   screen.fillRect(686, 509, 1, 1, rgb(0, 0, 0xFF));
   screen.fillRect(300, 200, 1, 1, rgb(0x12, 0x34, 0x56));
-  desktop.present(screen, Window::clientArea());
+  desktop.draw(screen, 0, 0);
+  desktop.show(Window::clientArea());
 
   EXPECT_EQ(shownAt(0, 0), rgb(0xFF, 0, 0));
   EXPECT_EQ(shownAt(686, 509), rgb(0, 0, 0xFF));
@@ -53,14 +54,14 @@ TEST_F(SdlDesktopWindowTest, ShowsTheComposedPixelsInTheirColours) {
   EXPECT_EQ(shownAt(1, 0), kWindowBackground);
 }
 
-TEST_F(SdlDesktopWindowTest, ShowsOnlyTheChangedPart) {
-  Surface screen(Window::kClientWidth, Window::kClientHeight, kWindowBackground);
-  desktop.present(screen, Window::clientArea());
-  screen.fillRect(100, 100, 50, 20, rgb(0xFF, 0, 0));
-  desktop.present(screen, {100, 100, 25, 20});
+TEST_F(SdlDesktopWindowTest, ShowsAChangedPartInItsPlace) {
+  desktop.draw(Surface(Window::kClientWidth, Window::kClientHeight, kWindowBackground), 0, 0);
+  desktop.draw(Surface(25, 20, rgb(0xFF, 0, 0)), 100, 100);
+  desktop.show(Window::clientArea());
   EXPECT_EQ(shownAt(100, 100), rgb(0xFF, 0, 0));
   EXPECT_EQ(shownAt(124, 119), rgb(0xFF, 0, 0));
   EXPECT_EQ(shownAt(125, 100), kWindowBackground) << "outside the changed part nothing is copied";
+  EXPECT_EQ(shownAt(99, 99), kWindowBackground);
 }
 
 TEST_F(SdlDesktopWindowTest, CaptionFollowsTheGame) {

@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -47,20 +48,30 @@ void expectSize(const std::filesystem::path& file, PixelSize found, PixelSize wa
 } // namespace
 
 PicturePtr readPictureFile(const std::filesystem::path& file, PixelSize size) {
-  // Decoded files are kept, so that a test suite starting many windows decodes each file once.
-  static std::map<std::filesystem::path, Picture> decoded;
+  // Decoded files are kept, so that a test suite starting many windows decodes each file once. The
+  // first load of a file is given the kept picture itself and later ones a copy of their own: every
+  // load is a picture of its own, as the game expects, and the kept ones cost no memory of their own.
+  struct Kept {
+    std::shared_ptr<const Picture> picture;
+    bool given = false;
+  };
+  static std::map<std::filesystem::path, Kept> decoded;
   static std::mutex guard;
   const std::lock_guard lock(guard);
-  auto it = decoded.find(file);
-  if (it == decoded.end()) {
+  Kept& kept = decoded[file];
+  if (!kept.picture) {
     // A file whose header says nothing of its size is left to the decoder to refuse.
     if (const auto declared = declaredPictureSize(file)) {
       expectSize(file, *declared, size);
     }
-    it = decoded.emplace(file, decode(file)).first;
+    kept.picture = std::make_shared<const Picture>(decode(file));
   }
-  expectSize(file, {it->second.width, it->second.height}, size);
-  return std::make_shared<Picture>(it->second);
+  expectSize(file, {kept.picture->width, kept.picture->height}, size);
+  if (!kept.given) {
+    kept.given = true;
+    return kept.picture;
+  }
+  return std::make_shared<Picture>(*kept.picture);
 }
 
 } // namespace platform

@@ -68,25 +68,35 @@ DesktopWindow::~DesktopWindow() {
   SDL_DestroyWindow(window_);
 }
 
-void DesktopWindow::present(const Surface& screen, const Rect& changed) {
+void DesktopWindow::draw(const Surface& part, std::int32_t x, std::int32_t y) {
   SDL_Surface* target = SDL_GetWindowSurface(window_);
   if (target == nullptr) {
     return;
   }
   // A window manager may hand us a surface of another size for a moment; show what fits.
-  const Rect area =
-      changed.intersected({0, 0, std::min(screen.width(), target->w), std::min(screen.height(), target->h)});
+  const Rect area = Rect{x, y, part.width(), part.height()}.intersected({0, 0, target->w, target->h});
   if (area.empty()) {
     return;
   }
-  const Pixel* from = screen.pixels().data() + static_cast<std::ptrdiff_t>(area.y) * screen.width() + area.x;
+  const Pixel* from =
+      part.pixels().data() + static_cast<std::ptrdiff_t>(area.y - y) * part.width() + (area.x - x);
   auto* to = static_cast<std::uint8_t*>(target->pixels) +
              static_cast<std::ptrdiff_t>(area.y) * target->pitch +
              static_cast<std::ptrdiff_t>(area.x) * target->format->BytesPerPixel;
-  SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_ARGB8888, from, screen.width() * 4,
-                    target->format->format, to, target->pitch);
-  const SDL_Rect rect{area.x, area.y, area.w, area.h};
-  SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
+  SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_ARGB8888, from, part.width() * 4, target->format->format,
+                    to, target->pitch);
+}
+
+void DesktopWindow::show(const Rect& area) {
+  SDL_Surface* target = SDL_GetWindowSurface(window_);
+  if (target == nullptr) {
+    return;
+  }
+  const Rect shown = area.intersected({0, 0, target->w, target->h});
+  if (!shown.empty()) {
+    const SDL_Rect rect{shown.x, shown.y, shown.w, shown.h};
+    SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
+  }
 }
 
 void DesktopWindow::setCaption(const std::string& caption) {

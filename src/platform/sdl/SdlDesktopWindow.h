@@ -21,8 +21,11 @@ public:
   DesktopWindow& operator=(const DesktopWindow&) = delete;
 
   SDL_Window* handle() const { return window_; }
-  // Shows the changed part of the composed screen.
-  void present(const Surface& screen, const Rect& changed);
+  // Copies a composed part of the client area into the window's surface, its top-left corner at
+  // (x, y); what fits of it.
+  void draw(const Surface& part, std::int32_t x, std::int32_t y);
+  // Puts an area of the window's surface on the screen.
+  void show(const Rect& area);
 
   void setCaption(const std::string& caption);
   void setBorderless(bool borderless);

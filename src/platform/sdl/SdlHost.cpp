@@ -15,9 +15,16 @@
 
 namespace platform {
 
+namespace {
+
+// Rows composed at a time when the window is presented: a few cells' height.
+constexpr std::int32_t kBandRows = 32;
+
+} // namespace
+
 SdlHost::SdlHost()
     : session_(std::make_unique<SdlSession>()), toolTips_(std::make_shared<ToolTipPainter>()),
-      sound_(std::make_unique<SoundPlayer>()), screen_(Window::kClientWidth, Window::kClientHeight) {}
+      sound_(std::make_unique<SoundPlayer>()) {}
 
 SdlHost::~SdlHost() = default;
 
@@ -25,14 +32,13 @@ void SdlHost::openWindow(Window& window, const std::string& caption, const Pictu
                          const PicturePtr& handCursor) {
   attach(window);
   desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor);
-  if (toolTips_->available()) {
-    // The window may outlive the host; its tips then stop rather than use a closed font.
-    window.setToolTipRenderer(
-        [painter = std::weak_ptr<const ToolTipPainter>(toolTips_)](const std::string& text) {
-          const auto live = painter.lock();
-          return live ? live->paint(text) : nullptr;
-        });
-  }
+  // The window may outlive the host; its tips then stop rather than use a closed font. Without the
+  // font every tip paints as nothing, and nothing is shown.
+  window.setToolTipRenderer(
+      [painter = std::weak_ptr<const ToolTipPainter>(toolTips_)](const std::string& text) {
+        const auto live = painter.lock();
+        return live ? live->paint(text) : nullptr;
+      });
 }
 
 // Milliseconds of the monotonic clock, wrapping at 2^32 like the tick counter the game was written
@@ -64,13 +70,19 @@ void SdlHost::doEvents() {
 
 void SdlHost::present() {
   Window* shown = window();
-  if (shown != nullptr && desktop_ != nullptr && shown->needsPresent()) {
-    const Rect changed = shown->changedArea();
-    shown->compose(screen_, changed);
-    desktop_->present(screen_, changed);
-    shown->presented();
-    ++presents_;
+  if (shown == nullptr || desktop_ == nullptr || !shown->needsPresent()) {
+    return;
   }
+  // The changed part is composed a band of rows at a time straight into the window's surface, so
+  // no full-size copy of the window is ever made beside the canvas and the window's own surface.
+  const Rect changed = shown->changedArea();
+  for (std::int32_t top = changed.y; top < changed.y + changed.h; top += kBandRows) {
+    const Rect band{changed.x, top, changed.w, std::min(kBandRows, changed.y + changed.h - top)};
+    desktop_->draw(shown->composed(band), band.x, band.y);
+  }
+  desktop_->show(changed);
+  shown->presented();
+  ++presents_;
 }
 
 void SdlHost::waitForEvents(std::uint32_t maxMs) {
@@ -111,7 +123,7 @@ void SdlHost::playSound(const std::filesystem::path& file, SoundMode mode) {
   sound_->play(file, mode);
 }
 
-bool SdlHost::soundAvailable() const {
+bool SdlHost::soundAvailable() {
   return sound_->available();
 }
 

@@ -48,7 +48,8 @@ public:
   void dragWithMouse() override;
   void applyPointer(MousePointer pointer) override;
 
-  bool soundAvailable() const;
+  // Opens the sound device if no sound has opened it yet.
+  bool soundAvailable();
   // How many times the window has been drawn on the screen.
   int presents() const { return presents_; }
 
@@ -60,7 +61,6 @@ private:
   WindowDrag drag_;
   FileSettingsStore settings_{&FileSettingsStore::defaultPath};
   std::mt19937 random_;
-  Surface screen_;
   int presents_ = 0;
 };
 

@@ -26,8 +26,6 @@ bool openAudio() {
 
 } // namespace
 
-SoundPlayer::SoundPlayer() : open_(openAudio()) {}
-
 SoundPlayer::~SoundPlayer() {
   if (!open_) {
     return;
@@ -37,8 +35,16 @@ SoundPlayer::~SoundPlayer() {
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
+bool SoundPlayer::available() {
+  if (!tried_) {
+    tried_ = true;
+    open_ = openAudio();
+  }
+  return open_;
+}
+
 void SoundPlayer::play(const std::filesystem::path& file, SoundMode mode) {
-  if (!open_) {
+  if (!available()) {
     return;
   }
   if (mode == SoundMode::Async) {

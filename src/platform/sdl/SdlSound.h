@@ -1,6 +1,7 @@
 #pragma once
-// Sound effects through SDL_mixer. A machine without a working sound device plays nothing and says
-// nothing: sound is never worth stopping the game for.
+// Sound effects through SDL_mixer. The sound device is opened by the first effect played, so a game
+// with its sound off never opens it nor keeps its mixing thread awake. A machine without a working
+// sound device plays nothing and says nothing: sound is never worth stopping the game for.
 #include "platform/Host.h"
 
 #include <filesystem>
@@ -11,12 +12,13 @@ namespace platform {
 
 class SoundPlayer {
 public:
-  SoundPlayer();
+  SoundPlayer() = default;
   ~SoundPlayer();
   SoundPlayer(const SoundPlayer&) = delete;
   SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-  bool available() const { return open_; }
+  // Opens the sound device on first asking; false when there is none.
+  bool available();
   void play(const std::filesystem::path& file, SoundMode mode);
 
 private:
@@ -24,6 +26,7 @@ private:
   void playSync(const std::filesystem::path& file);
   void stopAsync();
 
+  bool tried_ = false;
   bool open_ = false;
   Mix_Chunk* async_ = nullptr;
 };

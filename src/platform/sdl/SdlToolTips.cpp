@@ -52,11 +52,17 @@ void drawText(Picture& box, const SDL_Surface& text) {
 
 } // namespace
 
-ToolTipPainter::ToolTipPainter(const std::filesystem::path& fontFile) {
-  ttfStarted_ = TTF_Init() == 0;
-  if (ttfStarted_) {
-    font_ = TTF_OpenFont(fontFile.c_str(), kFontPixels);
+ToolTipPainter::ToolTipPainter(const std::filesystem::path& fontFile) : fontFile_(fontFile) {}
+
+TTF_Font* ToolTipPainter::font() const {
+  if (!tried_) {
+    tried_ = true;
+    ttfStarted_ = TTF_Init() == 0;
+    if (ttfStarted_) {
+      font_ = TTF_OpenFont(fontFile_.c_str(), kFontPixels);
+    }
   }
+  return font_;
 }
 
 ToolTipPainter::~ToolTipPainter() {
@@ -69,7 +75,7 @@ ToolTipPainter::~ToolTipPainter() {
 }
 
 PicturePtr ToolTipPainter::paint(const std::string& text) const {
-  if (font_ == nullptr || text.empty()) {
+  if (text.empty() || font() == nullptr) {
     return nullptr;
   }
   SDL_Surface* rendered = TTF_RenderUTF8_Blended(font_, text.c_str(), kInkColour);

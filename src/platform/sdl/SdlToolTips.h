@@ -1,6 +1,7 @@
 #pragma once
 // Tool tips drawn as the desktop draws them: dark text in a small sans-serif face on a pale yellow
-// box with a thin dark border.
+// box with a thin dark border. The font is opened for the first tip, so a game nobody points at
+// never reads it.
 #include "platform/Picture.h"
 
 #include <filesystem>
@@ -20,13 +21,17 @@ public:
   ToolTipPainter& operator=(const ToolTipPainter&) = delete;
 
   // False when the font cannot be had: the game then shows no tool tips at all.
-  bool available() const { return font_ != nullptr; }
+  bool available() const { return font() != nullptr; }
   // The tip's picture, or nullptr when there is no font or nothing to show.
   PicturePtr paint(const std::string& text) const;
 
 private:
-  bool ttfStarted_ = false;
-  TTF_Font* font_ = nullptr;
+  TTF_Font* font() const;
+
+  std::filesystem::path fontFile_;
+  mutable bool tried_ = false;
+  mutable bool ttfStarted_ = false;
+  mutable TTF_Font* font_ = nullptr;
 };
 
 } // namespace platform
