@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
       }
       last = now;
       // The end of a game asks for a name when the score makes the table; nobody is there to type.
-      if (window.EnteringName && !returnPressed) {
+      // Keys are taken only once the pause after the last life is over.
+      if (window.EnteringName && !window.KeysHeldBack && !returnPressed) {
         host.key(now, platform::vk::Return);
         returnPressed = true;
       }
