@@ -38,7 +38,7 @@ public:
   // Hidden holders: never shown; their pictures are shared with, or copied onto, the visible ones.
   // A beer has kBeerFrames pictures of its fill swaying, kind after kind (see BeerPicture).
   static constexpr std::int32_t kBeerKinds = 7, kBeerFrames = 8;
-  std::array<platform::PictureBox, kBeerKinds * kBeerFrames> pctBeer;
+  std::array<platform::PictureBox, std::size_t{kBeerKinds} * kBeerFrames> pctBeer;
   std::array<platform::PictureBox, 10> pctDigit;
   std::array<platform::PictureBox, 26> pctAlpha;
   platform::PictureBox pctEmptyBeer, pctPlay, pctPause, pctSoundOn, pctSoundOff, pctMug, pctEmptyMug;
