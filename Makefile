@@ -44,7 +44,7 @@ bench: setup
 	./bench/run.sh $(BUILD)
 
 artwork:
-	cmake -S tools/artwork -B build-artwork -G Ninja && cmake --build build-artwork && ./build-artwork/frothwick-artwork assets docs
+	cmake -S tools/artwork -B build-artwork -G Ninja && cmake --build build-artwork && ./build-artwork/frothwick-artwork assets sounds docs
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-artwork

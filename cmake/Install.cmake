@@ -16,12 +16,8 @@ set(FROTHWICK_INSTALL_GAMEDIR lib/frothwick CACHE STRING
 mark_as_advanced(FROTHWICK_INSTALL_GAMEDIR)
 
 install(TARGETS frothwick RUNTIME DESTINATION ${FROTHWICK_INSTALL_GAMEDIR})
-install(DIRECTORY ${FROTHWICK_ASSETS_DIR}/ DESTINATION ${FROTHWICK_INSTALL_GAMEDIR}/assets
-        PATTERN burp.wav EXCLUDE
-        PATTERN siren.wav EXCLUDE)
-# The two sounds sit beside the program rather than in assets/, as they do in the build folder.
-install(FILES ${FROTHWICK_ASSETS_DIR}/burp.wav ${FROTHWICK_ASSETS_DIR}/siren.wav
-        DESTINATION ${FROTHWICK_INSTALL_GAMEDIR})
+install(DIRECTORY ${FROTHWICK_ASSETS_DIR}/ DESTINATION ${FROTHWICK_INSTALL_GAMEDIR}/assets)
+install(FILES ${FROTHWICK_SOUNDS} DESTINATION ${FROTHWICK_INSTALL_GAMEDIR})
 
 # The launcher reaches the game through a path relative to itself, so a moved prefix keeps working.
 file(RELATIVE_PATH FROTHWICK_LAUNCHER_TO_GAME

@@ -2,10 +2,12 @@
 // The whole program around a host of the given kind: the window, its pictures, the game until the
 // player leaves, and every way out closing SDL, audio and files in order. The game runs on the real
 // SDL host; the benchmarks run it on SDL hosts of their own that measure or poll.
+#include "platform/HandleEvents.h"
 #include "platform/sdl/StartupError.h"
 #include "window/frmMain.h"
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 template <class GameHost> int RunGame() {
@@ -16,10 +18,9 @@ template <class GameHost> int RunGame() {
     host.openWindow(window.form(), "Frothwick", host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
                     host.loadPicture(assets / "hand_cursor.png", {32, 32}));
     window.Load();
-    for (;;) {
-      host.doEvents();
-      host.waitForEvents(UINT32_MAX);
-    }
+    // The player leaves from inside a handler, by ProgramEnd; the wait itself is never over.
+    platform::handleEvents(host, [] { return std::optional(UINT32_MAX); });
+    return 0;
   } catch (const platform::ProgramEnd& end) {
     return end.status;
   } catch (const std::exception& error) {

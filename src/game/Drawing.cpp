@@ -17,16 +17,15 @@ void frmMain::CopyCell(const platform::PictureBox& sprite, std::int32_t x, std::
 
 const platform::PictureBox& frmMain::CellSprite(std::int16_t row, std::int16_t column) const {
   const std::int16_t value = Board[row][column];
-  return value == 0 ? pctEmptyBeer
-                    : pctBeer[static_cast<std::size_t>((value - 1) * 8 + BoardFrame[row][column])];
+  return value == 0 ? pctEmptyBeer : BeerPicture(value - 1, BoardFrame[row][column]);
 }
 
 void frmMain::DrawFallingBeer() {
   ShownBeerX = BeerX;
   ShownBeerY = BeerY;
-  ShownBeerPicture = BeerKind * 8 + BeerFrame;
+  ShownBeerPicture = &BeerPicture(BeerKind, BeerFrame);
   BeerShown = true;
-  CopyCell(pctBeer[static_cast<std::size_t>(ShownBeerPicture)], BeerX, BeerY);
+  CopyCell(*ShownBeerPicture, BeerX, BeerY);
 }
 
 void frmMain::DrawCell(std::int16_t row, std::int16_t column) {
@@ -34,20 +33,20 @@ void frmMain::DrawCell(std::int16_t row, std::int16_t column) {
 }
 
 void frmMain::DrawBoard() {
-  for (std::int16_t r = 0; r <= 19; ++r) {
-    for (std::int16_t c = 0; c <= 14; ++c) {
+  for (std::int16_t r = 0; r <= kLastRow; ++r) {
+    for (std::int16_t c = 0; c <= kLastColumn; ++c) {
       DrawCell(r, c);
     }
   }
 }
 
 void frmMain::DrawAround(const std::int16_t& row, const std::int16_t& column) {
-  // The block stops short of row 19 and column 14 when it starts next to them: the beer's old
+  // The block stops short of the last row and column when it starts next to them: the beer's old
   // picture never reaches there.
   const std::int16_t firstRow = row > 0 ? row - 1 : row;
-  const std::int16_t lastRow = row + 1 < 19 ? row + 1 : row;
+  const std::int16_t lastRow = row + 1 < kLastRow ? row + 1 : row;
   const std::int16_t firstColumn = column > 0 ? column - 1 : column;
-  const std::int16_t lastColumn = column + 1 < 14 ? column + 1 : column;
+  const std::int16_t lastColumn = column + 1 < kLastColumn ? column + 1 : column;
   for (std::int16_t r = firstRow; r <= lastRow; ++r) {
     for (std::int16_t c = firstColumn; c <= lastColumn; ++c) {
       DrawCell(r, c);
@@ -60,6 +59,6 @@ void frmMain::DrawAround(const std::int16_t& row, const std::int16_t& column) {
 void frmMain::Form_Paint() {
   DrawBoard();
   if (Falling && BeerShown) {
-    CopyCell(pctBeer[static_cast<std::size_t>(ShownBeerPicture)], ShownBeerX, ShownBeerY);
+    CopyCell(*ShownBeerPicture, ShownBeerX, ShownBeerY);
   }
 }

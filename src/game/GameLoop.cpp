@@ -1,10 +1,12 @@
 // A game is one long call: New starts it, and it steps and waits until the last life is gone.
 // Everything else the player does happens inside its waits.
+#include "platform/HandleEvents.h"
 #include "window/frmMain.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -54,11 +56,8 @@ void frmMain::FinishGame() {
   KeysHeldBack = true;
   Delay(2000);
   KeysHeldBack = false;
-  while (EnteringName) {
-    host_.doEvents();
-    if (EnteringName) {
-      host_.waitForEvents(UINT32_MAX);
-    }
+  if (EnteringName) {
+    platform::handleEvents(host_, [this] { return EnteringName ? std::optional(UINT32_MAX) : std::nullopt; });
   }
   ShowMenu();
   pctAction.setVisible(false);
@@ -70,14 +69,10 @@ void frmMain::Delay(const std::int16_t& DelayValue) {
   // wait ends on time across the tick counter's wrap.
   const std::int32_t length = DelayValue;
   const std::uint32_t start = host_.tickCount();
-  for (;;) {
-    host_.doEvents();
+  platform::handleEvents(host_, [&]() -> std::optional<std::uint32_t> {
     const std::int64_t left = std::int64_t{length} - (host_.tickCount() - start);
-    if (left <= 0) {
-      return;
-    }
-    host_.waitForEvents(static_cast<std::uint32_t>(left));
-  }
+    return left > 0 ? std::optional(static_cast<std::uint32_t>(left)) : std::nullopt;
+  });
 }
 
 void frmMain::StepGame() {
@@ -98,11 +93,11 @@ void frmMain::StepGame() {
   CopySprite(pctEmptyBeer, pctEmptyBeer.width() / host_.twipsPerPixelX(), BeerY - stripTop, BeerX, stripTop);
   Falling = true;
   DrawFallingBeer();
-  BeerFrame = BeerFrame + 1 == 8 ? 0 : BeerFrame + 1;
+  BeerFrame = BeerFrame + 1 == kBeerFrames ? 0 : BeerFrame + 1;
   std::int16_t row = 0, column = 0;
   bool inside = false;
   PixelToCell(BeerX, BeerY, row, column, inside);
-  if (row == 19 || (inside && Board[row + 1][column] != 0)) {
+  if (row == kLastRow || (inside && Board[row + 1][column] != 0)) {
     Falling = false;
   } else {
     BeerY += FallStep;
@@ -112,7 +107,7 @@ void frmMain::StepGame() {
     return;
   }
   CopyCell(pctEmptyBeer, BeerX, BeerY);
-  CopyCell(pctBeer[static_cast<std::size_t>(BeerKind * 8 + BeerFrame)], ColumnX[column], RowY[row]);
+  CopyCell(BeerPicture(BeerKind, BeerFrame), ColumnX[column], RowY[row]);
   AddScore(static_cast<std::int16_t>(row * 5));
   Board[row][column] = static_cast<std::int16_t>(BeerKind + 1);
   BoardFrame[row][column] = static_cast<std::int16_t>(BeerFrame);
@@ -127,8 +122,8 @@ void frmMain::SpawnBeer() {
     PoliceRaid();
     LoseLife();
   }
-  BeerKind = Draw(host_, 7);
-  const std::int32_t drawn = Draw(host_, 15);
+  BeerKind = Draw(host_, kBeerKinds);
+  const std::int32_t drawn = Draw(host_, kLastColumn + 1);
   BeerX = ColumnX[static_cast<std::size_t>(drawn)];
   BeerY = RowY[0];
   BeerFrame = 0;

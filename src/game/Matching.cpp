@@ -5,7 +5,6 @@
 namespace {
 
 struct Candidate {
-  bool applies;
   std::int16_t top, left, rows, columns;
 };
 
@@ -24,20 +23,22 @@ bool frmMain::BlockMatches(std::int16_t top, std::int16_t left, std::int16_t row
 
 void frmMain::CheckForMatch(const std::int16_t& row, const std::int16_t& column, bool& found) {
   found = false;
-  if (row == 19 || Board[row][column] == 0) {
+  if (row == kLastRow || Board[row][column] == 0) {
     return;
   }
   const std::int16_t value = Board[row][column];
-  // Wide blocks before tall ones; within a shape, the block the cell is leftmost in first.
+  // Wide blocks before tall ones; within a shape, the block the cell is leftmost in first. The cell is
+  // in the block's top row, as a beer that lands is the top of its column.
   const Candidate candidates[] = {
-      {column < 13, row, column, 2, 3},
-      {column > 0 && column < 14, row, static_cast<std::int16_t>(column - 1), 2, 3},
-      {column > 1, row, static_cast<std::int16_t>(column - 2), 2, 3},
-      {row < 18 && column < 14, row, column, 3, 2},
-      {row < 18 && column > 0, row, static_cast<std::int16_t>(column - 1), 3, 2},
+      {row, column, 2, 3},
+      {row, static_cast<std::int16_t>(column - 1), 2, 3},
+      {row, static_cast<std::int16_t>(column - 2), 2, 3},
+      {row, column, 3, 2},
+      {row, static_cast<std::int16_t>(column - 1), 3, 2},
   };
   for (const Candidate& block : candidates) {
-    if (block.applies && BlockMatches(block.top, block.left, block.rows, block.columns, value)) {
+    if (BlockFits(block.top, block.left, block.rows, block.columns) &&
+        BlockMatches(block.top, block.left, block.rows, block.columns, value)) {
       if (block.rows == 2) {
         ClearWideBlock(block.top, block.left);
       } else {
@@ -87,8 +88,9 @@ void frmMain::ClearBlock(std::int16_t row, std::int16_t column, std::int16_t row
 }
 
 void frmMain::RescanBoard() {
-  for (std::int16_t r = 0; r <= 18; ++r) {
-    for (std::int16_t c = 0; c <= 13; ++c) {
+  // A block is found from its top-left cell, which is never on the last row or column.
+  for (std::int16_t r = 0; r < kLastRow; ++r) {
+    for (std::int16_t c = 0; c < kLastColumn; ++c) {
       bool found = false;
       CheckForMatch(r, c, found);
       if (found) {

@@ -38,7 +38,7 @@ void frmMain::MoveSideways(std::int16_t direction) {
   PixelToCell(BeerX, BeerY, row, column, inside);
   // Only the neighbour in the row the beer is moving into is tested.
   const std::int16_t target = column + direction;
-  if (target >= 0 && target <= 14 && Board[row][target] == 0) {
+  if (target >= 0 && target <= kLastColumn && Board[row][target] == 0) {
     const std::int32_t drawnAt = BeerY - FallStep;
     BeerX = ColumnX[target];
     BeerY = RowY[row];
@@ -67,7 +67,7 @@ void frmMain::DropBeer() {
   CopyCell(pctEmptyBeer, BeerX, BeerY - FallStep);
   BeerShown = false;
   std::int16_t r = row;
-  while (Board[r][column] == 0 && r <= 18) {
+  while (Board[r][column] == 0 && r < kLastRow) {
     CopyCell(pctEmptyBeer, BeerX, BeerY);
     BeerX = ColumnX[column];
     BeerY = RowY[r];

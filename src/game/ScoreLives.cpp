@@ -1,7 +1,7 @@
 // Score, lives, the police raid and the end of a game.
+#include "platform/Twips.h"
 #include "window/frmMain.h"
 
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -50,9 +50,8 @@ void frmMain::LoseLife() {
 void frmMain::PoliceRaid() {
   HideMenu();
   pctCop.setAutoSize(true);
-  const auto whole = [](float twips) { return static_cast<std::int32_t>(std::nearbyint(twips)); };
-  pctCop.setLeft(whole(lineRight.X1) / 2 - pctCop.width() / 2);
-  pctCop.setTop(whole(lineBottom.Y1) / 2 - pctCop.height() / 2);
+  pctCop.setLeft(platform::wholeTwips(lineRight.X1) / 2 - pctCop.width() / 2);
+  pctCop.setTop(platform::wholeTwips(lineBottom.Y1) / 2 - pctCop.height() / 2);
   pctCop.setVisible(true);
   pctCop.refresh();
   if (SoundIsOn()) {

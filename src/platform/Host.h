@@ -4,6 +4,7 @@
 #include "platform/Picture.h"
 #include "platform/SettingsStore.h"
 #include "platform/TimerService.h"
+#include "platform/Twips.h"
 #include "platform/Window.h"
 #include "platform/WindowSystem.h"
 
@@ -58,8 +59,8 @@ public:
   // Seeds the random numbers from the clock, so that each run differs.
   virtual void randomize() = 0;
 
-  std::int32_t twipsPerPixelX() const { return 15; }
-  std::int32_t twipsPerPixelY() const { return 15; }
+  std::int32_t twipsPerPixelX() const { return kTwipsPerPixel; }
+  std::int32_t twipsPerPixelY() const { return kTwipsPerPixel; }
 
   TimerService& timers() { return timers_; }
   void attach(Window& window) {

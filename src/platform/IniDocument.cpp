@@ -217,16 +217,6 @@ std::optional<std::string> IniDocument::get(std::string_view section, std::strin
   return unquote(t.substr(t.find('=') + 1));
 }
 
-std::vector<std::pair<std::string, std::string>> IniDocument::keys() const {
-  std::vector<std::pair<std::string, std::string>> out;
-  for (const Entry& entry : entries_) {
-    if (entry.keyLength != 0) {
-      out.emplace_back(sections_[entry.section], std::string(keyOf(entry)));
-    }
-  }
-  return out;
-}
-
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
   std::string text = keyLine(key, value);
   if (Entry* entry = find(section, key)) {

@@ -32,9 +32,6 @@ public:
   // keys wins, as an editor's later line would.
   std::optional<std::string> get(std::string_view section, std::string_view key) const;
   void set(std::string_view section, std::string_view key, std::string_view value);
-  // Every key the document holds, with its section, in file order and duplicates included: what a
-  // reader of the file can see, for tools and checks that walk the whole store.
-  std::vector<std::pair<std::string, std::string>> keys() const;
 
   static std::string quote(std::string_view value);
   static std::string unquote(std::string_view raw);

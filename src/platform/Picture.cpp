@@ -1,12 +1,6 @@
 #include "platform/Picture.h"
 
-#include <algorithm>
-
 namespace platform {
-
-bool Picture::hasTransparency() const {
-  return std::any_of(pixels.begin(), pixels.end(), [](Pixel p) { return (p >> 24) < 0x80; });
-}
 
 PicturePtr makeSolidPicture(std::int32_t width, std::int32_t height, Pixel colour) {
   auto picture = std::make_shared<Picture>();

@@ -33,7 +33,6 @@ struct Picture {
   std::vector<Pixel> pixels; // row-major, width * height
 
   Pixel at(std::int32_t x, std::int32_t y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-  bool hasTransparency() const;
 };
 
 using PicturePtr = std::shared_ptr<const Picture>;

@@ -1,4 +1,5 @@
 #include "platform/Window.h"
+#include "platform/Twips.h"
 
 #include <algorithm>
 #include <utility>
@@ -96,16 +97,11 @@ Control* Window::controlAt(std::int32_t x, std::int32_t y) const {
   return nullptr;
 }
 
-MousePointer Window::pointerAt(std::int32_t x, std::int32_t y) const {
-  const Control* control = controlAt(x, y);
-  return control != nullptr ? control->mousePointer() : MousePointer::Default;
-}
-
 void Window::mouseDown(std::int16_t button, std::int32_t x, std::int32_t y) {
   forgetToolTip();
   pressed_ = controlAt(x, y);
   if (pressed_ == nullptr && MouseDown) {
-    MouseDown(button, 0, static_cast<float>(x * 15), static_cast<float>(y * 15));
+    MouseDown(button, 0, static_cast<float>(pixelsToTwips(x)), static_cast<float>(pixelsToTwips(y)));
   }
 }
 

@@ -76,7 +76,6 @@ public:
   std::optional<std::uint32_t> tick(std::uint32_t now);
 
   Control* controlAt(std::int32_t x, std::int32_t y) const;
-  MousePointer pointerAt(std::int32_t x, std::int32_t y) const;
   const ToolTip& toolTip() const { return toolTip_; }
 
   // Marks the whole client area, or a part of it, as changed since the last presentation.

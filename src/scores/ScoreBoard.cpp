@@ -1,16 +1,10 @@
 // The score board: ten rows of name and score pictures on a black box laid over the board.
+#include "platform/Twips.h"
 #include "window/frmMain.h"
 
-#include <cmath>
 #include <cstdio>
 
-namespace {
-
-std::int32_t Rounded(double value) {
-  return static_cast<std::int32_t>(std::nearbyint(value));
-}
-
-} // namespace
+using platform::wholeTwips;
 
 void frmMain::WireScoreHandlers() {
   pctScores.onClick = [this] { pctScores_Click(); };
@@ -53,18 +47,18 @@ void frmMain::ShowScoreBoard(const bool& EntryMode, const std::int16_t& Row) {
   HideMenu();
   pctOk.setVisible(true);
   pctClear.setVisible(true);
-  const auto whole = [](float twips) { return Rounded(twips); };
-  pctScoreBoard.move(whole(lineLeft.X1), whole(lineTop.Y1), whole(lineRight.X1) - whole(lineLeft.X1),
-                     whole(lineBottom.Y1) - whole(lineTop.Y1));
+  pctScoreBoard.move(wholeTwips(lineLeft.X1), wholeTwips(lineTop.Y1),
+                     wholeTwips(lineRight.X1) - wholeTwips(lineLeft.X1),
+                     wholeTwips(lineBottom.Y1) - wholeTwips(lineTop.Y1));
   pctScoreBoard.setBackColor(platform::kBlack);
   pctScoreBoard.setVisible(true);
   pctScoreBoard.refresh();
   form_.refresh();
   const double tx = host_.twipsPerPixelX();
   const double cellWidth = pctAlpha[0].width();
-  std::int32_t y = Rounded(host_.twipsPerPixelY() * static_cast<double>(RowY[0]));
+  std::int32_t y = wholeTwips(host_.twipsPerPixelY() * static_cast<double>(RowY[0]));
   for (std::size_t i = 1; i <= 10; ++i) {
-    std::int32_t x = Rounded(tx * ColumnX[0]);
+    std::int32_t x = wholeTwips(tx * ColumnX[0]);
     const std::string& name = HighScoreNames[i];
     std::size_t next = 0; // the byte where the name's next character begins
     for (std::size_t j = 1; j <= 10; ++j) {
@@ -72,9 +66,9 @@ void frmMain::ShowScoreBoard(const bool& EntryMode, const std::int16_t& Row) {
         PaintOnScoreBoard(LetterPicture(NextCharacter(name, next)), x, y);
       }
       ScoreLetterX[j] = x;
-      x = Rounded(x + cellWidth);
+      x = wholeTwips(x + cellWidth);
     }
-    x = Rounded(tx * ColumnX[9]);
+    x = wholeTwips(tx * ColumnX[9]);
     // Seven places, and a minus sign in front of them rather than in one of them. A score too long
     // for seven places, or a negative one (only from a hand-edited store), shows its first seven.
     char digits[16];
@@ -83,10 +77,10 @@ void frmMain::ShowScoreBoard(const bool& EntryMode, const std::int16_t& Row) {
                   static_cast<long long>(score < 0 ? -score : score));
     for (std::size_t k = 0; k < 7; ++k) {
       PaintOnScoreBoard(LetterPicture(static_cast<unsigned char>(digits[k])), x, y);
-      x = Rounded(x + cellWidth);
+      x = wholeTwips(x + cellWidth);
     }
     ScoreRowY[i] = y;
-    y = Rounded(y + static_cast<double>(pctAlpha[0].height()));
+    y = wholeTwips(y + static_cast<double>(pctAlpha[0].height()));
   }
   EnteringName = EntryMode;
   EntryRow = Row;

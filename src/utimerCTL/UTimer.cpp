@@ -57,32 +57,26 @@ void UTimer::setMinuteInterval(std::int16_t New_Minutes) {
   if (New_Minutes >= 60 || New_Minutes == m_MinuteInterval) {
     return;
   }
-  if (New_Minutes < 0) {
-    refuseValue();
-    return;
-  }
-  try {
-    totalMinutes(m_HourInterval, New_Minutes); // throws when the period does not fit
-    m_MinuteInterval = New_Minutes;
-    host_.propertyChanged("MinuteInterval");
-    restartInUserMode();
-  } catch (const std::exception&) {
-    refuseValue();
-  }
+  changePeriod(m_MinuteInterval, New_Minutes, m_HourInterval, New_Minutes, "MinuteInterval");
 }
 
 void UTimer::setHourInterval(std::int16_t New_Hours) {
   if (New_Hours == m_HourInterval) {
     return;
   }
-  if (New_Hours < 0) {
+  changePeriod(m_HourInterval, New_Hours, New_Hours, m_MinuteInterval, "HourInterval");
+}
+
+void UTimer::changePeriod(std::int16_t& part, std::int16_t value, std::int16_t hours, std::int16_t minutes,
+                          std::string_view name) {
+  if (value < 0) {
     refuseValue();
     return;
   }
   try {
-    totalMinutes(New_Hours, m_MinuteInterval); // throws when the period does not fit
-    m_HourInterval = New_Hours;
-    host_.propertyChanged("HourInterval");
+    totalMinutes(hours, minutes); // throws when the period does not fit
+    part = value;
+    host_.propertyChanged(name);
     restartInUserMode();
   } catch (const std::exception&) {
     refuseValue();

@@ -1,13 +1,16 @@
 #pragma once
 // A timer for periods longer than an inner timer allows: hours, minutes and milliseconds. The inner
 // timer never waits more than a minute, so the control counts the minutes down itself and raises
-// alarms on the way.
+// alarms on the way. It is meant to be reused by other windows, so it keeps its whole designer-time
+// contract (every property, the alarms, reading and writing its saved properties) though the game
+// sets only MinuteInterval and Enabled.
 #include "platform/TimerService.h"
 #include "utimerCTL/ControlHost.h"
 #include "utimerCTL/PropertyBag.h"
 
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 namespace utimerctl {
 
@@ -46,6 +49,10 @@ public:
 private:
   void StartTimer(bool Restart);
   void restartInUserMode();
+  // Puts a new value into the period's hours or minutes (`part`), the period then being hours and
+  // minutes; refuses a negative value or a period too long to count in minutes.
+  void changePeriod(std::int16_t& part, std::int16_t value, std::int16_t hours, std::int16_t minutes,
+                    std::string_view name);
   void Timer1_Timer();
   void countMinute();
   void RaiseAlarms();

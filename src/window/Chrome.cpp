@@ -1,10 +1,9 @@
 // The window's own handling: it has no title bar, so it brings its own dragging, minimise and exit
 // icons, an about panel, a banner that opens a web page, and the sound button.
+#include "platform/Twips.h"
 #include "window/Module1.h"
 #include "window/WebAddresses.h"
 #include "window/frmMain.h"
-
-#include <cmath>
 
 void frmMain::WireChromeHandlers() {
   form_.Resize = [this] { Form_Resize(); };
@@ -76,7 +75,7 @@ void frmMain::pctAbout_Click() {
   for (platform::PictureBox* text : {&pctAboutText1, &pctAboutText2, &pctAboutText3}) {
     // Centred between the board's left and right edges, in single precision on twips.
     const float left = (lineRight.X1 - lineLeft.X1 - static_cast<float>(text->width())) / 2 + lineLeft.X1;
-    text->setLeft(static_cast<std::int32_t>(std::nearbyint(left)));
+    text->setLeft(platform::wholeTwips(left));
   }
   for (platform::PictureBox* text : {&pctAboutText1, &pctAboutText2, &pctAboutText3}) {
     text->setVisible(true);

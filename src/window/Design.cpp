@@ -126,10 +126,9 @@ void frmMain::LoadDesign() {
   holder(pctEmptyLetter, "pctEmptyLetter", kLetterCell);
   holder(pctCursor, "pctCursor", kLetterCell);
 
-  // The timer control as saved with the window: disabled, at its fixed size (in HIMETRIC).
+  // The timer control as saved with the window: disabled, every other property at its default. Its
+  // size is its own and invisible at run time, so the window keeps none.
   utimerctl::PropertyBag timerDesign;
-  timerDesign.write<std::int32_t>("_ExtentX", 626, 0);
-  timerDesign.write<std::int32_t>("_ExtentY", 591, 0);
   timerDesign.write("Enabled", false, true);
   utimerCTL1.readProperties(timerDesign);
 

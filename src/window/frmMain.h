@@ -36,7 +36,9 @@ public:
   platform::PictureBox pctAboutText1, pctAboutText2, pctAboutText3;
   platform::PictureBox pctScoreBoard, pctCop;
   // Hidden holders: never shown; their pictures are shared with, or copied onto, the visible ones.
-  std::array<platform::PictureBox, 56> pctBeer;
+  // A beer has kBeerFrames pictures of its fill swaying, kind after kind (see BeerPicture).
+  static constexpr std::int32_t kBeerKinds = 7, kBeerFrames = 8;
+  std::array<platform::PictureBox, std::size_t{kBeerKinds} * kBeerFrames> pctBeer;
   std::array<platform::PictureBox, 10> pctDigit;
   std::array<platform::PictureBox, 26> pctAlpha;
   platform::PictureBox pctEmptyBeer, pctPlay, pctPause, pctSoundOn, pctSoundOff, pctMug, pctEmptyMug;
@@ -50,10 +52,12 @@ public:
   utimerctl::UTimer utimerCTL1;
 
   // ---- Board (board model and geometry) -------------------------------------------------------
-  std::array<std::array<std::int16_t, 16>, 21> Board{};
-  std::array<std::array<std::int16_t, 16>, 21> BoardFrame{};
-  std::array<std::int32_t, 21> RowY{};
-  std::array<std::int32_t, 16> ColumnX{};
+  // Twenty rows of fifteen cells; the arrays hold one row and one column more than the board.
+  static constexpr std::int16_t kLastRow = 19, kLastColumn = 14;
+  std::array<std::array<std::int16_t, kLastColumn + 2>, kLastRow + 2> Board{};
+  std::array<std::array<std::int16_t, kLastColumn + 2>, kLastRow + 2> BoardFrame{};
+  std::array<std::int32_t, kLastRow + 2> RowY{};
+  std::array<std::int32_t, kLastColumn + 2> ColumnX{};
   std::int32_t CellWidth = 0, CellHeight = 0;
 
   // ---- Game state -----------------------------------------------------------------------------
@@ -69,7 +73,8 @@ public:
   // Where the falling beer's picture was last put, and which picture, so that a repaint of a
   // paused game puts it back.
   bool BeerShown = false;
-  std::int32_t ShownBeerX = 0, ShownBeerY = 0, ShownBeerPicture = 0;
+  std::int32_t ShownBeerX = 0, ShownBeerY = 0;
+  const platform::PictureBox* ShownBeerPicture = nullptr;
   bool ActionWasVisible = false;
   std::int32_t AdIndex = 0;
 
@@ -90,6 +95,10 @@ public:
   void TraceProcedure(const std::string& name);
 
   // ---- Board, drawing -------------------------------------------------------------------------
+  // The picture of a beer of the given kind (0-based) in the given frame of its sway.
+  const platform::PictureBox& BeerPicture(std::int32_t kind, std::int32_t frame) const {
+    return pctBeer[static_cast<std::size_t>(kind * kBeerFrames + frame)];
+  }
   void InitializeBoard();
   void PixelToCell(std::int32_t x, std::int32_t y, std::int16_t& row, std::int16_t& column,
                    bool& inside) const;
@@ -177,6 +186,11 @@ private:
   void MoveSideways(std::int16_t direction);
   void RepaintAbove(std::int32_t drawnAt, std::int16_t row, std::int16_t column);
   void DropBeer();
+  // Whether a block of rows x columns cells with its top-left cell at (top, left) lies on the board.
+  static constexpr bool BlockFits(std::int16_t top, std::int16_t left, std::int16_t rows,
+                                  std::int16_t columns) {
+    return top >= 0 && left >= 0 && top + rows - 1 <= kLastRow && left + columns - 1 <= kLastColumn;
+  }
   bool BlockMatches(std::int16_t top, std::int16_t left, std::int16_t rows, std::int16_t columns,
                     std::int16_t value) const;
   void ClearBlock(std::int16_t row, std::int16_t column, std::int16_t rows, std::int16_t columns);

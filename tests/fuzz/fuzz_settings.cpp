@@ -50,6 +50,37 @@ bool sameName(std::string_view a, std::string_view b) {
 
 using Keys = std::vector<std::pair<std::string, std::string>>;
 
+std::string_view trimmed(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(" \t\r");
+  return first == std::string_view::npos ? std::string_view{}
+                                         : s.substr(first, s.find_last_not_of(" \t\r") + 1 - first);
+}
+
+// Every key a reader of the file sees, with its section, in file order and duplicates included: lines
+// split at '\n' (after a byte-order mark), "[name]" opens a section, "key=value" is a key unless the
+// line starts with ';' or '#'.
+Keys keysOf(std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) {
+    text.remove_prefix(3);
+  }
+  Keys keys;
+  std::string section;
+  while (!text.empty()) {
+    const std::size_t newline = text.find('\n');
+    const std::string_view line = trimmed(text.substr(0, newline));
+    text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
+    const std::size_t close = line.find(']');
+    const std::size_t equals = line.find('=');
+    if (line.starts_with('[') && close != std::string_view::npos) {
+      section = std::string(trimmed(line.substr(1, close - 1)));
+    } else if (!line.empty() && line.front() != ';' && line.front() != '#' &&
+               equals != std::string_view::npos && !trimmed(line.substr(0, equals)).empty()) {
+      keys.emplace_back(section, std::string(trimmed(line.substr(0, equals))));
+    }
+  }
+  return keys;
+}
+
 // Every key of `keys` has the value `want` gives it in `doc`.
 template <typename Want>
 void expectValues(const char* what, const IniDocument& doc, const Keys& keys, Want want) {
@@ -94,7 +125,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const IniDocument doc = IniDocument::parse(text);
-  const Keys keys = doc.keys();
+  const Keys keys = keysOf(text);
   const auto original = [&](const std::string& section, const std::string& key) {
     return doc.get(section, key);
   };
@@ -119,11 +150,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                IniDocument::parse(together.serialize()), keys, original);
 
   // The file saved as it was reads the same, and shows the same keys.
-  const IniDocument again = IniDocument::parse(doc.serialize());
+  const std::string saved = doc.serialize();
+  const IniDocument again = IniDocument::parse(saved);
   expectValues("the file saved again reads differently", again, keys, original);
-  if (again.keys() != keys) {
+  if (keysOf(saved) != keys) {
     broken("the file saved again shows other keys", "", "", std::to_string(keys.size()),
-           std::to_string(again.keys().size()));
+           std::to_string(keysOf(saved).size()));
   }
 
   // Saving rewrites the values it keeps in the file as it finds it: nothing may change.

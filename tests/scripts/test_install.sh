@@ -10,6 +10,7 @@
 # sanitizer one.
 ASSETS_SRC=$2
 SOURCE=$4
+SOUNDS_SRC=$SOURCE/sounds
 source "$SOURCE/tests/scripts/normal_build_only.sh"
 run_in_normal_build_only "$3" "it makes a Release build of its own, once"
 
@@ -48,7 +49,7 @@ expected_files() {
     echo "$GAMEDIR/burp.wav"
     echo "$GAMEDIR/siren.wav"
     for f in "$ASSETS_SRC"/*; do
-      case $(basename "$f") in burp.wav | siren.wav) ;; *) echo "$GAMEDIR/assets/$(basename "$f")" ;; esac
+      echo "$GAMEDIR/assets/$(basename "$f")"
     done
     echo "share/applications/$APP_ID.desktop"
     echo "share/icons/hicolor/32x32/apps/frothwick.png"
@@ -76,13 +77,10 @@ same_files "the installation" "$WORK/installed"
 
 step "the program, its pictures and sounds"
 [ -x "$P/$GAMEDIR/frothwick" ] || fail "the program is not executable"
-for f in "$ASSETS_SRC"/*; do
-  name=$(basename "$f")
-  case $name in burp.wav | siren.wav) target=$P/$GAMEDIR/$name ;; *) target=$P/$GAMEDIR/assets/$name ;; esac
+for f in "$ASSETS_SRC"/* "$SOUNDS_SRC"/*; do
+  case $f in "$ASSETS_SRC"/*) target=$P/$GAMEDIR/assets/$(basename "$f") ;; *) target=$P/$GAMEDIR/$(basename "$f") ;; esac
   cmp -s "$f" "$target" || fail "$target differs from $f"
 done
-[ ! -e "$P/$GAMEDIR/assets/burp.wav" ] && [ ! -e "$P/$GAMEDIR/assets/siren.wav" ] ||
-  fail "the sounds are also in assets/"
 
 step "the launcher"
 [ -x "$P/bin/frothwick" ] || fail "the launcher is not executable"

@@ -2,10 +2,11 @@
 # Checks the generated assets: pixel sizes, which pictures may be transparent, icon colours, the board
 # slate and its frame, how far apart the seven drinks' colours lie, the score board's blank and
 # cursor against black, sounds.
-# Usage: tools/artwork/check.sh [assets-dir]
+# Usage: tools/artwork/check.sh [assets-dir [sounds-dir]]   (the sounds folder sits beside assets/)
 set -euo pipefail
 
 assets="${1:-assets}"
+sounds="${2:-$(dirname "$assets")/sounds}"
 identify=/usr/bin/identify
 convert=/usr/bin/convert
 compare=/usr/bin/compare
@@ -147,7 +148,7 @@ bright=$(contrast pctCursor.png | awk '$1 >= 7 { n++ } END { print n + 0 }')
 ((bright >= 60)) || fail "pctCursor has $bright pixels of contrast 7 or more against black, wants 60"
 
 check_sound() { # file min-seconds max-seconds
-  local f="$assets/$1"
+  local f="$sounds/$1"
   checked=$((checked + 1))
   [[ $(sox --i -r "$f") == 22050 || $(sox --i -r "$f") == 44100 ]] || fail "$1 sample rate"
   [[ $(sox --i -c "$f") == 1 && $(sox --i -b "$f") == 16 ]] || fail "$1 is not 16-bit mono"

@@ -1,4 +1,4 @@
-// frothwick-artwork <assets-dir> <docs-dir>: draws every picture and sound the game ships.
+// frothwick-artwork <assets-dir> <sounds-dir> <docs-dir>: draws every picture and sound the game ships.
 #include "contact_sheet.hpp"
 #include "generators.hpp"
 #include "output.hpp"
@@ -25,18 +25,18 @@ art::Album draw_everything() {
 } // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: frothwick-artwork <assets-dir> <docs-dir>\n";
+  if (argc != 4) {
+    std::cerr << "usage: frothwick-artwork <assets-dir> <sounds-dir> <docs-dir>\n";
     return 2;
   }
   try {
-    const std::filesystem::path assets = argv[1], docs = argv[2];
-    std::filesystem::create_directories(assets);
-    std::filesystem::create_directories(docs);
+    const std::filesystem::path assets = argv[1], sounds = argv[2], docs = argv[3];
+    for (const auto& folder : {assets, sounds, docs})
+      std::filesystem::create_directories(folder);
     const art::Album album = draw_everything();
     for (const auto& picture : album.pictures())
       art::write_picture(picture, assets);
-    art::write_sounds(assets);
+    art::write_sounds(sounds);
     art::write_png(art::contact_sheet(album), docs / "artwork.png");
   } catch (const std::exception& e) {
     std::cerr << "frothwick-artwork: " << e.what() << "\n";

@@ -13,6 +13,6 @@ std::vector<double> synth_siren();
 
 // Normalises to -3 dBFS, fades both ends and writes 16-bit mono PCM.
 void write_wav(std::vector<double> samples, const std::filesystem::path& file);
-void write_sounds(const std::filesystem::path& assets);
+void write_sounds(const std::filesystem::path& folder);
 
 } // namespace art

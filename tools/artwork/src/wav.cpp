@@ -69,9 +69,9 @@ void write_wav(std::vector<double> samples, const std::filesystem::path& file) {
     put16(out, uint16_t(int16_t(std::lround(std::clamp(v, -1.0, 1.0) * 32767.0))));
 }
 
-void write_sounds(const std::filesystem::path& assets) {
-  write_wav(synth_burp(), assets / "burp.wav");
-  write_wav(synth_siren(), assets / "siren.wav");
+void write_sounds(const std::filesystem::path& folder) {
+  write_wav(synth_burp(), folder / "burp.wav");
+  write_wav(synth_siren(), folder / "siren.wav");
 }
 
 } // namespace art
