@@ -1,5 +1,6 @@
 #include "platform/sdl/SdlDesktopWindow.h"
 
+#include "platform/Scale.h"
 #include "platform/Window.h"
 #include "platform/sdl/SdlX11.h"
 
@@ -28,11 +29,13 @@ SurfaceHandle viewOf(const Picture& picture) {
                                                           picture.width * 4, SDL_PIXELFORMAT_ARGB8888));
 }
 
-SDL_Cursor* makeHand(const PicturePtr& picture) {
+// The hand at the window's scale, its finger tip where the scaled picture has it.
+SDL_Cursor* makeHand(const PicturePtr& picture, std::int32_t scale) {
   SDL_Cursor* hand = nullptr;
   if (picture) {
-    if (const SurfaceHandle view = viewOf(*picture)) {
-      hand = SDL_CreateColorCursor(view.get(), kHandHotX, kHandHotY);
+    const Picture scaled = enlarged(*picture, scale);
+    if (const SurfaceHandle view = viewOf(scaled)) {
+      hand = SDL_CreateColorCursor(view.get(), kHandHotX * scale, kHandHotY * scale);
     }
   }
   return hand != nullptr ? hand : SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
@@ -40,15 +43,16 @@ SDL_Cursor* makeHand(const PicturePtr& picture) {
 
 } // namespace
 
-DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon,
-                             const PicturePtr& handCursor) {
+DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor,
+                             std::int32_t scale)
+    : handPicture_(handCursor) {
   // The game draws into a plain surface. Left to itself, SDL would show that surface through a GPU
   // renderer, and on X11 fetching the surface the first time then replaces the window with a new
   // one: a window that flashes up and vanishes at start, which tools waiting for the window by its
   // name can catch instead of the real one.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             Window::kClientWidth, Window::kClientHeight, SDL_WINDOW_BORDERLESS);
+                             Window::kClientWidth * scale, Window::kClientHeight * scale, SDL_WINDOW_BORDERLESS);
   if (window_ == nullptr) {
     throw std::runtime_error(std::string("cannot open the game's window: ") + SDL_GetError());
   }
@@ -59,7 +63,7 @@ DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon,
     }
   }
   arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-  hand_ = makeHand(handCursor);
+  hand_ = makeHand(handCursor, scale);
 }
 
 DesktopWindow::~DesktopWindow() {
@@ -121,7 +125,26 @@ bool DesktopWindow::isMinimized() const {
 }
 
 void DesktopWindow::setPointer(MousePointer pointer) {
+  pointer_ = pointer;
   SDL_SetCursor(pointer == MousePointer::Hand ? hand_ : arrow_);
+}
+
+void DesktopWindow::setScale(std::int32_t scale) {
+  Rect now;
+  SDL_GetWindowPosition(window_, &now.x, &now.y);
+  SDL_GetWindowSize(window_, &now.w, &now.h);
+  SDL_Rect display{};
+  if (SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &display) != 0) {
+    display = {now.x, now.y, now.w, now.h};
+  }
+  const Rect placed = recentred(now, Window::kClientWidth * scale, Window::kClientHeight * scale,
+                                {display.x, display.y, display.w, display.h});
+  SDL_SetWindowSize(window_, placed.w, placed.h);
+  SDL_SetWindowPosition(window_, placed.x, placed.y);
+  SDL_Cursor* const old = hand_;
+  hand_ = makeHand(handPicture_, scale);
+  setPointer(pointer_);
+  SDL_FreeCursor(old);
 }
 
 } // namespace platform

@@ -15,7 +15,9 @@ class DesktopWindow {
 public:
   // Throws std::runtime_error when the window cannot be made. A missing icon or hand picture leaves
   // the desktop's own.
-  DesktopWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor);
+  // The window is `scale` times the client area's size each way.
+  DesktopWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor,
+                std::int32_t scale = 1);
   ~DesktopWindow();
   DesktopWindow(const DesktopWindow&) = delete;
   DesktopWindow& operator=(const DesktopWindow&) = delete;
@@ -32,11 +34,16 @@ public:
   void minimize();
   bool isMinimized() const;
   void setPointer(MousePointer pointer);
+  // Shows the window at another scale, centred where it was and within its display, with the hand
+  // pointer at that scale too.
+  void setScale(std::int32_t scale);
 
 private:
   SDL_Window* window_ = nullptr;
   SDL_Cursor* arrow_ = nullptr;
   SDL_Cursor* hand_ = nullptr;
+  PicturePtr handPicture_;
+  MousePointer pointer_ = MousePointer::Default;
 };
 
 } // namespace platform
