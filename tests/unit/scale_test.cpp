@@ -20,11 +20,12 @@ constexpr std::int16_t kPlus = 187;
 
 TEST(Scale, DisplaysKeysAndWrittenScalesMeanWhatThePlayerExpects) {
   const std::vector<std::tuple<Rect, std::int32_t, std::int32_t>> fits = {
-      {{0, 0, 1920, 1080}, 90, 1}, {{0, 0, 2560, 1440}, 90, 2}, {{0, 0, 3840, 2160}, 90, 3},
+      {{0, 0, 1920, 1080}, 90, 1}, {{0, 0, 2560, 1440}, 90, 2},  {{0, 0, 3840, 2160}, 90, 3},
       {{0, 0, 2560, 1400}, 90, 2}, {{0, 0, 3840, 2160}, 100, 4}, {{0, 0, 800, 600}, 90, 1},
       {{0, 0, 7680, 4320}, 90, 4}, {{0, 0, 1374, 2160}, 100, 2}, {{0, 0, 1373, 2160}, 100, 1}};
   for (const auto& [display, percent, scale] : fits) {
-    EXPECT_EQ(platform::fittingScale(display, percent), scale) << display.w << "x" << display.h << " " << percent;
+    EXPECT_EQ(platform::fittingScale(display, percent), scale)
+        << display.w << "x" << display.h << " " << percent;
   }
   const std::vector<std::tuple<std::int16_t, std::int16_t, ScaleKey>> keys = {
       {kPlus, kCtrl, ScaleKey::Larger},          {kPlus, kCtrl | vk::ShiftMask, ScaleKey::Larger},
@@ -36,9 +37,15 @@ TEST(Scale, DisplaysKeysAndWrittenScalesMeanWhatThePlayerExpects) {
   for (const auto& [code, shift, key] : keys) {
     EXPECT_EQ(platform::scaleKeyFor(code, shift), key) << code << " with " << shift;
   }
-  const std::vector<std::pair<std::string, std::optional<std::int32_t>>> written = {
-      {"3", 3}, {" 2 ", 2}, {"4", 4}, {"0", std::nullopt}, {"5", std::nullopt}, {"2x", std::nullopt},
-      {"", std::nullopt}, {"-1", std::nullopt}, {"AUTO", std::nullopt}};
+  const std::vector<std::pair<std::string, std::optional<std::int32_t>>> written = {{"3", 3},
+                                                                                    {" 2 ", 2},
+                                                                                    {"4", 4},
+                                                                                    {"0", std::nullopt},
+                                                                                    {"5", std::nullopt},
+                                                                                    {"2x", std::nullopt},
+                                                                                    {"", std::nullopt},
+                                                                                    {"-1", std::nullopt},
+                                                                                    {"AUTO", std::nullopt}};
   for (const auto& [text, scale] : written) {
     EXPECT_EQ(platform::parseScale(text), scale) << '"' << text << '"';
   }
@@ -106,9 +113,15 @@ protected:
 TEST(ScaleAtStart, IsTheRunsThenThePlayersThenTheDisplays) {
   const Rect uhd{0, 0, 3840, 2160};
   const std::vector<std::tuple<Rect, std::string, const char*, std::int32_t>> starts = {
-      {uhd, "", nullptr, 3},   {{0, 0, 1920, 1080}, "", nullptr, 1}, {uhd, "2", nullptr, 2},
-      {uhd, "4", nullptr, 4},  {{0, 0, 2560, 1440}, "4", nullptr, 2}, {uhd, "AUTO", nullptr, 3},
-      {uhd, "9", nullptr, 3},  {uhd, "2", "1", 1},                    {{0, 0, 1920, 1080}, "", "4", 4},
+      {uhd, "", nullptr, 3},
+      {{0, 0, 1920, 1080}, "", nullptr, 1},
+      {uhd, "2", nullptr, 2},
+      {uhd, "4", nullptr, 4},
+      {{0, 0, 2560, 1440}, "4", nullptr, 2},
+      {uhd, "AUTO", nullptr, 3},
+      {uhd, "9", nullptr, 3},
+      {uhd, "2", "1", 1},
+      {{0, 0, 1920, 1080}, "", "4", 4},
       {uhd, "2", "five", 2}};
   for (const auto& [display, stored, forRun, scale] : starts) {
     platform::TestHost host;
@@ -126,7 +139,7 @@ TEST_F(ScaleTest, ScaleKeysStepWithinTheDisplayAndAreKeptButNeverReachTheGame) {
   open({0, 0, 3840, 2160});
   host.store.document("Frothwick").set("Settings", "Sound", "ON");
   const std::vector<std::tuple<std::int16_t, std::int32_t, std::optional<std::string>>> steps = {
-      {vk::Add, 4, "4"}, {kPlus, 4, "4"},           {vk::OemMinus, 3, "3"}, {vk::Subtract, 2, "2"},
+      {vk::Add, 4, "4"},      {kPlus, 4, "4"},        {vk::OemMinus, 3, "3"}, {vk::Subtract, 2, "2"},
       {vk::OemMinus, 1, "1"}, {vk::Subtract, 1, "1"}, {vk::Digit0, 3, "AUTO"}};
   for (const auto& [code, scale, kept] : steps) {
     EXPECT_TRUE(press({{code, kCtrl}}).empty()) << code;
@@ -148,7 +161,8 @@ TEST_F(ScaleTest, ScaleKeysStepWithinTheDisplayAndAreKeptButNeverReachTheGame) {
   startGame(now() + 10);
   runUntil(now() + 500);
   const std::int32_t beerX = f->BeerX;
-  EXPECT_EQ(press({{kPlus, kCtrl}, {vk::OemMinus, kCtrl}, {vk::Left, 0}}), (std::vector<std::int16_t>{vk::Left}));
+  EXPECT_EQ(press({{kPlus, kCtrl}, {vk::OemMinus, kCtrl}, {vk::Left, 0}}),
+            (std::vector<std::int16_t>{vk::Left}));
   EXPECT_NE(f->BeerX, beerX) << "the game's own keys still arrive";
 }
 

@@ -51,8 +51,9 @@ DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon,
   // one: a window that flashes up and vanishes at start, which tools waiting for the window by its
   // name can catch instead of the real one.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             Window::kClientWidth * scale, Window::kClientHeight * scale, SDL_WINDOW_BORDERLESS);
+  window_ =
+      SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                       Window::kClientWidth * scale, Window::kClientHeight * scale, SDL_WINDOW_BORDERLESS);
   if (window_ == nullptr) {
     throw std::runtime_error(std::string("cannot open the game's window: ") + SDL_GetError());
   }

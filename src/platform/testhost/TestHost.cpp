@@ -188,8 +188,9 @@ void TestHost::doEvents() {
 void TestHost::present() {
   if (window() != nullptr && window()->needsPresent()) {
     if (composeScreen) {
-      presentScaled(*window(), scale(),
-                    [this](const Surface& part, std::int32_t x, std::int32_t y) { screen_.drawSurface(part, x, y); });
+      presentScaled(*window(), scale(), [this](const Surface& part, std::int32_t x, std::int32_t y) {
+        screen_.drawSurface(part, x, y);
+      });
     }
     window()->presented();
     ++presents;
