@@ -2,15 +2,17 @@
 # The window at a whole scale on large displays: on a 4K screen it opens three times the size,
 # centred, every pixel a 3 x 3 square of the 1x picture and the hand pointer three times the size;
 # a click on New where it is drawn starts a game; Ctrl+Minus takes the window to 2x about its centre
-# and the next start remembers that. On a full-HD screen it opens at 1x.
+# and the next start remembers that, and under a window manager the minimise icon and a restore leave
+# it frame-less at 2x. On a full-HD screen it opens at 1x.
 source "$(dirname "$0")/lib.sh" "$@"
+LEFT=0 TOP=0
 
 cc -O1 -o "$WORK/pointer_shape" "$(dirname "$0")/pointer_shape.c" -lXfixes -lX11 ||
   fail "the pointer-shape reader does not build (it needs libxfixes-dev)"
 
 # A screen of the given size, the pointer in its corner, off where the window opens.
 screen_of() {
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" && wait "$XVFB_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && { kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null || true; }
   start_xvfb "$WORK" "$1x24" || fail "no $1 X server could be started: $(cat "$WORK/xvfb.log")"
   xdotool mousemove --sync 0 0
 }
@@ -82,7 +84,25 @@ close_game
 step "the next start remembers 2x"
 start_scaled 2 1233 570
 reduced_window 2 || fail "some client pixel is not a 2 x 2 square"
+
+step "under openbox at 2x: the minimise icon iconifies, and restored the window is as it was"
+openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+OPENBOX_PID=$!
+trap '[ -n "$OPENBOX_PID" ] && kill "$OPENBOX_PID" 2>/dev/null; end_x_session' EXIT
+within 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' || fail "openbox did not start"
+xdotool mousemove --sync $((LEFT + 2 * 644)) $((TOP + 2 * 20)) click 1
+within 'xprop -id "$WIN" WM_STATE | grep -q Iconic' || fail "the window is not iconic: $(xprop -id "$WIN" WM_STATE)"
+xdotool windowactivate "$WIN" 2>/dev/null || true
+within 'xprop -id "$WIN" WM_STATE | grep -q Normal' || fail "the window was not restored"
+within 'xprop -id "$WIN" _NET_FRAME_EXTENTS | grep -q "= 0, 0, 0, 0"' || fail "openbox framed the game"
+eval "$(xdotool getwindowgeometry --shell "$WIN")"
+[ "$WIDTH $HEIGHT" = "1374 1020" ] || fail "restored, the window is ${WIDTH}x$HEIGHT"
+LEFT=$X TOP=$Y
+eventually 'reduced_window 2 && [ "$(differing_pixels "$ASSETS/pctMinimizeIcon.png" 634 10)" = 0 ]' ||
+  fail "the restored window is not the 1x picture at 2x"
 close_game
+kill "$OPENBOX_PID" && wait "$OPENBOX_PID" 2>/dev/null || true
+OPENBOX_PID=""
 
 step "a full-HD screen: the window opens at 1x"
 rm -rf "$XDG_CONFIG_HOME"
