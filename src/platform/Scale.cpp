@@ -13,21 +13,25 @@ namespace {
 // The '=' key, which carries '+' on most keyboards, and the key a layout with a '+' of its own gives.
 constexpr std::int16_t kPlusKey = 187;
 
-std::vector<Pixel> enlargedPixels(const Pixel* from, std::int32_t width, std::int32_t height,
-                                  std::int32_t scale) {
-  const auto wide = static_cast<std::size_t>(width * scale);
-  std::vector<Pixel> to(wide * static_cast<std::size_t>(height * scale));
-  auto out = to.begin();
-  for (std::int32_t y = 0; y < height; ++y, from += width) {
-    const auto rowStart = out;
-    for (std::int32_t x = 0; x < width; ++x) {
-      out = std::fill_n(out, scale, from[x]);
+void enlargeRows(const Pixel* from, std::int32_t width, std::int32_t scale, const Rect& area, Pixel* to,
+                 std::ptrdiff_t pitch) {
+  for (std::int32_t row = 0; row < area.h; ++row, to += pitch) {
+    const std::int32_t y = area.y + row;
+    if (row > 0 && y % scale != 0) {
+      std::copy_n(to - pitch, area.w, to); // the next row of the same squares
+      continue;
     }
-    // The other rows of the squares repeat the row just made.
-    for (std::int32_t again = 1; again < scale; ++again) {
-      out = std::copy_n(rowStart, wide, out);
+    const Pixel* in = from + static_cast<std::ptrdiff_t>(y / scale) * width;
+    for (std::int32_t column = 0; column < area.w; ++column) {
+      to[column] = in[(area.x + column) / scale];
     }
   }
+}
+
+std::vector<Pixel> enlargedPixels(const Pixel* from, std::int32_t width, std::int32_t height,
+                                  std::int32_t scale) {
+  std::vector<Pixel> to(static_cast<std::size_t>(width * scale) * static_cast<std::size_t>(height * scale));
+  enlargeRows(from, width, scale, {0, 0, width * scale, height * scale}, to.data(), width * scale);
   return to;
 }
 
@@ -78,6 +82,10 @@ std::optional<std::int32_t> parseScale(std::string_view text) {
 Surface enlarged(const Surface& part, std::int32_t scale) {
   return {part.width() * scale, part.height() * scale,
           enlargedPixels(part.pixels().data(), part.width(), part.height(), scale)};
+}
+
+void enlargeInto(const Surface& part, std::int32_t scale, const Rect& area, Pixel* to, std::ptrdiff_t pitch) {
+  enlargeRows(part.pixels().data(), part.width(), scale, area, to, pitch);
 }
 
 Picture enlarged(const Picture& picture, std::int32_t scale) {

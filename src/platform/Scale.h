@@ -36,6 +36,9 @@ constexpr Rect toScreen(const Rect& client, std::int32_t scale) {
 
 // The part with each pixel repeated scale x scale times (nearest neighbour).
 Surface enlarged(const Surface& part, std::int32_t scale);
+// The same for an area of the enlarged part only (its corner given from the enlarged part's), written
+// straight into rows of pixels `pitch` pixels apart, so a screen can take it without another copy.
+void enlargeInto(const Surface& part, std::int32_t scale, const Rect& area, Pixel* to, std::ptrdiff_t pitch);
 Picture enlarged(const Picture& picture, std::int32_t scale);
 
 // Where a window of the new size goes: centred where the old one was, then moved into the display as

@@ -17,16 +17,12 @@ Rect presentScaled(const Window& window, std::int32_t scale, const ScreenDraw& d
   const Rect changed = window.changedArea();
   for (std::int32_t top = changed.y; top < changed.y + changed.h; top += kBandRows) {
     const Rect band{changed.x, top, changed.w, std::min(kBandRows, changed.y + changed.h - top)};
-    if (scale == 1) {
-      draw(window.composed(band), band.x, band.y);
-    } else {
-      draw(enlarged(window.composed(band), scale), band.x * scale, band.y * scale);
-    }
+    draw(window.composed(band), band.x * scale, band.y * scale, scale);
   }
   const Picture* tip = window.shownToolTip();
   if (tip != nullptr && window.toolTipArea().intersects(changed)) {
     draw(Surface(tip->width, tip->height, tip->pixels), window.toolTipArea().x * scale,
-         window.toolTipArea().y * scale);
+         window.toolTipArea().y * scale, 1);
   }
   return toScreen(changed, scale);
 }

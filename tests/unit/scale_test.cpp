@@ -49,6 +49,20 @@ TEST(Scale, DisplaysKeysWrittenScalesAndPositionsMeanWhatThePlayerExpects) {
   }
 }
 
+TEST(Scale, AnAreaOfTheEnlargedPartIsWrittenStraightIntoRowsOfAScreen) {
+  const platform::Surface part(3, 2, {1, 2, 3, 4, 5, 6});
+  const platform::Surface whole = platform::enlarged(part, 3);
+  const Rect area{2, 1, 5, 4};
+  std::vector<platform::Pixel> screen(static_cast<std::size_t>(8 * area.h));
+  platform::enlargeInto(part, 3, area, screen.data(), 8);
+  for (std::int32_t y = 0; y < area.h; ++y) {
+    for (std::int32_t x = 0; x < area.w; ++x) {
+      EXPECT_EQ(screen[static_cast<std::size_t>(y * 8 + x)], whole.at(area.x + x, area.y + y))
+          << x << "," << y;
+    }
+  }
+}
+
 TEST(Scale, AWindowChangingSizeStaysCentredAndOnItsDisplay) {
   const Rect display{0, 0, 3840, 2160};
   const std::vector<std::pair<Rect, Rect>> moves = {

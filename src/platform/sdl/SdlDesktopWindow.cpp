@@ -73,9 +73,13 @@ DesktopWindow::~DesktopWindow() {
   SDL_DestroyWindow(window_);
 }
 
-void DesktopWindow::draw(const Surface& part, std::int32_t x, std::int32_t y) {
+void DesktopWindow::draw(const Surface& part, std::int32_t x, std::int32_t y, std::int32_t scale) {
   SDL_Surface* target = SDL_GetWindowSurface(window_);
   if (target == nullptr) {
+    return;
+  }
+  if (scale > 1) {
+    drawEnlarged(*target, part, x, y, scale);
     return;
   }
   // A window manager may hand us a surface of another size for a moment; show what fits.
@@ -90,6 +94,26 @@ void DesktopWindow::draw(const Surface& part, std::int32_t x, std::int32_t y) {
              static_cast<std::ptrdiff_t>(area.x) * target->format->BytesPerPixel;
   SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_ARGB8888, from, part.width() * 4, target->format->format,
                     to, target->pitch);
+}
+
+void DesktopWindow::drawEnlarged(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y,
+                                 std::int32_t scale) {
+  const std::uint32_t format = target.format->format;
+  if (format != SDL_PIXELFORMAT_RGB888 && format != SDL_PIXELFORMAT_ARGB8888) {
+    draw(enlarged(part, scale), x, y);
+    return;
+  }
+  // The screen's pixels have the layout of the game's, so the squares are written straight into
+  // the window's surface: one pass over only the pixels that change.
+  const Rect area =
+      Rect{x, y, part.width() * scale, part.height() * scale}.intersected({0, 0, target.w, target.h});
+  if (area.empty()) {
+    return;
+  }
+  auto* to = reinterpret_cast<Pixel*>(static_cast<std::uint8_t*>(target.pixels) +
+                                      static_cast<std::ptrdiff_t>(area.y) * target.pitch) +
+             area.x;
+  enlargeInto(part, scale, {area.x - x, area.y - y, area.w, area.h}, to, target.pitch / 4);
 }
 
 void DesktopWindow::show(const Rect& area) {

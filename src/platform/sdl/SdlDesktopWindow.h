@@ -8,6 +8,7 @@
 
 struct SDL_Window;
 struct SDL_Cursor;
+struct SDL_Surface;
 
 namespace platform {
 
@@ -23,9 +24,9 @@ public:
   DesktopWindow& operator=(const DesktopWindow&) = delete;
 
   SDL_Window* handle() const { return window_; }
-  // Copies a composed part of the client area into the window's surface, its top-left corner at
-  // (x, y); what fits of it.
-  void draw(const Surface& part, std::int32_t x, std::int32_t y);
+  // Copies a composed part of the client area into the window's surface, enlarged by a scale, its
+  // top-left corner at (x, y); what fits of it.
+  void draw(const Surface& part, std::int32_t x, std::int32_t y, std::int32_t scale = 1);
   // Puts an area of the window's surface on the screen.
   void show(const Rect& area);
 
@@ -39,6 +40,9 @@ public:
   void setScale(std::int32_t scale);
 
 private:
+  void drawEnlarged(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y,
+                    std::int32_t scale);
+
   SDL_Window* window_ = nullptr;
   SDL_Cursor* arrow_ = nullptr;
   SDL_Cursor* hand_ = nullptr;

@@ -95,10 +95,9 @@ void SdlHost::present() {
   }
   // Straight into the window's surface, so no full-size copy of the window is ever made beside the
   // canvas and the window's own surface.
-  const Rect changed =
-      presentScaled(*shown, scale(), [this](const Surface& part, std::int32_t x, std::int32_t y) {
-        desktop_->draw(part, x, y);
-      });
+  const Rect changed = presentScaled(*shown, scale(),
+                                     [this](const Surface& part, std::int32_t x, std::int32_t y,
+                                            std::int32_t factor) { desktop_->draw(part, x, y, factor); });
   desktop_->show(changed);
   shown->presented();
   ++presents_;

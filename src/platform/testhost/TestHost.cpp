@@ -1,5 +1,6 @@
 #include "platform/testhost/TestHost.h"
 
+#include "platform/Scale.h"
 #include "platform/ScaledPresentation.h"
 #include "platform/sdl/PictureFile.h"
 
@@ -188,9 +189,14 @@ void TestHost::doEvents() {
 void TestHost::present() {
   if (window() != nullptr && window()->needsPresent()) {
     if (composeScreen) {
-      presentScaled(*window(), scale(), [this](const Surface& part, std::int32_t x, std::int32_t y) {
-        screen_.drawSurface(part, x, y);
-      });
+      presentScaled(*window(), scale(),
+                    [this](const Surface& part, std::int32_t x, std::int32_t y, std::int32_t factor) {
+                      if (factor == 1) {
+                        screen_.drawSurface(part, x, y);
+                      } else {
+                        screen_.drawSurface(enlarged(part, factor), x, y);
+                      }
+                    });
     }
     window()->presented();
     ++presents;
