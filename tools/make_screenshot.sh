@@ -1,12 +1,27 @@
 #!/usr/bin/env bash
-# Takes docs/screenshot.png: the real window under Xvfb with a game in progress.
-# Usage: tools/make_screenshot.sh [build/frothwick]
+# Takes docs/screenshot.png: the real window under Xvfb with a game in progress. SCALE=2 takes
+# docs/screenshot_2x.png instead: the window at twice the size on a 2560x1440 screen, the pointer
+# resting on the Pause button so that its tip shows in the larger font.
+# Usage: [SCALE=2] tools/make_screenshot.sh [build/frothwick]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tests/e2e/lib.sh "${1:-build/frothwick}" assets
-start_x
-start_game
-click_at 594 256
+SCALE=${SCALE:-1}
+if [ "$SCALE" = 1 ]; then
+  OUT=docs/screenshot.png
+  start_x
+  start_game
+else
+  OUT=docs/screenshot_${SCALE}x.png
+  start_xvfb "$WORK" 2560x1440x24 || fail "no X server could be started"
+  FROTHWICK_SCALE=$SCALE "$GAME" >"$WORK/game.out" 2>&1 &
+  GAME_PID=$!
+  WIN=$(timeout 20 xdotool search --sync --name '^Frothwick$' | head -1) || fail "the window did not appear"
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$WIN")"
+  WIN_X=$X WIN_Y=$Y
+fi
+click_at $((594 * SCALE)) $((256 * SCALE))
 sleep 0.3
 # Spread a dozen beers over the board: each one steered a few columns, then dropped.
 for moves in "Left Left Left" "Right Right" "Left" "Right Right Right Right" "Left Left Left Left Left" \
@@ -17,8 +32,9 @@ for moves in "Left Left Left" "Right Right" "Left" "Right Right Right Right" "Le
   xdotool key space
   sleep 0.4
 done
+[ "$SCALE" = 1 ] || xdotool mousemove --sync $((WIN_X + 590 * SCALE)) $((WIN_Y + 150 * SCALE))
 sleep 1.2
 screenshot
-/usr/bin/convert "$WORK/screen.png" -crop "687x510+$WIN_X+$WIN_Y" +repage docs/screenshot.png
+/usr/bin/convert "$WORK/screen.png" -crop "$((687 * SCALE))x$((510 * SCALE))+$WIN_X+$WIN_Y" +repage "$OUT"
 close_game
-echo "wrote docs/screenshot.png"
+echo "wrote $OUT"

@@ -3,6 +3,7 @@
 #include "platform/Picture.h"
 
 #include <optional>
+#include <utility>
 
 namespace platform {
 
@@ -23,6 +24,9 @@ class Surface {
 public:
   Surface() = default;
   Surface(std::int32_t width, std::int32_t height, Pixel fill = kBlack);
+  // Takes over pixels made elsewhere, row-major, width * height of them.
+  Surface(std::int32_t width, std::int32_t height, std::vector<Pixel> pixels)
+      : width_(width), height_(height), pixels_(std::move(pixels)) {}
 
   std::int32_t width() const { return width_; }
   std::int32_t height() const { return height_; }

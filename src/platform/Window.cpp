@@ -18,8 +18,10 @@ void Window::addControl(Image& image) {
   images_.push_back(&image);
 }
 
-void Window::setToolTipRenderer(std::function<PicturePtr(const std::string&)> renderer) {
+void Window::setToolTipRenderer(std::function<PicturePtr(const std::string&)> renderer, std::int32_t scale) {
+  forgetToolTip();
   renderToolTip_ = std::move(renderer);
+  toolTipScale_ = scale;
 }
 
 void Window::setCaption(const std::string& caption) {
@@ -158,9 +160,10 @@ std::optional<std::uint32_t> Window::tick(std::uint32_t now) {
   if (toolTipPicture_) {
     toolTip_.shown = true;
     // Below and right of the pointer, as desktops place them, kept inside the client area.
-    toolTipArea_ = {std::clamp(toolTip_.x + 2, 0, kClientWidth - toolTipPicture_->width),
-                    std::clamp(toolTip_.y + 22, 0, kClientHeight - toolTipPicture_->height),
-                    toolTipPicture_->width, toolTipPicture_->height};
+    const std::int32_t width = (toolTipPicture_->width + toolTipScale_ - 1) / toolTipScale_;
+    const std::int32_t height = (toolTipPicture_->height + toolTipScale_ - 1) / toolTipScale_;
+    toolTipArea_ = {std::clamp(toolTip_.x + 2, 0, kClientWidth - width),
+                    std::clamp(toolTip_.y + 22, 0, kClientHeight - height), width, height};
     invalidate(toolTipArea_);
   } else {
     toolTip_.control = nullptr; // no way to show it: do not try again until the pointer moves
@@ -211,7 +214,7 @@ Surface Window::composed(const Rect& part) const {
       box->draw(layer, part.x, part.y);
     }
   }
-  if (toolTip_.shown && toolTipPicture_ && toolTipArea_.intersects(part)) {
+  if (toolTip_.shown && toolTipScale_ == 1 && toolTipPicture_ && toolTipArea_.intersects(part)) {
     layer.drawPicture(*toolTipPicture_, toolTipArea_.x - part.x, toolTipArea_.y - part.y, std::nullopt);
   }
   return layer;

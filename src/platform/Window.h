@@ -34,7 +34,9 @@ public:
   void addControl(PictureBox& box);
   void addControl(Image& image);
   void setWindowSystem(WindowSystem* system) { system_ = system; }
-  void setToolTipRenderer(std::function<PicturePtr(const std::string&)> renderer);
+  // Tips drawn at a scale above 1 are that many times finer than the client area: they are laid
+  // over the scaled screen by the host (shownToolTip) rather than composed into the client area.
+  void setToolTipRenderer(std::function<PicturePtr(const std::string&)> renderer, std::int32_t scale = 1);
   // How the host puts the window on screen at once, for repaints that must not wait for the next
   // event dispatch.
   void setPresenter(std::function<void()> presenter) { presenter_ = std::move(presenter); }
@@ -77,6 +79,11 @@ public:
 
   Control* controlAt(std::int32_t x, std::int32_t y) const;
   const ToolTip& toolTip() const { return toolTip_; }
+  // The tip on screen at a scale above 1, and the client area it covers; null when there is none.
+  const Picture* shownToolTip() const {
+    return toolTip_.shown && toolTipScale_ > 1 ? toolTipPicture_.get() : nullptr;
+  }
+  const Rect& toolTipArea() const { return toolTipArea_; }
 
   // Marks the whole client area, or a part of it, as changed since the last presentation.
   void invalidate() { invalidate(clientArea()); }
@@ -104,6 +111,7 @@ private:
   std::vector<PictureBox*> boxes_;
   WindowSystem* system_ = nullptr;
   std::function<PicturePtr(const std::string&)> renderToolTip_;
+  std::int32_t toolTipScale_ = 1;
   std::function<void()> presenter_;
   const Control* focus_ = nullptr;
   Control* pressed_ = nullptr;

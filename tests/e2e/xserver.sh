@@ -1,13 +1,14 @@
 # Starts an X server of our own: Xvfb picks a free display itself and says which once it is ready,
 # so tests and benchmarks running side by side never share or race for one.
-# Sets XVFB_PID and exports DISPLAY. Needs a scratch folder as the first argument.
+# Sets XVFB_PID and exports DISPLAY. Needs a scratch folder as the first argument; the second is the
+# screen's size and depth (1024x768x24 unless told).
 start_xvfb() {
-  local scratch=$1
+  local scratch=$1 screen=${2:-1024x768x24}
   rm -f "$scratch/display"
   # -noreset: without it the server resets whenever its last client leaves, and a client that
   # connects meanwhile (a window manager, the next game) is refused. The server ends with the script
   # that started it, however that script ends.
-  setpriv --pdeathsig TERM Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+  setpriv --pdeathsig TERM Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
   XVFB_PID=$!
   local _
   for _ in $(seq 100); do

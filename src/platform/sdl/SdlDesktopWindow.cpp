@@ -1,5 +1,6 @@
 #include "platform/sdl/SdlDesktopWindow.h"
 
+#include "platform/Scale.h"
 #include "platform/Window.h"
 #include "platform/sdl/SdlX11.h"
 
@@ -28,11 +29,13 @@ SurfaceHandle viewOf(const Picture& picture) {
                                                           picture.width * 4, SDL_PIXELFORMAT_ARGB8888));
 }
 
-SDL_Cursor* makeHand(const PicturePtr& picture) {
+// The hand at the window's scale, its finger tip where the scaled picture has it.
+SDL_Cursor* makeHand(const PicturePtr& picture, std::int32_t scale) {
   SDL_Cursor* hand = nullptr;
   if (picture) {
-    if (const SurfaceHandle view = viewOf(*picture)) {
-      hand = SDL_CreateColorCursor(view.get(), kHandHotX, kHandHotY);
+    const Picture scaled = enlarged(*picture, scale);
+    if (const SurfaceHandle view = viewOf(scaled)) {
+      hand = SDL_CreateColorCursor(view.get(), kHandHotX * scale, kHandHotY * scale);
     }
   }
   return hand != nullptr ? hand : SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
@@ -40,15 +43,17 @@ SDL_Cursor* makeHand(const PicturePtr& picture) {
 
 } // namespace
 
-DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon,
-                             const PicturePtr& handCursor) {
+DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor,
+                             std::int32_t scale)
+    : handPicture_(handCursor) {
   // The game draws into a plain surface. Left to itself, SDL would show that surface through a GPU
   // renderer, and on X11 fetching the surface the first time then replaces the window with a new
   // one: a window that flashes up and vanishes at start, which tools waiting for the window by its
   // name can catch instead of the real one.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             Window::kClientWidth, Window::kClientHeight, SDL_WINDOW_BORDERLESS);
+  window_ =
+      SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                       Window::kClientWidth * scale, Window::kClientHeight * scale, SDL_WINDOW_BORDERLESS);
   if (window_ == nullptr) {
     throw std::runtime_error(std::string("cannot open the game's window: ") + SDL_GetError());
   }
@@ -59,7 +64,7 @@ DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon,
     }
   }
   arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-  hand_ = makeHand(handCursor);
+  hand_ = makeHand(handCursor, scale);
 }
 
 DesktopWindow::~DesktopWindow() {
@@ -68,9 +73,13 @@ DesktopWindow::~DesktopWindow() {
   SDL_DestroyWindow(window_);
 }
 
-void DesktopWindow::draw(const Surface& part, std::int32_t x, std::int32_t y) {
+void DesktopWindow::draw(const Surface& part, std::int32_t x, std::int32_t y, std::int32_t scale) {
   SDL_Surface* target = SDL_GetWindowSurface(window_);
   if (target == nullptr) {
+    return;
+  }
+  if (scale > 1) {
+    drawEnlarged(*target, part, x, y, scale);
     return;
   }
   // A window manager may hand us a surface of another size for a moment; show what fits.
@@ -85,6 +94,26 @@ void DesktopWindow::draw(const Surface& part, std::int32_t x, std::int32_t y) {
              static_cast<std::ptrdiff_t>(area.x) * target->format->BytesPerPixel;
   SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_ARGB8888, from, part.width() * 4, target->format->format,
                     to, target->pitch);
+}
+
+void DesktopWindow::drawEnlarged(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y,
+                                 std::int32_t scale) {
+  const std::uint32_t format = target.format->format;
+  if (format != SDL_PIXELFORMAT_RGB888 && format != SDL_PIXELFORMAT_ARGB8888) {
+    draw(enlarged(part, scale), x, y);
+    return;
+  }
+  // The screen's pixels have the layout of the game's, so the squares are written straight into
+  // the window's surface: one pass over only the pixels that change.
+  const Rect area =
+      Rect{x, y, part.width() * scale, part.height() * scale}.intersected({0, 0, target.w, target.h});
+  if (area.empty()) {
+    return;
+  }
+  auto* to = reinterpret_cast<Pixel*>(static_cast<std::uint8_t*>(target.pixels) +
+                                      static_cast<std::ptrdiff_t>(area.y) * target.pitch) +
+             area.x;
+  enlargeInto(part, scale, {area.x - x, area.y - y, area.w, area.h}, to, target.pitch / 4);
 }
 
 void DesktopWindow::show(const Rect& area) {
@@ -121,7 +150,26 @@ bool DesktopWindow::isMinimized() const {
 }
 
 void DesktopWindow::setPointer(MousePointer pointer) {
+  pointer_ = pointer;
   SDL_SetCursor(pointer == MousePointer::Hand ? hand_ : arrow_);
+}
+
+void DesktopWindow::setScale(std::int32_t scale) {
+  Rect now;
+  SDL_GetWindowPosition(window_, &now.x, &now.y);
+  SDL_GetWindowSize(window_, &now.w, &now.h);
+  SDL_Rect display{};
+  if (SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &display) != 0) {
+    display = {now.x, now.y, now.w, now.h};
+  }
+  const Rect placed = recentred(now, Window::kClientWidth * scale, Window::kClientHeight * scale,
+                                {display.x, display.y, display.w, display.h});
+  SDL_SetWindowSize(window_, placed.w, placed.h);
+  SDL_SetWindowPosition(window_, placed.x, placed.y);
+  SDL_Cursor* const old = hand_;
+  hand_ = makeHand(handPicture_, scale);
+  setPointer(pointer_);
+  SDL_FreeCursor(old);
 }
 
 } // namespace platform

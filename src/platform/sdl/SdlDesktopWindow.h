@@ -8,6 +8,7 @@
 
 struct SDL_Window;
 struct SDL_Cursor;
+struct SDL_Surface;
 
 namespace platform {
 
@@ -15,15 +16,17 @@ class DesktopWindow {
 public:
   // Throws std::runtime_error when the window cannot be made. A missing icon or hand picture leaves
   // the desktop's own.
-  DesktopWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor);
+  // The window is `scale` times the client area's size each way.
+  DesktopWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor,
+                std::int32_t scale = 1);
   ~DesktopWindow();
   DesktopWindow(const DesktopWindow&) = delete;
   DesktopWindow& operator=(const DesktopWindow&) = delete;
 
   SDL_Window* handle() const { return window_; }
-  // Copies a composed part of the client area into the window's surface, its top-left corner at
-  // (x, y); what fits of it.
-  void draw(const Surface& part, std::int32_t x, std::int32_t y);
+  // Copies a composed part of the client area into the window's surface, enlarged by a scale, its
+  // top-left corner at (x, y); what fits of it.
+  void draw(const Surface& part, std::int32_t x, std::int32_t y, std::int32_t scale = 1);
   // Puts an area of the window's surface on the screen.
   void show(const Rect& area);
 
@@ -32,11 +35,19 @@ public:
   void minimize();
   bool isMinimized() const;
   void setPointer(MousePointer pointer);
+  // Shows the window at another scale, centred where it was and within its display, with the hand
+  // pointer at that scale too.
+  void setScale(std::int32_t scale);
 
 private:
+  void drawEnlarged(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y,
+                    std::int32_t scale);
+
   SDL_Window* window_ = nullptr;
   SDL_Cursor* arrow_ = nullptr;
   SDL_Cursor* hand_ = nullptr;
+  PicturePtr handPicture_;
+  MousePointer pointer_ = MousePointer::Default;
 };
 
 } // namespace platform

@@ -1,8 +1,10 @@
 #include "platform/sdl/SdlHost.h"
 
+#include "platform/ScaledPresentation.h"
 #include "platform/sdl/PictureFile.h"
 #include "platform/sdl/SdlDesktopWindow.h"
 #include "platform/sdl/SdlEvents.h"
+#include "platform/sdl/SdlScale.h"
 #include "platform/sdl/SdlSession.h"
 #include "platform/sdl/SdlSound.h"
 #include "platform/sdl/SdlToolTips.h"
@@ -17,8 +19,8 @@ namespace platform {
 
 namespace {
 
-// Rows composed at a time when the window is presented: a few cells' height.
-constexpr std::int32_t kBandRows = 32;
+// The scale is one more key of the game's own section, beside its high scores and sound.
+const SettingPlace kScaleSetting{"Frothwick", "Settings", "Scale"};
 
 } // namespace
 
@@ -31,14 +33,27 @@ SdlHost::~SdlHost() = default;
 void SdlHost::openWindow(Window& window, const std::string& caption, const PicturePtr& icon,
                          const PicturePtr& handCursor) {
   attach(window);
-  desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor);
+  scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usableDisplayArea(nullptr),
+                                         SDL_getenv("FROTHWICK_SCALE"));
+  desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor());
+  showToolTipsAt(scale_->factor());
+}
+
+void SdlHost::showToolTipsAt(std::int32_t scale) {
   // The window may outlive the host; its tips then stop rather than use a closed font. Without the
   // font every tip paints as nothing, and nothing is shown.
-  window.setToolTipRenderer(
-      [painter = std::weak_ptr<const ToolTipPainter>(toolTips_)](const std::string& text) {
+  window()->setToolTipRenderer(
+      [painter = std::weak_ptr<const ToolTipPainter>(toolTips_), scale](const std::string& text) {
         const auto live = painter.lock();
-        return live ? live->paint(text) : nullptr;
-      });
+        return live ? live->paint(text, scale) : nullptr;
+      },
+      scale);
+}
+
+void SdlHost::rescale() {
+  desktop_->setScale(scale_->factor());
+  showToolTipsAt(scale_->factor());
+  window()->invalidate();
 }
 
 // Milliseconds of the monotonic clock, wrapping at 2^32 like the tick counter the game was written
@@ -57,8 +72,13 @@ void SdlHost::doEvents() {
     if (drag_.follow(event)) {
       continue;
     }
-    if (window() != nullptr) {
-      dispatchEvent(event, *window(), tickCount());
+    if (window() == nullptr) {
+      continue;
+    }
+    if (scale_ != nullptr && takeScaleKey(event, *scale_, desktop_->handle())) {
+      rescale(); // the game never sees the key
+    } else {
+      dispatchEvent(inClientPixels(event, scale()), *window(), tickCount());
     }
   }
   timers().fireDue();
@@ -73,13 +93,11 @@ void SdlHost::present() {
   if (shown == nullptr || desktop_ == nullptr || !shown->needsPresent()) {
     return;
   }
-  // The changed part is composed a band of rows at a time straight into the window's surface, so
-  // no full-size copy of the window is ever made beside the canvas and the window's own surface.
-  const Rect changed = shown->changedArea();
-  for (std::int32_t top = changed.y; top < changed.y + changed.h; top += kBandRows) {
-    const Rect band{changed.x, top, changed.w, std::min(kBandRows, changed.y + changed.h - top)};
-    desktop_->draw(shown->composed(band), band.x, band.y);
-  }
+  // Straight into the window's surface, so no full-size copy of the window is ever made beside the
+  // canvas and the window's own surface.
+  const Rect changed = presentScaled(*shown, scale(),
+                                     [this](const Surface& part, std::int32_t x, std::int32_t y,
+                                            std::int32_t factor) { desktop_->draw(part, x, y, factor); });
   desktop_->show(changed);
   shown->presented();
   ++presents_;

@@ -3,6 +3,7 @@
 // message boxes, and a settings file in the user's configuration folder.
 #include "platform/FileSettingsStore.h"
 #include "platform/Host.h"
+#include "platform/WindowScale.h"
 #include "platform/sdl/SdlWindowDrag.h"
 
 #include <memory>
@@ -23,8 +24,9 @@ public:
   SdlHost(const SdlHost&) = delete;
   SdlHost& operator=(const SdlHost&) = delete;
 
-  // Shows the game's window, centred, and routes its input to `window`, which must outlive the host's
-  // use of it. Throws std::runtime_error when the window cannot be made.
+  // Shows the game's window, centred, at the scale the player chose or else the largest that fits
+  // the display, and routes its input to `window`, which must outlive the host's use of it. Throws
+  // std::runtime_error when the window cannot be made.
   void openWindow(Window& window, const std::string& caption, const PicturePtr& icon,
                   const PicturePtr& handCursor);
 
@@ -52,12 +54,17 @@ public:
   bool soundAvailable();
   // How many times the window has been drawn on the screen.
   int presents() const { return presents_; }
+  std::int32_t scale() const { return scale_ ? scale_->factor() : 1; }
 
 private:
+  void showToolTipsAt(std::int32_t scale);
+  void rescale();
+
   std::unique_ptr<SdlSession> session_;
   std::shared_ptr<ToolTipPainter> toolTips_;
   std::unique_ptr<SoundPlayer> sound_;
   std::unique_ptr<DesktopWindow> desktop_;
+  std::unique_ptr<WindowScale> scale_;
   WindowDrag drag_;
   FileSettingsStore settings_{&FileSettingsStore::defaultPath};
   std::mt19937 random_;

@@ -41,6 +41,7 @@ constexpr std::pair<SDL_Keycode, std::int16_t> kSingleKeys[] = {
     {SDLK_KP_DIVIDE, vk::Divide},
     {SDLK_SEMICOLON, 186},
     {SDLK_EQUALS, 187},
+    {SDLK_PLUS, 187}, // a layout with a '+' key of its own
     {SDLK_COMMA, 188},
     {SDLK_MINUS, vk::OemMinus},
     {SDLK_PERIOD, 190},

@@ -25,21 +25,22 @@ Pixel blend(Pixel glyph, Pixel paper) {
   return rgb(mix(glyph, paper, 16, alpha), mix(glyph, paper, 8, alpha), mix(glyph, paper, 0, alpha));
 }
 
-Picture framedBox(int innerWidth, int innerHeight) {
+Picture framedBox(int innerWidth, int innerHeight, int scale) {
   Picture box;
-  box.width = innerWidth + 2 * (kPadding + kBorder);
-  box.height = innerHeight + 2 * (kPadding + kBorder);
+  box.width = innerWidth + 2 * (kPadding + kBorder) * scale;
+  box.height = innerHeight + 2 * (kPadding + kBorder) * scale;
   box.pixels.assign(static_cast<std::size_t>(box.width * box.height), kInk);
-  for (int y = kBorder; y < box.height - kBorder; ++y) {
-    for (int x = kBorder; x < box.width - kBorder; ++x) {
+  const int border = kBorder * scale;
+  for (int y = border; y < box.height - border; ++y) {
+    for (int x = border; x < box.width - border; ++x) {
       box.pixels[static_cast<std::size_t>(y * box.width + x)] = kPaper;
     }
   }
   return box;
 }
 
-void drawText(Picture& box, const SDL_Surface& text) {
-  const int inset = kPadding + kBorder;
+void drawText(Picture& box, const SDL_Surface& text, int scale) {
+  const int inset = (kPadding + kBorder) * scale;
   for (int y = 0; y < text.h; ++y) {
     const auto* row = reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(text.pixels) +
                                                      static_cast<std::ptrdiff_t>(y) * text.pitch);
@@ -74,8 +75,8 @@ ToolTipPainter::~ToolTipPainter() {
   }
 }
 
-PicturePtr ToolTipPainter::paint(const std::string& text) const {
-  if (text.empty() || font() == nullptr) {
+PicturePtr ToolTipPainter::paint(const std::string& text, int scale) const {
+  if (text.empty() || font() == nullptr || TTF_SetFontSize(font_, kFontPixels * scale) != 0) {
     return nullptr;
   }
   SDL_Surface* rendered = TTF_RenderUTF8_Blended(font_, text.c_str(), kInkColour);
@@ -87,8 +88,8 @@ PicturePtr ToolTipPainter::paint(const std::string& text) const {
   if (argb == nullptr) {
     return nullptr;
   }
-  Picture box = framedBox(argb->w, argb->h);
-  drawText(box, *argb);
+  Picture box = framedBox(argb->w, argb->h, scale);
+  drawText(box, *argb, scale);
   SDL_FreeSurface(argb);
   return std::make_shared<Picture>(std::move(box));
 }

@@ -22,8 +22,9 @@ public:
 
   // False when the font cannot be had: the game then shows no tool tips at all.
   bool available() const { return font() != nullptr; }
-  // The tip's picture, or nullptr when there is no font or nothing to show.
-  PicturePtr paint(const std::string& text) const;
+  // The tip's picture, or nullptr when there is no font or nothing to show. At a scale above 1 the
+  // text is set in a font that many times the size and the box drawn to match, so it stays sharp.
+  PicturePtr paint(const std::string& text, int scale = 1) const;
 
 private:
   TTF_Font* font() const;

@@ -1,5 +1,7 @@
 #include "platform/testhost/TestHost.h"
 
+#include "platform/Scale.h"
+#include "platform/ScaledPresentation.h"
 #include "platform/sdl/PictureFile.h"
 
 #include <algorithm>
@@ -58,12 +60,25 @@ TestHost::~TestHost() {
   std::filesystem::remove_all(folder, ignored);
 }
 
-// Tool tips as plain boxes, 7 pixels a character: enough to see where and when they show.
 void TestHost::attached(Window& window) {
-  window.setToolTipRenderer([this](const std::string& text) {
-    toolTips.push_back(text);
-    return makeSolidPicture(static_cast<std::int32_t>(text.size()) * 7 + 8, 18, rgb(0xFF, 0xF8, 0xC8));
-  });
+  static_cast<void>(window);
+  scale_ = std::make_unique<WindowScale>(store, SettingPlace{"Frothwick", "Settings", "Scale"}, display,
+                                         scaleForRun);
+  showAtScale();
+}
+
+// Tool tips as plain boxes, 7 pixels a character at 1x: enough to see where and when they show.
+void TestHost::showAtScale() {
+  const std::int32_t factor = scale();
+  window()->setToolTipRenderer(
+      [this, factor](const std::string& text) {
+        toolTips.push_back(text);
+        return makeSolidPicture((static_cast<std::int32_t>(text.size()) * 7 + 8) * factor, 18 * factor,
+                                rgb(0xFF, 0xF8, 0xC8));
+      },
+      factor);
+  screen_ = Surface(Window::kClientWidth * factor, Window::kClientHeight * factor);
+  window()->invalidate();
 }
 
 void TestHost::schedule(Input input) {
@@ -82,7 +97,8 @@ void TestHost::click(std::uint32_t at, std::int32_t x, std::int32_t y) {
 }
 
 void TestHost::click(std::uint32_t at, const Control& control) {
-  click(at, control.pixelLeft() + control.pixelWidth() / 2, control.pixelTop() + control.pixelHeight() / 2);
+  click(at, (control.pixelLeft() + control.pixelWidth() / 2) * scale(),
+        (control.pixelTop() + control.pixelHeight() / 2) * scale());
 }
 
 void TestHost::mouseDown(std::uint32_t at, std::int16_t button, std::int32_t x, std::int32_t y) {
@@ -111,24 +127,30 @@ void TestHost::at(std::uint32_t at, std::function<void()> call) {
 
 void TestHost::deliver(const Input& input) {
   Window& w = *window();
+  const std::int32_t x = toClient(input.x, scale());
+  const std::int32_t y = toClient(input.y, scale());
   switch (input.kind) {
   case Kind::Key:
-    w.keyDown(input.code, input.shift);
+    if (scale_->takeKey(input.code, input.shift, display)) {
+      showAtScale();
+    } else {
+      w.keyDown(input.code, input.shift);
+    }
     break;
   case Kind::Click:
-    w.mouseMove(input.x, input.y, now_);
-    w.mouseDown(input.code, input.x, input.y);
-    w.mouseUp(input.code, input.x, input.y);
+    w.mouseMove(x, y, now_);
+    w.mouseDown(input.code, x, y);
+    w.mouseUp(input.code, x, y);
     break;
   case Kind::MouseDown:
-    w.mouseDown(input.code, input.x, input.y);
-    w.mouseUp(input.code, input.x, input.y);
+    w.mouseDown(input.code, x, y);
+    w.mouseUp(input.code, x, y);
     break;
   case Kind::MouseUp:
-    w.mouseUp(input.code, input.x, input.y);
+    w.mouseUp(input.code, x, y);
     break;
   case Kind::MouseMove:
-    w.mouseMove(input.x, input.y, now_);
+    w.mouseMove(x, y, now_);
     break;
   case Kind::Close:
     w.closeRequested();
@@ -167,7 +189,14 @@ void TestHost::doEvents() {
 void TestHost::present() {
   if (window() != nullptr && window()->needsPresent()) {
     if (composeScreen) {
-      window()->compose(screen_, window()->changedArea());
+      presentScaled(*window(), scale(),
+                    [this](const Surface& part, std::int32_t x, std::int32_t y, std::int32_t factor) {
+                      if (factor == 1) {
+                        screen_.drawSurface(part, x, y);
+                      } else {
+                        screen_.drawSurface(enlarged(part, factor), x, y);
+                      }
+                    });
     }
     window()->presented();
     ++presents;

@@ -4,6 +4,7 @@
 // game asks of the machine. The same window composition runs, so tests can assert on pixels.
 #include "platform/Host.h"
 #include "platform/IniDocument.h"
+#include "platform/WindowScale.h"
 
 #include <deque>
 #include <map>
@@ -101,8 +102,9 @@ public:
   void applyPointer(MousePointer pointer) override { this->pointer = pointer; }
 
   void advance(std::uint32_t ms) { now_ += ms; }
-  // What the window last presented.
+  // What the window last presented, at the window's scale.
   const Surface& screen() const { return screen_; }
+  std::int32_t scale() const { return scale_ ? scale_->factor() : 1; }
   // Long runs that look at no pixels (the soak) may skip composing the screen.
   bool composeScreen = true;
 
@@ -121,6 +123,10 @@ public:
   int randomizeCalls = 0;
   std::uint32_t sirenMs = 2000; // how long a synchronous sound keeps the clock busy
   MousePointer pointer = MousePointer::Default;
+  // The usable area of the display the window opens on, and a scale given for the run (read when the
+  // window is attached). Input positions are in screen pixels of the scaled window.
+  Rect display{0, 0, 1920, 1080};
+  const char* scaleForRun = nullptr;
 
 protected:
   void attached(Window& window) override;
@@ -128,12 +134,14 @@ protected:
 private:
   void schedule(Input input);
   void deliver(const Input& input);
+  void showAtScale();
 
   std::uint32_t now_;
   std::deque<Input> inputs_;
   std::mt19937 rng_;
   std::deque<float> scriptedRandom_;
   Surface screen_;
+  std::unique_ptr<WindowScale> scale_;
 };
 
 } // namespace platform

@@ -1,0 +1,68 @@
+#include "platform/WindowScale.h"
+
+#include <algorithm>
+#include <iostream>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+// What the store holds for the automatic choice.
+constexpr const char* kAutomatic = "AUTO";
+
+// The automatic choice leaves a margin round the window; a chosen scale may fill the display.
+constexpr std::int32_t kAutomaticPercent = 90;
+constexpr std::int32_t kWholeDisplay = 100;
+
+std::string storedText(const std::optional<std::int32_t>& chosen) {
+  return chosen ? std::to_string(*chosen) : kAutomatic;
+}
+
+} // namespace
+
+WindowScale::WindowScale(SettingsStore& store, SettingPlace place, const Rect& usable, const char* forRun)
+    : store_(store), place_(std::move(place)),
+      chosen_(parseScale(store.get(place_.app, place_.section, place_.key, ""))) {
+  const std::optional<std::int32_t> given = forRun != nullptr ? parseScale(forRun) : std::nullopt;
+  if (given) {
+    factor_ = *given;
+  } else if (chosen_) {
+    factor_ = std::min(*chosen_, fittingScale(usable, kWholeDisplay));
+  } else {
+    factor_ = fittingScale(usable, kAutomaticPercent);
+  }
+}
+
+bool WindowScale::takeKey(std::int16_t keyCode, std::int16_t shift, const Rect& usable) {
+  switch (scaleKeyFor(keyCode, shift)) {
+  case ScaleKey::None:
+    return false;
+  case ScaleKey::Larger:
+    choose(std::min(factor_ + 1, std::max(factor_, fittingScale(usable, kWholeDisplay))), usable);
+    break;
+  case ScaleKey::Smaller:
+    choose(std::max(factor_ - 1, 1), usable);
+    break;
+  case ScaleKey::Automatic:
+    choose(std::nullopt, usable);
+    break;
+  }
+  return true;
+}
+
+void WindowScale::choose(std::optional<std::int32_t> chosen, const Rect& usable) {
+  factor_ = chosen ? *chosen : fittingScale(usable, kAutomaticPercent);
+  if (storedText(chosen) == storedText(chosen_)) {
+    return;
+  }
+  chosen_ = chosen;
+  const std::string error = store_.update(place_.app, [this](IniDocument& document) {
+    document.set(place_.section, place_.key, storedText(chosen_));
+  });
+  if (!error.empty()) {
+    std::cerr << "Frothwick: the window's scale was not saved: " << error << '\n';
+  }
+}
+
+} // namespace platform

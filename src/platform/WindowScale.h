@@ -1,0 +1,39 @@
+#pragma once
+// Which scale the window is shown at. The player's choice is kept in the game's own section of the
+// settings store, each change laid over the store as it is then, so a game open beside this one keeps
+// its own settings; without a choice the scale is the largest that leaves room on the display. A
+// scale given for one run (FROTHWICK_SCALE) wins over both until the player changes it.
+#include "platform/Scale.h"
+#include "platform/SettingsStore.h"
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Where the choice is kept: the application's store, its section and key.
+struct SettingPlace {
+  std::string app, section, key;
+};
+
+class WindowScale {
+public:
+  // `usable` is the usable area of the display the window opens on; `forRun` the text of a scale
+  // given for this run only, or null.
+  WindowScale(SettingsStore& store, SettingPlace place, const Rect& usable, const char* forRun);
+
+  std::int32_t factor() const { return factor_; }
+  // Takes a scale key, changing the scale within what fits the display the window is on, and keeps
+  // the player's choice; false for every other key, which is the game's.
+  bool takeKey(std::int16_t keyCode, std::int16_t shift, const Rect& usable);
+
+private:
+  void choose(std::optional<std::int32_t> chosen, const Rect& usable);
+
+  SettingsStore& store_;
+  SettingPlace place_;
+  std::optional<std::int32_t> chosen_; // none: the automatic choice
+  std::int32_t factor_ = 1;
+};
+
+} // namespace platform

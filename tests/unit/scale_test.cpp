@@ -1,0 +1,222 @@
+// The window shown at a whole scale: the sums behind it, the scale the window opens at and the keys
+// that change it, a scaled screen that is the 1x screen with every pixel a square, and clicks and
+// keys reaching the game as if nothing were scaled.
+#include "GameFixture.h"
+
+#include "platform/KeyCodes.h"
+#include "platform/Scale.h"
+#include "platform/sdl/SdlToolTips.h"
+
+#include <tuple>
+
+namespace {
+
+namespace vk = platform::vk;
+using platform::Rect;
+using platform::ScaleKey;
+
+constexpr std::int16_t kCtrl = vk::CtrlMask;
+constexpr std::int16_t kPlus = 187;
+
+TEST(Scale, DisplaysKeysWrittenScalesAndPositionsMeanWhatThePlayerExpects) {
+  const std::vector<std::tuple<Rect, std::int32_t, std::int32_t>> fits = {
+      {{0, 0, 1920, 1080}, 90, 1}, {{0, 0, 2560, 1440}, 90, 2},  {{0, 0, 3840, 2160}, 90, 3},
+      {{0, 0, 2560, 1400}, 90, 2}, {{0, 0, 3840, 2160}, 100, 4}, {{0, 0, 800, 600}, 90, 1},
+      {{0, 0, 7680, 4320}, 90, 4}, {{0, 0, 1374, 2160}, 100, 2}, {{0, 0, 1373, 2160}, 100, 1}};
+  for (const auto& [display, percent, scale] : fits) {
+    EXPECT_EQ(platform::fittingScale(display, percent), scale)
+        << display.w << "x" << display.h << " " << percent;
+  }
+  const std::vector<std::tuple<std::int16_t, std::int16_t, ScaleKey>> keys = {
+      {kPlus, kCtrl, ScaleKey::Larger},          {kPlus, kCtrl | vk::ShiftMask, ScaleKey::Larger},
+      {vk::Add, kCtrl, ScaleKey::Larger},        {vk::OemMinus, kCtrl, ScaleKey::Smaller},
+      {vk::Subtract, kCtrl, ScaleKey::Smaller},  {vk::Digit0, kCtrl, ScaleKey::Automatic},
+      {vk::Numpad0, kCtrl, ScaleKey::Automatic}, {vk::Digit0, 0, ScaleKey::None},
+      {kPlus, vk::ShiftMask, ScaleKey::None},    {vk::Digit0, kCtrl | vk::AltMask, ScaleKey::None},
+      {vk::Digit0 + 1, kCtrl, ScaleKey::None},   {vk::N, kCtrl, ScaleKey::None}};
+  for (const auto& [code, shift, key] : keys) {
+    EXPECT_EQ(platform::scaleKeyFor(code, shift), key) << code << " with " << shift;
+  }
+  const std::vector<std::pair<std::string, std::int32_t>> written = {
+      {"3", 3}, {" 2 ", 2}, {"4", 4}, {"0", 0}, {"5", 0}, {"2x", 0}, {"", 0}, {"-1", 0}, {"AUTO", 0}};
+  for (const auto& [text, scale] : written) {
+    EXPECT_EQ(platform::parseScale(text).value_or(0), scale) << '"' << text << '"';
+  }
+  const std::vector<std::tuple<std::int32_t, std::int32_t, std::int32_t>> positions = {
+      {2, 3, 0}, {3, 3, 1}, {2060, 3, 686}, {-1, 3, -1}, {-3, 3, -1}, {-4, 3, -2}, {5, 1, 5}};
+  for (const auto& [screen, scale, client] : positions) {
+    EXPECT_EQ(platform::toClient(screen, scale), client) << screen << " at " << scale;
+  }
+}
+
+TEST(Scale, AnAreaOfTheEnlargedPartIsWrittenStraightIntoRowsOfAScreen) {
+  const platform::Surface part(3, 2, {1, 2, 3, 4, 5, 6});
+  const platform::Surface whole = platform::enlarged(part, 3);
+  const Rect area{2, 1, 5, 4};
+  std::vector<platform::Pixel> screen(static_cast<std::size_t>(8 * area.h));
+  platform::enlargeInto(part, 3, area, screen.data(), 8);
+  for (std::int32_t y = 0; y < area.h; ++y) {
+    for (std::int32_t x = 0; x < area.w; ++x) {
+      EXPECT_EQ(screen[static_cast<std::size_t>(y * 8 + x)], whole.at(area.x + x, area.y + y))
+          << x << "," << y;
+    }
+  }
+}
+
+TEST(Scale, AWindowChangingSizeStaysCentredAndOnItsDisplay) {
+  const Rect display{0, 0, 3840, 2160};
+  const std::vector<std::pair<Rect, Rect>> moves = {
+      {{889, 315, 2061, 1530}, {1232, 570, 1374, 1020}}, // about the same centre
+      {{0, 0, 1374, 1020}, {0, 0, 2061, 1530}},          // grows from the top-left corner inwards
+      {{3000, 1800, 687, 510}, {1779, 630, 2061, 1530}}, // and from the bottom-right
+      {{100, 100, 687, 510}, {0, 0, 4122, 3060}}};       // too big: its top-left corner shows
+  for (const auto& [from, to] : moves) {
+    EXPECT_EQ(platform::recentred(from, to.w, to.h, display), to) << to.w;
+  }
+}
+
+TEST(Scale, TipsAreSetInAFontOfTheScaledSizeNotEnlarged) {
+  const platform::ToolTipPainter painter;
+  ASSERT_TRUE(painter.available());
+  const platform::PicturePtr small = painter.paint("New game", 1);
+  const platform::PicturePtr large = painter.paint("New game", 3);
+  ASSERT_TRUE(small && large);
+  EXPECT_NEAR(large->width, 3 * small->width, 6);
+  EXPECT_NEAR(large->height, 3 * small->height, 6);
+  EXPECT_NE(large->pixels, platform::enlarged(*small, 3).pixels);
+}
+
+class ScaleTest : public GameTest {
+protected:
+  void SetUp() override {} // each test opens the window on the display it wants
+
+  void open(const Rect& display) {
+    host.display = display;
+    f = std::make_unique<frmMain>(host);
+    f->Load();
+  }
+  std::optional<std::string> savedScale() { return host.store.saved["Frothwick"].get("Settings", "Scale"); }
+  // Keys one millisecond apart; returns what reached the game's own key handler.
+  std::vector<std::int16_t> press(const std::vector<std::pair<std::int16_t, std::int16_t>>& keys) {
+    std::vector<std::int16_t> seen;
+    auto game = f->form().KeyDown;
+    f->form().KeyDown = [&](std::int16_t& code, std::int16_t shift) {
+      seen.push_back(code);
+      game(code, shift);
+    };
+    std::uint32_t t = now();
+    for (const auto& [code, shift] : keys) {
+      host.key(++t, code, shift);
+    }
+    runUntil(t + 1);
+    f->form().KeyDown = game;
+    return seen;
+  }
+};
+
+TEST(ScaleAtStart, IsTheRunsThenThePlayersThenTheDisplays) {
+  const Rect uhd{0, 0, 3840, 2160};
+  const std::vector<std::tuple<Rect, std::string, const char*, std::int32_t>> starts = {
+      {uhd, "", nullptr, 3},
+      {{0, 0, 1920, 1080}, "", nullptr, 1},
+      {uhd, "2", nullptr, 2},
+      {uhd, "4", nullptr, 4},
+      {{0, 0, 2560, 1440}, "4", nullptr, 2},
+      {uhd, "AUTO", nullptr, 3},
+      {uhd, "9", nullptr, 3},
+      {uhd, "2", "1", 1},
+      {{0, 0, 1920, 1080}, "", "4", 4},
+      {uhd, "2", "five", 2}};
+  for (const auto& [display, stored, forRun, scale] : starts) {
+    platform::TestHost host;
+    host.display = display;
+    host.scaleForRun = forRun;
+    host.store.document("Frothwick").set("Settings", "Scale", stored);
+    frmMain game(host);
+    game.Load();
+    EXPECT_EQ(host.scale(), scale) << display.w << " '" << stored << "' " << (forRun ? forRun : "-");
+    EXPECT_EQ(host.screen().width(), 687 * scale);
+  }
+}
+
+TEST_F(ScaleTest, ScaleKeysStepWithinTheDisplayAndAreKeptButNeverReachTheGame) {
+  open({0, 0, 3840, 2160});
+  host.store.document("Frothwick").set("Settings", "Sound", "ON");
+  const std::vector<std::tuple<std::int16_t, std::int32_t, std::optional<std::string>>> steps = {
+      {vk::Add, 4, "4"},      {kPlus, 4, "4"},        {vk::OemMinus, 3, "3"}, {vk::Subtract, 2, "2"},
+      {vk::OemMinus, 1, "1"}, {vk::Subtract, 1, "1"}, {vk::Digit0, 3, "AUTO"}};
+  for (const auto& [code, scale, kept] : steps) {
+    EXPECT_TRUE(press({{code, kCtrl}}).empty()) << code;
+    EXPECT_EQ(host.scale(), scale) << code;
+    EXPECT_EQ(savedScale(), kept) << code;
+  }
+  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "Sound"), "ON") << "only the scale is written";
+  const int saves = host.store.updates;
+  EXPECT_TRUE(press({{vk::Numpad0, kCtrl}}).empty());
+  EXPECT_EQ(host.store.updates, saves) << "an unchanged choice is not written again";
+
+  f->Score = 7;
+  f->CheckHighScore();
+  ASSERT_TRUE(f->EnteringName);
+  EXPECT_EQ(press({{vk::Digit0, kCtrl}, {vk::Add, kCtrl}, {'A', 0}}), (std::vector<std::int16_t>{'A'}));
+  EXPECT_EQ(f->HighScoreNames[static_cast<std::size_t>(f->EntryRow)], "A");
+  press({{vk::Return, 0}});
+
+  startGame(now() + 10);
+  runUntil(now() + 500);
+  const std::int32_t beerX = f->BeerX;
+  EXPECT_EQ(press({{kPlus, kCtrl}, {vk::OemMinus, kCtrl}, {vk::Left, 0}}),
+            (std::vector<std::int16_t>{vk::Left}));
+  EXPECT_NE(f->BeerX, beerX) << "the game's own keys still arrive";
+}
+
+TEST_F(ScaleTest, AClickHitsTheControlDrawnUnderItsScaledPosition) {
+  open({0, 0, 3840, 2160});
+  const platform::PictureBox& button = f->pctNew;
+  const std::int32_t right = (button.pixelLeft() + button.pixelWidth()) * 3; // first screen pixel past it
+  const std::int32_t middle = (button.pixelTop() + button.pixelHeight() / 2) * 3;
+  host.click(now() + 10, right, middle);
+  runUntil(now() + 100);
+  EXPECT_FALSE(f->pctAction.visible()) << "a click just right of the button misses it";
+  host.click(now() + 10, right - 1, middle);
+  runUntil(now() + 100);
+  EXPECT_TRUE(f->pctAction.visible()) << "its last screen pixel starts a game";
+}
+
+// One scripted game, the same at every scale: New clicked, beers steered and dropped, and the
+// pointer left resting on the Pause button until its tip shows.
+platform::Surface playedAt(const char* scale) {
+  platform::TestHost host(1000, 7);
+  host.scaleForRun = scale;
+  frmMain game(host);
+  game.Load();
+  const std::int32_t factor = host.scale();
+  host.click(1100, game.pctNew);
+  const std::int16_t steering[] = {vk::Left, vk::Left, vk::Down, vk::Right, vk::Space};
+  for (std::uint32_t i = 0; i < 40; ++i) {
+    host.key(1300 + 250 * i, steering[i % 5]);
+  }
+  const platform::PictureBox& pause = game.pctAction;
+  host.mouseMove(12000, (pause.pixelLeft() + 3) * factor, (pause.pixelTop() + 3) * factor);
+  host.at(13000, [] { throw StopHere{}; });
+  runUntilStopped(host);
+  EXPECT_EQ(host.toolTips.size(), 1U);
+  return host.screen();
+}
+
+TEST(ScaledScreen, IsTheOneTimesScreenWithEveryPixelASquare) {
+  const platform::Surface one = playedAt("1");
+  for (const auto& [text, scale] : {std::pair{"2", 2}, std::pair{"3", 3}}) {
+    const platform::Surface scaled = playedAt(text);
+    const platform::Surface expected = platform::enlarged(one, scale);
+    ASSERT_EQ(scaled.width(), expected.width());
+    ASSERT_EQ(scaled.height(), expected.height());
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < expected.pixels().size(); ++i) {
+      differing += scaled.pixels()[i] != expected.pixels()[i] ? 1 : 0;
+    }
+    EXPECT_EQ(differing, 0U) << "at " << scale << "x";
+  }
+}
+
+} // namespace
