@@ -7,7 +7,7 @@
 
 int main() {
   platform::SdlHost host;
-  platform::Window window;
+  platform::Window window(host);
   host.openWindow(window, "Wait loop", nullptr, nullptr);
   platform::handleEvents(host, [] { return std::optional<std::uint32_t>(80); });
 }

@@ -1,12 +1,12 @@
 #pragma once
 // Everything the game asks of the machine it runs on. Two hosts implement it: the real one on SDL2,
 // and the test host with a virtual clock and scripted input.
+#include "platform/FormHost.h"
 #include "platform/Picture.h"
 #include "platform/SettingsStore.h"
 #include "platform/TimerService.h"
 #include "platform/Twips.h"
 #include "platform/Window.h"
-#include "platform/WindowSystem.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -29,14 +29,12 @@ public:
 
 enum class SoundMode { Async, Sync };
 
-class Host : public WindowSystem {
+class Host : public FormHost {
 public:
   Host() : timers_([this] { return tickCount(); }) {}
 
   // Milliseconds since some start; wraps after 2^32.
   virtual std::uint32_t tickCount() = 0;
-  // Puts the attached window on screen now, if anything changed since it last was.
-  virtual void present() = 0;
   // Dispatches every pending event to the window, fires due inner timers, shows a tool tip that is
   // due, and presents the window if anything changed.
   virtual void doEvents() = 0;
@@ -63,16 +61,15 @@ public:
   std::int32_t twipsPerPixelY() const { return kTwipsPerPixel; }
 
   TimerService& timers() { return timers_; }
+  // Routes the host's input to `window`, which was made with this host as its own.
   void attach(Window& window) {
     window_ = &window;
-    window.setWindowSystem(this);
-    window.setPresenter([this] { present(); });
     attached(window);
   }
   Window* window() const { return window_; }
 
 protected:
-  // A host that draws its own tool tips installs their renderer here.
+  // A host that sets itself up for the window it serves does it here.
   virtual void attached(Window& window) { static_cast<void>(window); }
 
 private:

@@ -6,7 +6,7 @@
 
 namespace platform {
 
-Window::Window() : canvas_(kClientWidth, kClientHeight) {}
+Window::Window(FormHost& host) : canvas_(kClientWidth, kClientHeight), host_(host) {}
 
 void Window::addControl(PictureBox& box) {
   box.attachTo(*this);
@@ -18,46 +18,32 @@ void Window::addControl(Image& image) {
   images_.push_back(&image);
 }
 
-void Window::setToolTipRenderer(std::function<PicturePtr(const std::string&)> renderer, std::int32_t scale) {
-  forgetToolTip();
-  renderToolTip_ = std::move(renderer);
-  toolTipScale_ = scale;
-}
-
 void Window::setCaption(const std::string& caption) {
   caption_ = caption;
-  if (system_ != nullptr) {
-    system_->applyCaption(caption);
-  }
+  host_.applyCaption(caption);
 }
 
 void Window::setBorderless(bool borderless) {
-  if (system_ != nullptr) {
-    system_->applyBorderless(borderless);
-  }
+  host_.applyBorderless(borderless);
 }
 
 WindowState Window::windowState() const {
-  return system_ != nullptr && system_->isMinimized() ? WindowState::Minimized : WindowState::Normal;
+  return host_.isMinimized() ? WindowState::Minimized : WindowState::Normal;
 }
 
 void Window::setWindowState(WindowState state) {
-  if (state == WindowState::Minimized && system_ != nullptr) {
-    system_->minimize();
+  if (state == WindowState::Minimized) {
+    host_.minimize();
   }
 }
 
 void Window::setMousePointer(MousePointer pointer) {
-  if (system_ != nullptr) {
-    system_->applyPointer(pointer);
-  }
+  host_.applyPointer(pointer);
 }
 
 void Window::dragWithMouse() {
   hideToolTip();
-  if (system_ != nullptr) {
-    system_->dragWithMouse();
-  }
+  host_.dragWithMouse();
 }
 
 void Window::refresh() {
@@ -73,8 +59,8 @@ void Window::refresh() {
 }
 
 void Window::presentNow() {
-  if (needsPresent() && presenter_) {
-    presenter_();
+  if (needsPresent()) {
+    host_.present();
   }
 }
 
@@ -156,7 +142,8 @@ std::optional<std::uint32_t> Window::tick(std::uint32_t now) {
   if (rested < kToolTipDelayMs) {
     return kToolTipDelayMs - rested;
   }
-  toolTipPicture_ = renderToolTip_ ? renderToolTip_(over->toolTipText()) : nullptr;
+  toolTipScale_ = host_.toolTipScale();
+  toolTipPicture_ = host_.renderToolTip(over->toolTipText());
   if (toolTipPicture_) {
     toolTip_.shown = true;
     // Below and right of the pointer, as desktops place them, kept inside the client area.

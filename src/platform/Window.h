@@ -3,7 +3,7 @@
 // controls composed over it, and the handlers the game installs. Input arrives from a host; the
 // screen is presented only when something changed.
 #include "platform/Controls.h"
-#include "platform/WindowSystem.h"
+#include "platform/FormHost.h"
 
 #include <cstdint>
 #include <functional>
@@ -28,18 +28,13 @@ public:
   static constexpr std::int32_t kClientHeight = 510;
   static constexpr std::uint32_t kToolTipDelayMs = 500;
 
-  Window();
+  // The host puts the window on screen and draws its tool tips and frame; it must outlive the window.
+  explicit Window(FormHost& host);
 
   // Registration in z-order: images are drawn below picture boxes, each kind in the order added.
   void addControl(PictureBox& box);
   void addControl(Image& image);
-  void setWindowSystem(WindowSystem* system) { system_ = system; }
-  // Tips drawn at a scale above 1 are that many times finer than the client area: they are laid
-  // over the scaled screen by the host (shownToolTip) rather than composed into the client area.
-  void setToolTipRenderer(std::function<PicturePtr(const std::string&)> renderer, std::int32_t scale = 1);
-  // How the host puts the window on screen at once, for repaints that must not wait for the next
-  // event dispatch.
-  void setPresenter(std::function<void()> presenter) { presenter_ = std::move(presenter); }
+  // Puts the window on screen at once, for repaints that must not wait for the next event dispatch.
   void presentNow();
 
   Surface& canvas() { return canvas_; }
@@ -109,10 +104,9 @@ private:
   std::string caption_;
   std::vector<Image*> images_;
   std::vector<PictureBox*> boxes_;
-  WindowSystem* system_ = nullptr;
-  std::function<PicturePtr(const std::string&)> renderToolTip_;
+  FormHost& host_;
+  // The scale the shown tip was drawn at: above 1 the host lays it over the scaled screen.
   std::int32_t toolTipScale_ = 1;
-  std::function<void()> presenter_;
   const Control* focus_ = nullptr;
   Control* pressed_ = nullptr;
   ToolTip toolTip_;

@@ -29,7 +29,7 @@ constexpr Placement digitCell(std::size_t digit) {
 
 } // namespace
 
-frmMain::frmMain(platform::Host& host) : timerSite_(host), utimerCTL1(timerSite_), host_(host) {
+frmMain::frmMain(platform::Host& host) : timerSite_(host), utimerCTL1(timerSite_), host_(host), form_(host) {
   LoadDesign();
   RegisterControls();
   WireHandlers();

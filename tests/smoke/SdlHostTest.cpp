@@ -46,7 +46,7 @@ protected:
   }
 
   SdlHost host;
-  Window window;
+  Window window{host};
   PictureBox box;
 };
 

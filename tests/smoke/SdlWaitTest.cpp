@@ -35,7 +35,7 @@ protected:
   std::uint32_t msSince(std::uint32_t start) { return host.tickCount() - start; }
 
   SdlHost host;
-  Window window;
+  Window window{host};
   PictureBox box;
 
 private:

@@ -25,7 +25,7 @@ const SettingPlace kScaleSetting{"Frothwick", "Settings", "Scale"};
 } // namespace
 
 SdlHost::SdlHost()
-    : session_(std::make_unique<SdlSession>()), toolTips_(std::make_shared<ToolTipPainter>()),
+    : session_(std::make_unique<SdlSession>()), toolTips_(std::make_unique<ToolTipPainter>()),
       sound_(std::make_unique<SoundPlayer>()) {}
 
 SdlHost::~SdlHost() = default;
@@ -36,23 +36,15 @@ void SdlHost::openWindow(Window& window, const std::string& caption, const Pictu
   scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usableDisplayArea(nullptr),
                                          SDL_getenv("FROTHWICK_SCALE"));
   desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor());
-  showToolTipsAt(scale_->factor());
 }
 
-void SdlHost::showToolTipsAt(std::int32_t scale) {
-  // The window may outlive the host; its tips then stop rather than use a closed font. Without the
-  // font every tip paints as nothing, and nothing is shown.
-  window()->setToolTipRenderer(
-      [painter = std::weak_ptr<const ToolTipPainter>(toolTips_), scale](const std::string& text) {
-        const auto live = painter.lock();
-        return live ? live->paint(text, scale) : nullptr;
-      },
-      scale);
+// Without the font every tip paints as nothing, and nothing is shown.
+PicturePtr SdlHost::renderToolTip(const std::string& text) {
+  return toolTips_->paint(text, scale());
 }
 
 void SdlHost::rescale() {
   desktop_->setScale(scale_->factor());
-  showToolTipsAt(scale_->factor());
   window()->invalidate();
 }
 

@@ -43,6 +43,8 @@ public:
   float rnd() override;
   void randomize() override;
 
+  PicturePtr renderToolTip(const std::string& text) override;
+  std::int32_t toolTipScale() const override { return scale(); }
   void applyCaption(const std::string& caption) override;
   void applyBorderless(bool borderless) override;
   void minimize() override;
@@ -57,11 +59,10 @@ public:
   std::int32_t scale() const { return scale_ ? scale_->factor() : 1; }
 
 private:
-  void showToolTipsAt(std::int32_t scale);
   void rescale();
 
   std::unique_ptr<SdlSession> session_;
-  std::shared_ptr<ToolTipPainter> toolTips_;
+  std::unique_ptr<ToolTipPainter> toolTips_;
   std::unique_ptr<SoundPlayer> sound_;
   std::unique_ptr<DesktopWindow> desktop_;
   std::unique_ptr<WindowScale> scale_;

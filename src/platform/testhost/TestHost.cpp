@@ -68,16 +68,14 @@ void TestHost::attached(Window& window) {
 }
 
 // Tool tips as plain boxes, 7 pixels a character at 1x: enough to see where and when they show.
+PicturePtr TestHost::renderToolTip(const std::string& text) {
+  toolTips.push_back(text);
+  return makeSolidPicture((static_cast<std::int32_t>(text.size()) * 7 + 8) * scale(), 18 * scale(),
+                          rgb(0xFF, 0xF8, 0xC8));
+}
+
 void TestHost::showAtScale() {
-  const std::int32_t factor = scale();
-  window()->setToolTipRenderer(
-      [this, factor](const std::string& text) {
-        toolTips.push_back(text);
-        return makeSolidPicture((static_cast<std::int32_t>(text.size()) * 7 + 8) * factor, 18 * factor,
-                                rgb(0xFF, 0xF8, 0xC8));
-      },
-      factor);
-  screen_ = Surface(Window::kClientWidth * factor, Window::kClientHeight * factor);
+  screen_ = Surface(Window::kClientWidth * scale(), Window::kClientHeight * scale());
   window()->invalidate();
 }
 

@@ -94,6 +94,8 @@ public:
   void randomize() override { ++randomizeCalls; }
 
   // Window system.
+  PicturePtr renderToolTip(const std::string& text) override;
+  std::int32_t toolTipScale() const override { return scale(); }
   void applyCaption(const std::string& caption) override { this->caption = caption; }
   void applyBorderless(bool on) override { borderless = on; }
   void minimize() override { minimized = true; }
