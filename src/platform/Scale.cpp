@@ -30,8 +30,10 @@ void enlargeRows(const Pixel* from, std::int32_t width, std::int32_t scale, cons
 
 std::vector<Pixel> enlargedPixels(const Pixel* from, std::int32_t width, std::int32_t height,
                                   std::int32_t scale) {
-  std::vector<Pixel> to(static_cast<std::size_t>(width * scale) * static_cast<std::size_t>(height * scale));
-  enlargeRows(from, width, scale, {0, 0, width * scale, height * scale}, to.data(), width * scale);
+  const std::int32_t wide = width * scale;
+  const std::int32_t high = height * scale;
+  std::vector<Pixel> to(static_cast<std::size_t>(wide) * static_cast<std::size_t>(high));
+  enlargeRows(from, width, scale, {0, 0, wide, high}, to.data(), wide);
   return to;
 }
 
