@@ -4,7 +4,7 @@
 // Prints: throughput <games> <steps> <virtual ms> <real ms> <steps per real second>
 // A step is one pass of the game loop: the virtual clock moving on by exactly StepDelay in a game.
 #include "platform/KeyCodes.h"
-#include "platform/testhost/TestHost.h"
+#include "TestHost.h"
 #include "window/frmMain.h"
 
 #include <chrono>

@@ -69,7 +69,7 @@ play_and_close() {
   env --default-signal "$@" >"$CASE/out" 2>"$CASE/err" &
   GAME_PID=$!
   wait_for_window
-  close_running_game
+  close_running_game "${CLOSE_WITH:-TERM}"
 }
 
 wait_for_window() {
@@ -81,7 +81,7 @@ wait_for_window() {
 close_running_game() {
   kill "-${1:-TERM}" "$GAME_PID"
   STATUS=0
-  timeout 30 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end after SIGTERM"
+  timeout 30 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end after SIG${1:-TERM}"
   wait "$GAME_PID" || STATUS=$?
   GAME_PID=""
   WIN=""
@@ -177,7 +177,8 @@ for driver in alsa unset; do
   mkdir -p "$CASE/config/Frothwick"
   cp "$KNOWN" "$CASE/config/Frothwick/settings.ini"
   if [ "$driver" = unset ]; then
-    play_and_close env -u SDL_AUDIODRIVER XDG_CONFIG_HOME="$CASE/config" "$GAME"
+    # Closing the terminal the game was started from (SIGHUP) ends it as closing its window does.
+    CLOSE_WITH=HUP play_and_close env -u SDL_AUDIODRIVER XDG_CONFIG_HOME="$CASE/config" "$GAME"
   else
     play_and_close env SDL_AUDIODRIVER="$driver" XDG_CONFIG_HOME="$CASE/config" "$GAME"
   fi
