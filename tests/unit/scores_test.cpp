@@ -141,39 +141,39 @@ struct Typing {
   const char* what;
   std::vector<std::int16_t> keys;
   std::int16_t shift;
+  bool open;
   const char* name;
   const char* shown;
-  bool open;
 };
 
 TEST_F(ScoresTest, NameEntryKeys) {
   const Typing cases[] = {
-      {"letters and digits", {'A', 'B', '1'}, 0, "AB1", "AB1|......", true},
-      {"whatever the shift", {'A', 'B', '1'}, vk::ShiftMask, "AB1", "AB1|......", true},
+      {"letters and digits", {'A', 'B', '1'}, 0, true, "AB1", "AB1|......"},
+      {"whatever the shift", {'A', 'B', '1'}, vk::ShiftMask, true, "AB1", "AB1|......"},
       {"the tenth character ends it, an eleventh goes nowhere",
        {vk::Numpad0 + 9, '8', 'Z', vk::Space, vk::Numpad0, vk::Numpad0 + 1, 'Q', 'Q', 'Q', vk::Numpad0 + 5,
         'K'},
        0,
+       false,
        "98Z 01QQQ5",
-       "98Z_01QQQ5",
-       false},
-      {"ten spaces", std::vector<std::int16_t>(10, vk::Space), 0, "          ", "__________", false},
-      {"backspace stops at the first cell", {vk::Back, vk::Back}, 0, "", "|.........", true},
+       "98Z_01QQQ5"},
+      {"ten spaces", std::vector<std::int16_t>(10, vk::Space), 0, false, "          ", "__________"},
+      {"backspace stops at the first cell", {vk::Back, vk::Back}, 0, true, "", "|........."},
       {"backspace leaves the cursor over the removed letter",
        {'A', 'B', vk::Back},
        0,
+       true,
        "A",
-       "A|_.......",
-       true},
-      {"typing on after a backspace", {'A', 'B', vk::Back, 'C'}, 0, "AC", nullptr, true},
-      {"return at once keeps an empty name", {vk::Return, 'X'}, 0, "", "_.........", false},
+       "A|_......."},
+      {"typing on after a backspace", {'A', 'B', vk::Back, 'C'}, 0, true, "AC", nullptr},
+      {"return at once keeps an empty name", {vk::Return, 'X'}, 0, false, "", "_........."},
       {"keys that type nothing",
        {vk::Left, vk::Right, vk::Down, vk::Up, vk::Shift, vk::Control, vk::Menu, vk::Escape, vk::Tab, 186,
         vk::OemMinus, vk::Multiply, vk::Add, vk::Subtract, vk::Decimal, vk::Divide, vk::F1, vk::F1 + 11, 255},
        0,
+       true,
        "",
-       "|.........",
-       true},
+       "|........."},
   };
   // A game is under way and not paused: a key that leaked through to it would move its beer.
   spawns({{1, 7}});
