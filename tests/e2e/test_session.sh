@@ -66,6 +66,9 @@ printf '[Settings]\nHighScoreName1=ALICE\nHighScore1=999999\nHighScoreName2=BOB 
 start_x
 setxkbmap -layout ru || fail "the Russian layout could not be set"
 start_game
+eval "$(xdotool getwindowgeometry --shell "$WIN")"
+[ "$WIDTH" = 687 ] && [ "$HEIGHT" = 510 ] || fail "the window is ${WIDTH}x${HEIGHT}"
+[ "$(xdotool getwindowname "$WIN")" = "Frothwick" ] || fail "the caption is $(xdotool getwindowname "$WIN")"
 click_at 594 290 # High Scores
 eventually 'board_shown' || fail "the board did not open"
 expect_board_row 1 ALICE 0999999

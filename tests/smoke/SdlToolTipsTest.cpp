@@ -1,5 +1,6 @@
 #include "platform/sdl/SdlToolTips.h"
 #include "SmokeDrivers.h"
+#include "platform/Scale.h"
 #include "platform/sdl/SdlSession.h"
 
 #include <algorithm>
@@ -38,6 +39,17 @@ TEST_F(SdlToolTips, NoFontMeansNoToolTips) {
   const ToolTipPainter painter("/nonexistent/font.ttf");
   EXPECT_FALSE(painter.available());
   EXPECT_EQ(painter.paint("New game"), nullptr);
+}
+
+TEST_F(SdlToolTips, AreSetInAFontOfTheScaledSizeNotEnlarged) {
+  const ToolTipPainter painter;
+  ASSERT_TRUE(painter.available());
+  const PicturePtr small = painter.paint("New game", 1);
+  const PicturePtr large = painter.paint("New game", 3);
+  ASSERT_TRUE(small && large);
+  EXPECT_NEAR(large->width, 3 * small->width, 6);
+  EXPECT_NEAR(large->height, 3 * small->height, 6);
+  EXPECT_NE(large->pixels, enlarged(*small, 3).pixels);
 }
 
 } // namespace

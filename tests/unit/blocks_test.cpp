@@ -1,140 +1,161 @@
-// Blocks of six: which shapes clear, which block wins, the collapse above, cascades and the burp.
+// Blocks of six, drawn as the bottom rows of the board (a digit is a kind 1..7, '.' empty): which
+// shapes clear at every edge, which block wins, the collapse above, cascades, points and the burp.
+// Landings that complete blocks in a running game are in the scenario traces.
 #include "GameFixture.h"
+
+#include <string>
+#include <vector>
 
 namespace {
 
-class BlocksTest : public GameTest {
+struct Block {
+  const char* what;
+  std::vector<std::string> before; // the board's last rows, down to row 19
+  std::int16_t row, column;        // the cell checked, as a landing there would
+  std::int32_t score;
+  std::vector<std::string> after;
+};
+
+const Block kBlocks[] = {
+    {"wide: the three columns above drop two rows, a neighbour stays",
+     {"......7........", "....6..2.......", "....333........", "....333........"},
+     18,
+     5,
+     500,
+     {"...............", ".......2.......", "......7........", "....6.........."}},
+    {"tall: the two columns above drop three rows",
+     {"...........1...", "..........55...", "..........55...", "..........55..."},
+     17,
+     11,
+     500,
+     {"...............", "...............", "...............", "...........1..."}},
+    {"wide at the left edge",
+     {"111............", "111............"},
+     18,
+     0,
+     500,
+     {"...............", "..............."}},
+    {"wide at the right edge, found from its right end",
+     {"............444", "............444"},
+     18,
+     14,
+     500,
+     {"...............", "..............."}},
+    {"wide, found from its middle",
+     {"......222......", "......222......"},
+     18,
+     7,
+     500,
+     {"...............", "..............."}},
+    {"tall at the right edge",
+     {".............66", ".............66", ".............66"},
+     17,
+     14,
+     500,
+     {"...............", "...............", "..............."}},
+    {"tall at the left edge, found from its right column",
+     {"33.............", "33.............", "33............."},
+     17,
+     1,
+     500,
+     {"...............", "...............", "..............."}},
+    {"tall at the top of the board",
+     {"55.............", "55.............", "55.............", "..............."},
+     16,
+     0,
+     500,
+     {"...............", "...............", "...............", "..............."}},
+    {"a line of six",
+     {"...............", "222222........."},
+     19,
+     2,
+     0,
+     {"...............", "222222........."}},
+    {"a column of six at the edge",
+     {"..............2", "..............2", "..............2", "..............2", "..............2",
+      "..............2"},
+     14,
+     14,
+     0,
+     {"..............2", "..............2", "..............2", "..............2", "..............2",
+      "..............2"}},
+    {"two kinds", {".....444.......", ".....434......."}, 18, 5, 0, {".....444.......", ".....434......."}},
+    {"a square loses its top two rows as a wide block",
+     {"...666.........", "...666.........", "...666........."},
+     17,
+     4,
+     500,
+     {"...............", "...............", "...666........."}},
+    {"a two by four rectangle keeps its fourth column",
+     {"..1111.........", "..1111........."},
+     18,
+     2,
+     500,
+     {".....1.........", ".....1........."}},
+    {"a collapse that forms a block clears it in turn",
+     {"111............", "111............", "444............", "444............"},
+     18,
+     0,
+     1000,
+     {"...............", "...............", "...............", "..............."}},
+    {"of two blocks formed by one collapse the first in scan order goes",
+     {"111............", "111............", "22211..........", "22211.........."},
+     18,
+     0,
+     1000,
+     {"...............", "...............", "...11..........", "...11.........."}},
+};
+
+class Blocks : public GameTest, public ::testing::WithParamInterface<std::tuple<Block, bool>> {
 protected:
-  void SetUp() override {
-    GameTest::SetUp();
-    f->pctSound.setPicture(f->pctSoundOn.picture());
-  }
-  void fill(int top, int left, int rows, int columns, int kind) {
-    for (int r = top; r < top + rows; ++r) {
-      for (int c = left; c < left + columns; ++c) {
-        place(static_cast<std::int16_t>(r), static_cast<std::int16_t>(c), kind);
+  void lay(const std::vector<std::string>& rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      for (std::size_t c = 0; c < 15; ++c) {
+        const char cell = rows[i][c];
+        if (cell != '.') {
+          place(static_cast<std::int16_t>(20 - rows.size() + i), static_cast<std::int16_t>(c), cell - '1');
+        }
       }
     }
   }
-  bool check(std::int16_t row, std::int16_t column) {
-    bool found = false;
-    f->CheckForMatch(row, column, found);
-    return found;
-  }
-  std::size_t burps() const {
-    return static_cast<std::size_t>(std::count_if(host.sounds.begin(), host.sounds.end(), [&](const auto& s) {
-      return s.file == host.folder / "burp.wav" && s.mode == platform::SoundMode::Async;
-    }));
-  }
-  int count(int kind) const {
-    int n = 0;
-    for (const auto& row : f->Board) {
-      n += static_cast<int>(std::count(row.begin(), row.end(), kind + 1));
+  std::vector<std::string> bottom(std::size_t count) const {
+    std::vector<std::string> rows;
+    for (std::size_t r = 20 - count; r < 20; ++r) {
+      std::string row;
+      for (std::size_t c = 0; c < 15; ++c) {
+        row += f->Board[r][c] == 0 ? '.' : static_cast<char>('0' + f->Board[r][c]);
+      }
+      rows.push_back(row);
     }
-    return n;
+    return rows;
   }
 };
 
-TEST_F(BlocksTest, AWideBlockClearsAndTheThreeColumnsAboveDropTwoRows) {
-  fill(18, 4, 2, 3, 2);
-  place(17, 4, 5, 3);
-  place(16, 6, 6, 4);
-  place(17, 7, 1); // beside the block: stays
-  EXPECT_TRUE(check(18, 5));
-  EXPECT_EQ(f->Score, 500);
-  EXPECT_EQ(f->Board[19][4], 6);
-  EXPECT_EQ(f->BoardFrame[19][4], 3);
-  EXPECT_EQ(f->Board[18][6], 7);
-  EXPECT_EQ(f->Board[17][7], 2);
-  EXPECT_EQ(count(2), 0);
-  EXPECT_EQ(burps(), 1U);
-  EXPECT_TRUE(cellShows(19, 4, beer(5, 3))) << "the board is repainted after the collapse";
-  EXPECT_TRUE(cellShows(17, 4, f->pctEmptyBeer));
-}
-
-TEST_F(BlocksTest, ATallBlockClearsAndTheTwoColumnsAboveDropThreeRows) {
-  fill(17, 10, 3, 2, 4);
-  place(16, 11, 0);
-  EXPECT_TRUE(check(17, 11));
-  EXPECT_EQ(f->Board[19][11], 1);
-  EXPECT_EQ(count(4), 0);
-  EXPECT_EQ(f->Score, 500);
-}
-
-TEST_F(BlocksTest, LinesColumnsAndMixedKindsNeverClear) {
-  fill(19, 0, 1, 6, 1);
-  fill(14, 14, 6, 1, 1);
-  fill(10, 5, 2, 3, 3);
-  place(11, 6, 2);
-  EXPECT_FALSE(check(19, 2)) << "the bottom row is never the top of a block";
-  EXPECT_FALSE(check(14, 14));
-  EXPECT_FALSE(check(10, 5));
-  EXPECT_EQ(f->Score, 0);
-  EXPECT_EQ(burps(), 0U);
-}
-
-TEST_F(BlocksTest, AThreeByThreeSquareLosesItsTopTwoRowsAsAWideBlock) {
-  fill(17, 3, 3, 3, 5);
-  EXPECT_TRUE(check(17, 4));
-  EXPECT_EQ(count(5), 3);
-  for (int c = 3; c <= 5; ++c) {
-    EXPECT_EQ(f->Board[19][c], 6);
+TEST_P(Blocks, ClearAsTheRulesSay) {
+  const auto& [block, soundOn] = GetParam();
+  f->pctSound.setPicture(soundOn ? f->pctSoundOn.picture() : f->pctSoundOff.picture());
+  lay(block.before);
+  bool found = false;
+  f->CheckForMatch(block.row, block.column, found);
+  EXPECT_EQ(found, block.score > 0);
+  EXPECT_EQ(bottom(block.after.size()), block.after);
+  EXPECT_EQ(f->Score, block.score);
+  const std::size_t burps = soundOn ? static_cast<std::size_t>(block.score / 500) : 0U;
+  EXPECT_EQ(host.sounds.size(), burps);
+  for (const auto& sound : host.sounds) {
+    EXPECT_EQ(sound.file, host.folder / "burp.wav");
+    EXPECT_EQ(sound.mode, platform::SoundMode::Async);
+  }
+  // What the board holds is what the window shows.
+  for (std::int16_t r = 0; r < 20; ++r) {
+    for (std::int16_t c = 0; c < 15 && block.score > 0; ++c) {
+      const std::int16_t kind = f->Board[r][c];
+      ASSERT_TRUE(cellShows(r, c, kind == 0 ? f->pctEmptyBeer : beer(kind - 1, f->BoardFrame[r][c])));
+    }
   }
 }
 
-TEST_F(BlocksTest, ATwoByFourRectangleKeepsItsFourthColumn) {
-  fill(18, 2, 2, 4, 0);
-  EXPECT_TRUE(check(18, 2));
-  EXPECT_EQ(f->Board[18][5], 1);
-  EXPECT_EQ(f->Board[19][5], 1);
-  EXPECT_EQ(count(0), 2);
-}
-
-TEST_F(BlocksTest, ACollapseThatFormsABlockClearsItInTurn) {
-  // Clearing the red block lets six golden beers drop into a block of their own.
-  fill(18, 0, 2, 3, 3);
-  fill(16, 0, 2, 3, 0);
-  EXPECT_TRUE(check(18, 0));
-  EXPECT_EQ(count(3), 0);
-  EXPECT_EQ(count(0), 0) << "the golden block formed by the collapse is cleared too";
-  EXPECT_EQ(f->Score, 1000);
-  EXPECT_EQ(burps(), 2U);
-}
-
-TEST_F(BlocksTest, OfTwoBlocksFormedByOneCollapseTheFirstInScanOrderGoes) {
-  // After the stout block clears, rows 18..19 hold lager in columns 0..4: the blocks at columns 0..2
-  // and 2..4 overlap in column 2, so only one of them can go.
-  fill(18, 0, 2, 3, 1);
-  fill(16, 0, 2, 3, 0);
-  fill(18, 3, 2, 2, 0);
-  EXPECT_TRUE(check(18, 0));
-  // Scan order: cell (18, 0) comes first, so columns 0..2 go; columns 3..4 are left with two each.
-  EXPECT_EQ(count(0), 4);
-  EXPECT_EQ(f->Board[19][3], 1);
-  EXPECT_EQ(f->Board[18][4], 1);
-  EXPECT_EQ(burps(), 2U);
-}
-
-TEST_F(BlocksTest, WithSoundOffClearsAreSilentButOtherwiseTheSame) {
-  f->pctSound.setPicture(f->pctSoundOff.picture());
-  fill(18, 4, 2, 3, 2);
-  EXPECT_TRUE(check(18, 4));
-  EXPECT_EQ(f->Score, 500);
-  EXPECT_TRUE(host.sounds.empty());
-}
-
-TEST_F(BlocksTest, ALandingThatCompletesABlockClearsItInTheGame) {
-  spawns({{6, 4}});
-  startGame(now() + 10);
-  // The new game empties the board, so build the block's lower row again right after the start.
-  host.at(now() + 11, [&] {
-    fill(19, 3, 1, 3, 6);
-    fill(18, 3, 1, 1, 6);
-    fill(18, 5, 1, 1, 6);
-  });
-  runWhileNot([&] { return f->Score >= 500; });
-  EXPECT_EQ(count(6), 0);
-  EXPECT_EQ(f->Score, 18 * 5 + 500);
-}
+INSTANTIATE_TEST_SUITE_P(EveryShapeAndEdge, Blocks,
+                         ::testing::Combine(::testing::ValuesIn(kBlocks), ::testing::Bool()));
 
 } // namespace

@@ -57,21 +57,6 @@ TEST_F(KeysTest, OnlyTheNeighbourInTheRowBeingEnteredBlocksAMove) {
   EXPECT_EQ(f->BeerX, f->ColumnX[6]) << "row 1 to the right does not matter";
 }
 
-TEST_F(KeysTest, DroppingOverAnEmptyColumnShowsTheBeerInRow18For90ThenLandsFor95) {
-  spawns({{1, 7}});
-  t0 = now() + 10;
-  startGame(t0);
-  host.at(t0 + 80 + 1, [&] {
-    press(vk::Space);
-    EXPECT_EQ(f->Score, 90);
-    EXPECT_EQ(f->BeerY, f->RowY[18]);
-    EXPECT_TRUE(cellShows(18, 7, beer(1, 2)));
-    EXPECT_TRUE(f->Falling) << "a drop does not land the beer";
-  });
-  runWhileNot([&] { return f->Board[19][7] != 0; });
-  EXPECT_EQ(f->Score, 185);
-}
-
 TEST_F(KeysTest, DroppingOntoATakenCellRedrawsTheBeerAtTheTopOfItsRow) {
   fallIn(7, 6); // moving into row 2
   place(3, 7, 0);
@@ -116,16 +101,6 @@ TEST_F(KeysTest, OtherKeysAndModifiersAreIgnored) {
   f->Form_KeyDown(key, vk::ShiftMask | vk::CtrlMask);
   EXPECT_EQ(f->BeerX, f->ColumnX[6]) << "Shift and Ctrl do not change a move";
   EXPECT_EQ(f->BeerY, f->RowY[1]);
-}
-
-TEST_F(KeysTest, ScriptedKeysReachTheBeerBetweenSteps) {
-  spawns({{1, 7}});
-  t0 = now() + 10;
-  startGame(t0);
-  host.key(t0 + 40, vk::Left);
-  host.key(t0 + 120, vk::Left);
-  runUntil(t0 + 200);
-  EXPECT_EQ(f->BeerX, f->ColumnX[5]);
 }
 
 } // namespace

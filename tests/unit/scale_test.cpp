@@ -5,7 +5,6 @@
 
 #include "platform/KeyCodes.h"
 #include "platform/Scale.h"
-#include "platform/sdl/SdlToolTips.h"
 
 #include <tuple>
 
@@ -73,17 +72,6 @@ TEST(Scale, AWindowChangingSizeStaysCentredAndOnItsDisplay) {
   for (const auto& [from, to] : moves) {
     EXPECT_EQ(platform::recentred(from, to.w, to.h, display), to) << to.w;
   }
-}
-
-TEST(Scale, TipsAreSetInAFontOfTheScaledSizeNotEnlarged) {
-  const platform::ToolTipPainter painter;
-  ASSERT_TRUE(painter.available());
-  const platform::PicturePtr small = painter.paint("New game", 1);
-  const platform::PicturePtr large = painter.paint("New game", 3);
-  ASSERT_TRUE(small && large);
-  EXPECT_NEAR(large->width, 3 * small->width, 6);
-  EXPECT_NEAR(large->height, 3 * small->height, 6);
-  EXPECT_NE(large->pixels, platform::enlarged(*small, 3).pixels);
 }
 
 class ScaleTest : public GameTest {

@@ -100,26 +100,6 @@ protected:
   }
 };
 
-TEST_F(ScoresTest, TheBoardCoversThePlayAreaWithTenRowsOverWhatWasPaintedBefore) {
-  fill({{"OLD", 5}});
-  f->pctScores_Click();
-  f->pctOk_Click();
-  fill({{"", 0}});
-  host.click(now() + 1, f->pctScores);
-  runUntil(now() + 2);
-  EXPECT_TRUE(f->Paused);
-  EXPECT_TRUE(f->pctOk.visible() && f->pctClear.visible() && f->pctScoreBoard.visible());
-  EXPECT_FALSE(f->pctNew.visible());
-  EXPECT_FALSE(f->EnteringName);
-  const auto& b = f->pctScoreBoard;
-  EXPECT_EQ(std::vector<std::int32_t>({b.left(), b.top(), b.width(), b.height()}),
-            std::vector<std::int32_t>({210, 1290, 7275, 6135}));
-  for (int row = 1; row <= 10; ++row) {
-    EXPECT_EQ(name(row), "..........") << row;
-    EXPECT_EQ(score(row), "0000000") << row;
-  }
-}
-
 TEST_F(ScoresTest, HandEditedNamesAndScoresShowTenLettersAndSevenCells) {
   fill({{"A B", 1},
         {"ABCDEFGHIJKLMN", std::numeric_limits<std::int32_t>::max()},
@@ -136,28 +116,6 @@ TEST_F(ScoresTest, HandEditedNamesAndScoresShowTenLettersAndSevenCells) {
   EXPECT_EQ(score(3), "_000004") << "the sign, then seven places";
   EXPECT_EQ(score(4), "1234567");
   EXPECT_EQ(score(5), "_214748");
-}
-
-TEST_F(ScoresTest, ViewingTheBoardHaltsAGameAndOkResumesItEvenWhenItWasPausedBefore) {
-  spawns({{2, 6}});
-  const std::uint32_t t0 = now() + 10;
-  startGame(t0);
-  host.click(t0 + 250, f->pctAction);
-  host.click(t0 + 300, f->pctScores);
-  std::int32_t haltedAt = 0;
-  host.at(t0 + 301, [&] { haltedAt = f->BeerY; });
-  host.at(t0 + 2000, [&] {
-    EXPECT_TRUE(f->Paused);
-    EXPECT_EQ(f->BeerY, haltedAt);
-  });
-  host.click(t0 + 2001, f->pctOk);
-  runUntil(t0 + 2400);
-  EXPECT_FALSE(f->Paused);
-  EXPECT_GT(f->BeerY, haltedAt);
-  EXPECT_TRUE(menuShown());
-  EXPECT_TRUE(f->pctAction.visible());
-  EXPECT_EQ(f->pctAction.picture(), f->pctPause.picture()) << "the button agrees with the running game";
-  EXPECT_EQ(f->pctAction.toolTipText(), "Pause");
 }
 
 TEST_F(ScoresTest, ANewScoreGoesAboveAnEqualOneAndTheLastDropsOff) {
@@ -177,72 +135,71 @@ TEST_F(ScoresTest, ANewScoreGoesAboveAnEqualOneAndTheLastDropsOff) {
   EXPECT_EQ(f->EntryRow, 1) << "nothing on an empty table is still an entry";
 }
 
-TEST_F(ScoresTest, TypedLettersAndDigitsShowAtTheCursorWhateverShift) {
-  for (const std::int16_t shift : {std::int16_t{0}, vk::ShiftMask}) {
-    enterScore(7);
-    press({'A', 'B', '1'}, shift);
-    EXPECT_EQ(f->HighScoreNames[1], "AB1");
-    EXPECT_EQ(name(1), "AB1|......");
-    EXPECT_TRUE(f->EnteringName);
-  }
-}
+// Name entry, key by key: what each key sequence leaves in the table and on the board, whether the
+// entry is still open, and that no key reaches the game. Ok ends an open entry, keeping what was typed.
+struct Typing {
+  const char* what;
+  std::vector<std::int16_t> keys;
+  std::int16_t shift;
+  bool open;
+  const char* name;
+  const char* shown;
+};
 
-TEST_F(ScoresTest, TheTenthCharacterEndsTheEntryAndAnEleventhGoesNowhere) {
-  enterScore(7);
-  press({vk::Numpad0 + 9, '8', 'Z', vk::Space, vk::Numpad0, vk::Numpad0 + 1, 'Q', 'Q', 'Q'});
-  EXPECT_TRUE(f->EnteringName);
-  press({vk::Numpad0 + 5, 'K'});
-  EXPECT_FALSE(f->EnteringName);
-  EXPECT_EQ(f->HighScoreNames[1], "98Z 01QQQ5");
-  EXPECT_EQ(name(1), "98Z_01QQQ5");
-  EXPECT_TRUE(menuShown());
-  EXPECT_TRUE(f->Paused) << "only Ok resumes a game";
-
-  enterScore(7);
-  press(std::vector<std::int16_t>(10, vk::Space));
-  EXPECT_FALSE(f->EnteringName);
-  EXPECT_EQ(f->HighScoreNames[1], "          ");
-  EXPECT_EQ(name(1), "__________");
-}
-
-TEST_F(ScoresTest, BackspaceTakesBackTheLastCharacterAndStopsAtTheFirst) {
-  enterScore(7);
-  press({vk::Back, vk::Back});
-  EXPECT_EQ(f->HighScoreNames[1], "");
-  EXPECT_EQ(name(1), "|.........");
-  press({'A', 'B', vk::Back});
-  EXPECT_EQ(f->HighScoreNames[1], "A");
-  EXPECT_EQ(name(1), "A|_.......") << "the cursor sits over the removed letter";
-  press({'C'});
-  EXPECT_EQ(f->HighScoreNames[1], "AC");
-}
-
-TEST_F(ScoresTest, EnterAtOnceKeepsTheScoreWithAnEmptyName) {
-  fill({{"A", 100}});
-  enterScore(50);
-  press({vk::Return, 'X'});
-  EXPECT_FALSE(f->EnteringName);
-  EXPECT_EQ(f->HighScoreNames[2], "");
-  EXPECT_EQ(f->HighScores[2], 50);
-  EXPECT_EQ(name(2), "_.........");
-  EXPECT_TRUE(menuShown());
-}
-
-TEST_F(ScoresTest, KeysThatTypeNothingNeitherChangeTheNameNorSteerTheBeer) {
+TEST_F(ScoresTest, NameEntryKeys) {
+  const Typing cases[] = {
+      {"letters and digits", {'A', 'B', '1'}, 0, true, "AB1", "AB1|......"},
+      {"whatever the shift", {'A', 'B', '1'}, vk::ShiftMask, true, "AB1", "AB1|......"},
+      {"the tenth character ends it, an eleventh goes nowhere",
+       {vk::Numpad0 + 9, '8', 'Z', vk::Space, vk::Numpad0, vk::Numpad0 + 1, 'Q', 'Q', 'Q', vk::Numpad0 + 5,
+        'K'},
+       0,
+       false,
+       "98Z 01QQQ5",
+       "98Z_01QQQ5"},
+      {"ten spaces", std::vector<std::int16_t>(10, vk::Space), 0, false, "          ", "__________"},
+      {"backspace stops at the first cell", {vk::Back, vk::Back}, 0, true, "", "|........."},
+      {"backspace leaves the cursor over the removed letter",
+       {'A', 'B', vk::Back},
+       0,
+       true,
+       "A",
+       "A|_......."},
+      {"typing on after a backspace", {'A', 'B', vk::Back, 'C'}, 0, true, "AC", nullptr},
+      {"return at once keeps an empty name", {vk::Return, 'X'}, 0, false, "", "_........."},
+      {"keys that type nothing",
+       {vk::Left, vk::Right, vk::Down, vk::Up, vk::Shift, vk::Control, vk::Menu, vk::Escape, vk::Tab, 186,
+        vk::OemMinus, vk::Multiply, vk::Add, vk::Subtract, vk::Decimal, vk::Divide, vk::F1, vk::F1 + 11, 255},
+       0,
+       true,
+       "",
+       "|........."},
+  };
+  // A game is under way and not paused: a key that leaked through to it would move its beer.
   spawns({{1, 7}});
   startGame(now() + 10);
   runUntil(now() + 300);
-  enterScore(7);
-  f->Paused = false; // a key that leaked through to the game would now move the beer
-  const std::int32_t x = f->BeerX, y = f->BeerY;
-  press({vk::Left, vk::Right, vk::Down, vk::Up, vk::Shift, vk::Control, vk::Menu, vk::Escape, vk::Tab, 186,
-         vk::OemMinus, vk::Multiply, vk::Add, vk::Subtract, vk::Decimal, vk::Divide, vk::F1, vk::F1 + 11,
-         255});
-  EXPECT_TRUE(f->EnteringName);
-  EXPECT_EQ(f->HighScoreNames[1], "");
-  EXPECT_EQ(name(1), "|.........");
-  EXPECT_EQ(f->BeerX, x);
-  EXPECT_EQ(f->BeerY, y);
+  for (const Typing& c : cases) {
+    SCOPED_TRACE(c.what);
+    enterScore(7);
+    f->Paused = false;
+    const std::int32_t x = f->BeerX, y = f->BeerY;
+    press(c.keys, c.shift);
+    EXPECT_EQ(f->BeerX, x);
+    EXPECT_EQ(f->BeerY, y);
+    EXPECT_EQ(f->HighScoreNames[1], c.name);
+    EXPECT_EQ(f->EnteringName, c.open);
+    if (c.shown != nullptr) {
+      EXPECT_EQ(name(1), c.shown);
+    }
+    EXPECT_EQ(menuShown(), !c.open);
+    if (c.open) {
+      host.click(now() + 1, f->pctOk);
+      runUntil(now() + 2);
+      EXPECT_FALSE(f->EnteringName);
+      EXPECT_EQ(f->HighScoreNames[1], c.name);
+    }
+  }
 }
 
 TEST_F(ScoresTest, ClearEmptiesTheTableAndRestartsAnEntryAtRowOne) {
@@ -270,17 +227,6 @@ TEST_F(ScoresTest, ClearEmptiesTheTableAndRestartsAnEntryAtRowOne) {
   EXPECT_EQ(f->HighScoreNames[1], "Z");
 }
 
-TEST_F(ScoresTest, OkDuringAnEntryKeepsWhatWasTyped) {
-  enterScore(7);
-  press({'A', 'B'});
-  host.click(now() + 1, f->pctOk);
-  runUntil(now() + 2);
-  EXPECT_FALSE(f->EnteringName);
-  EXPECT_FALSE(f->Paused);
-  EXPECT_EQ(f->HighScoreNames[1], "AB");
-  EXPECT_TRUE(menuShown());
-}
-
 TEST_F(ScoresTest, EveryWayANameEntryEndsSavesItAtOnceOverWhatAnotherGameSaved) {
   const std::vector<std::pair<const char*, std::vector<std::int16_t>>> endings = {
       {"Enter", {'J', 'O', vk::Return}},
@@ -305,39 +251,6 @@ TEST_F(ScoresTest, EveryWayANameEntryEndsSavesItAtOnceOverWhatAnotherGameSaved) 
   }
 }
 
-TEST_F(ScoresTest, ClearIsSavedAtOnce) {
-  host.store.saved["Frothwick"] =
-      platform::IniDocument::parse("[Settings]\nHighScoreName1=OLD\nHighScore1=900\n");
-  f->pctClear_Click();
-  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScoreName1"), "");
-  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScore1"), "0");
-}
-
-TEST_F(ScoresTest, ThePaintedNameSurvivesTheWindowBeingCoveredAndUncovered) {
-  enterScore(7);
-  press({'A', 'B'});
-  host.expose(now() + 1);
-  runUntil(now() + 2);
-  EXPECT_EQ(name(1), "AB|.......");
-  EXPECT_TRUE(shows(host.screen(), f->pctScoreBoard.pixelLeft() + f->ColumnX[0],
-                    f->pctScoreBoard.pixelTop() + f->RowY[0], *f->pctAlpha[0].picture()));
-}
-
-TEST_F(ScoresTest, ClosingTheWindowDuringAnEntryKeepsTheNameForTheNextStart) {
-  enterScore(321);
-  press({'J', 'O'});
-  host.close(now() + 1);
-  EXPECT_EQ(runToEnd(), 0);
-  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScoreName1"), "JO");
-  EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "HighScore1"), "321");
-  host.store.document("Frothwick") = host.store.saved["Frothwick"];
-  f = std::make_unique<frmMain>(host);
-  f->Load();
-  f->pctScores_Click();
-  EXPECT_EQ(name(1), "JO........");
-  EXPECT_EQ(score(1), "0000321");
-}
-
 TEST_F(ScoresTest, AScoreBelowTheTableEndsTheGameAfterTwoSeconds) {
   ten(9000000, 0);
   bool opened = false;
@@ -348,38 +261,6 @@ TEST_F(ScoresTest, AScoreBelowTheTableEndsTheGameAfterTwoSeconds) {
   EXPECT_GE(now() - over, 2000U);
   EXPECT_LE(now() - over, 2000U + 80U) << "one step's wait, then two seconds";
   EXPECT_EQ(f->HighScoreNames[10], "J");
-}
-
-TEST_F(ScoresTest, KeysInTheTwoSecondsAfterTheLastLifeAreNotTypedAndTypingStartsAfterThem) {
-  std::uint32_t opened = 0;
-  playToTheEnd([](std::uint32_t) {},
-               [&] {
-                 if (!f->EnteringName || opened != 0) {
-                   return;
-                 }
-                 opened = now();
-                 // Still dropping the last beers, and whatever else a player hits as the game ends.
-                 std::uint32_t t = opened;
-                 for (const auto& [code, shift] :
-                      std::vector<std::pair<std::int16_t, std::int16_t>>{{vk::Space, 0},
-                                                                         {vk::Space, 0},
-                                                                         {vk::Down, 0},
-                                                                         {'A', 0},
-                                                                         {vk::Back, 0},
-                                                                         {vk::Escape, 0},
-                                                                         {vk::F2, 0},
-                                                                         {'N', vk::CtrlMask},
-                                                                         {'Q', vk::CtrlMask},
-                                                                         {vk::Return, 0}}) {
-                   host.key(t += 199, code, shift);
-                 }
-                 host.key(opened + 2001, 'F', vk::ShiftMask);
-                 host.key(opened + 2002, 'R');
-                 host.key(opened + 2003, vk::Return);
-               });
-  EXPECT_EQ(f->HighScoreNames[1], "FR");
-  EXPECT_EQ(f->HighScores[1], f->Score);
-  EXPECT_EQ(f->GameNumber, 1U);
 }
 
 TEST_F(ScoresTest, TheGameSleepsUntilTheNameIsFinished) {

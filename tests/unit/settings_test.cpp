@@ -9,10 +9,12 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -221,10 +223,13 @@ TEST(FileSettingsStore, ASaveChangesOnlyWhatItSetsAndKeepsThePlayersFiles) {
   const fs::path link = folder / "settings.ini";
   fs::create_symlink(elsewhere, link);
   // The player's own files of similar names stay; an abandoned save of the game's own goes.
-  for (const char* name :
-       {".frothwick.ini.backup", ".frothwick.ini.2024-1", ".frothwick.ini.frothwick-save-abc123"}) {
+  const std::vector<std::string> kept = {".frothwick.ini.backup", ".frothwick.ini.2024-1",
+                                         ".frothwick.ini.frothwick-SAVE-abc123",
+                                         ".frothwick.ini.frothwick-save-abc1234"};
+  for (const std::string& name : kept) {
     writeFile(elsewhere.parent_path() / name, "x");
   }
+  writeFile(elsewhere.parent_path() / ".frothwick.ini.frothwick-save-abc123", "x");
   ASSERT_EQ(saveSoundOn(link), "");
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(readText(link),
@@ -232,8 +237,9 @@ TEST(FileSettingsStore, ASaveChangesOnlyWhatItSetsAndKeepsThePlayersFiles) {
   struct stat st {};
   ::stat(elsewhere.c_str(), &st);
   EXPECT_EQ(st.st_mode & 07777, 0640U);
-  EXPECT_TRUE(fs::exists(elsewhere.parent_path() / ".frothwick.ini.backup"));
-  EXPECT_TRUE(fs::exists(elsewhere.parent_path() / ".frothwick.ini.2024-1"));
+  for (const std::string& name : kept) {
+    EXPECT_TRUE(fs::exists(elsewhere.parent_path() / name)) << name;
+  }
   EXPECT_FALSE(fs::exists(elsewhere.parent_path() / ".frothwick.ini.frothwick-save-abc123"));
   // A new store is made with what the umask allows.
   const mode_t previous = ::umask(077);

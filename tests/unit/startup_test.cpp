@@ -1,4 +1,5 @@
-// The window right after start-up, and the ways it shuts down.
+// What start-up does before the window shows: the old log goes, and a broken installation stops it.
+// The window as it first shows is in every scenario trace.
 #include "GameFixture.h"
 
 #include <filesystem>
@@ -9,93 +10,6 @@
 #include <vector>
 
 namespace {
-
-using StartupTest = GameTest;
-
-bool screenShows(platform::TestHost& host, const platform::PictureBox& box) {
-  const platform::Picture& picture = *box.picture();
-  for (std::int32_t y = 0; y < picture.height; ++y) {
-    for (std::int32_t x = 0; x < picture.width; ++x) {
-      const platform::Pixel p = picture.at(x, y);
-      const platform::Pixel expected = (p >> 24) < 0x80 ? box.backColor() : (p | platform::kOpaque);
-      if (host.screen().at(box.pixelLeft() + x, box.pixelTop() + y) != expected) {
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
-TEST_F(StartupTest, OnlyTheMenuScoreMugsIconsAndFirstBannerAreVisible) {
-  for (auto* shown : {&f->pctNew, &f->pctScores, &f->pctAbout, &f->pctQuit, &f->pctSound, &f->pctMinimizeIcon,
-                      &f->pctExitIcon, &f->pctFocus}) {
-    EXPECT_TRUE(shown->visible()) << shown->name();
-  }
-  for (auto* hidden : {&f->pctAction, &f->pctOk, &f->pctClear, &f->pctScoreBoard, &f->pctCop,
-                       &f->pctAboutText1, &f->pctAboutText2, &f->pctAboutText3}) {
-    EXPECT_FALSE(hidden->visible()) << hidden->name();
-  }
-  for (const auto& digit : f->pctScore) {
-    EXPECT_TRUE(digit.visible());
-  }
-  for (const auto& mug : f->pctLives) {
-    EXPECT_TRUE(mug.visible());
-  }
-  EXPECT_TRUE(f->imgAd[0].visible());
-  EXPECT_EQ(f->imgAd[0].pixelLeft(), 20);
-  EXPECT_EQ(f->imgAd[0].pixelTop(), 18);
-  EXPECT_EQ(f->imgAd[0].pixelWidth(), 468);
-  EXPECT_EQ(f->imgAd[0].pixelHeight(), 60);
-  for (std::size_t i = 1; i < 6; ++i) {
-    EXPECT_FALSE(f->imgAd[i].visible());
-    EXPECT_EQ(f->imgAd[i].left(), f->imgAd[0].left());
-    EXPECT_EQ(f->imgAd[i].top(), f->imgAd[0].top());
-    EXPECT_EQ(f->imgAd[i].width(), f->imgAd[0].width());
-    EXPECT_EQ(f->imgAd[i].height(), f->imgAd[0].height());
-  }
-}
-
-TEST_F(StartupTest, NoGameRunsAndTheStateIsReadyForOne) {
-  EXPECT_TRUE(f->GameOver);
-  EXPECT_EQ(f->Lives, 3);
-  EXPECT_EQ(f->FallStep, 5);
-  EXPECT_EQ(f->AdIndex, 0);
-  EXPECT_EQ(host.randomizeCalls, 1);
-  runUntil(now() + 5000);
-  EXPECT_FALSE(f->Falling);
-  EXPECT_EQ(f->Board, decltype(f->Board){});
-}
-
-TEST_F(StartupTest, ScoreShowsZerosAndMugsAreFullThroughTheirOwnPictures) {
-  for (const auto& digit : f->pctScore) {
-    EXPECT_NE(digit.picture(), f->pctDigit[0].picture()) << "design pictures are the boxes' own";
-    EXPECT_EQ(digit.picture()->pixels, f->pctDigit[0].picture()->pixels);
-  }
-  for (const auto& mug : f->pctLives) {
-    EXPECT_EQ(mug.picture()->pixels, f->pctMug.picture()->pixels);
-  }
-  EXPECT_EQ(f->pctScore[6].pixelLeft(), 520);
-  EXPECT_EQ(f->pctScore[0].pixelLeft(), 646);
-  EXPECT_EQ(f->pctLives[2].pixelLeft(), 608);
-  EXPECT_EQ(f->pctLives[2].pixelTop(), 461);
-}
-
-TEST_F(StartupTest, SizeToPictureFollowsTheDigitWidths) {
-  f->pctScore[4].setPicture(f->pctDigit[4].picture());
-  EXPECT_EQ(f->pctScore[4].pixelWidth(), 24);
-  f->pctScore[3].setPicture(f->pctDigit[3].picture());
-  EXPECT_EQ(f->pctScore[3].pixelWidth(), 21);
-  EXPECT_EQ(f->pctScore[4].pixelLeft() + 24 - f->pctScore[3].pixelLeft(), 3);
-}
-
-TEST_F(StartupTest, TheScreenShowsTheButtonsOverTheirBackColour) {
-  for (const auto* box :
-       {&f->pctNew, &f->pctScores, &f->pctAbout, &f->pctQuit, &f->pctSound, &f->pctExitIcon}) {
-    EXPECT_TRUE(screenShows(host, *box)) << box->name();
-  }
-  EXPECT_FALSE(screenShows(host, f->pctOk)) << "hidden buttons are not drawn";
-  EXPECT_EQ(host.screen().at(540, 440), platform::kBlack) << "pctFocus is black";
-}
 
 TEST(StartupLogFile, OnlyAFileOrALinkOfThatNameIsTheOldLog) {
   const auto asFolder = [](const std::filesystem::path& p) { std::filesystem::create_directory(p); };
@@ -185,11 +99,6 @@ TEST(StartupPictures, AMissingOrWrongSizedPictureStopsStartUp) {
       EXPECT_NE(message.find(c.file), std::string::npos) << message;
     }
   }
-}
-
-TEST_F(StartupTest, TheWindowIsBorderlessAndNamedOnceShown) {
-  EXPECT_TRUE(host.borderless);
-  EXPECT_EQ(host.caption, "Frothwick");
 }
 
 } // namespace

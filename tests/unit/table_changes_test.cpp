@@ -63,4 +63,15 @@ TEST(TableChanges, RanksThatDidNotChangeKeepTheirTextByteForByte) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
 }
 
+TEST(TableChanges, AScoreBelowAFullTableLeavesItsLastEntry) {
+  IniDocument store;
+  for (int i = 1; i <= 10; ++i) {
+    store.set("Settings", "HighScoreName" + std::to_string(i), "P" + std::to_string(i));
+    store.set("Settings", "HighScore" + std::to_string(i), std::to_string(1100 - 100 * i));
+  }
+  ApplyTableChanges(store, {{false, 50, "LOW"}});
+  EXPECT_EQ(store.get("Settings", "HighScoreName10"), "P10");
+  EXPECT_EQ(store.get("Settings", "HighScore10"), "100");
+}
+
 } // namespace

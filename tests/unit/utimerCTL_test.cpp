@@ -95,6 +95,17 @@ TEST_F(UTimerTest, MillisecondPartComesFirst) {
   EXPECT_EQ(events, "T@2:1002 T@2:1503");
 }
 
+TEST_F(UTimerTest, AZeroPeriodStandsStillAndTheShortestTicksOnAndOn) {
+  ctl.setMinuteInterval(1);
+  ctl.setMinuteInterval(0);
+  EXPECT_FALSE(running());
+  runUntil(kMinute);
+  EXPECT_EQ(events, "");
+  ctl.setInterval(1);
+  runUntil(kMinute + 4);
+  EXPECT_EQ(events, "T@1:2 T@1:4");
+}
+
 TEST_F(UTimerTest, OneShotStopsUntilTheModeIsSetAgain) {
   ctl.setTimerMode(1);
   ctl.setMinuteInterval(1);

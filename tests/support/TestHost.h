@@ -44,7 +44,7 @@ struct SoundPlayed {
 
 class TestHost : public Host {
 public:
-  enum class Kind { Key, Click, MouseDown, MouseUp, MouseMove, Close, Expose, Minimize, Restore, Call };
+  enum class Kind { Key, Click, MouseDown, MouseMove, Close, Expose, Minimize, Restore, Call };
   struct Input {
     std::uint32_t at = 0;
     Kind kind = Kind::Key;
@@ -76,6 +76,9 @@ public:
     scriptedRandom_.insert(scriptedRandom_.end(), values.begin(), values.end());
   }
   bool scriptDone() const { return inputs_.empty(); }
+  // Told each effect as it reaches the player: "present" after the screen is composed, and a line
+  // for every sound, web page and message box.
+  std::function<void(const std::string& effect)> onEffect;
   // Runs after every event dispatch: lets a test watch a running game and stop it where it wants.
   std::function<void()> afterDispatch;
 
@@ -86,8 +89,8 @@ public:
   void waitForEvents(std::uint32_t maxMs) override;
   PicturePtr loadPicture(const std::filesystem::path& file, PixelSize size) override;
   void playSound(const std::filesystem::path& file, SoundMode mode) override;
-  void openUrl(const std::string& url) override { urls.push_back(url); }
-  void messageBox(const std::string& text) override { messages.push_back(text); }
+  void openUrl(const std::string& url) override;
+  void messageBox(const std::string& text) override;
   SettingsStore& settings() override { return store; }
   std::filesystem::path programFolder() override { return folder; }
   float rnd() override;

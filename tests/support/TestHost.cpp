@@ -1,4 +1,4 @@
-#include "platform/testhost/TestHost.h"
+#include "TestHost.h"
 
 #include "platform/Scale.h"
 #include "platform/ScaledPresentation.h"
@@ -144,9 +144,6 @@ void TestHost::deliver(const Input& input) {
     w.mouseDown(input.code, x, y);
     w.mouseUp(input.code, x, y);
     break;
-  case Kind::MouseUp:
-    w.mouseUp(input.code, x, y);
-    break;
   case Kind::MouseMove:
     w.mouseMove(x, y, now_);
     break;
@@ -198,6 +195,9 @@ void TestHost::present() {
     }
     window()->presented();
     ++presents;
+    if (onEffect) {
+      onEffect("present");
+    }
   }
 }
 
@@ -225,8 +225,25 @@ PicturePtr TestHost::loadPicture(const std::filesystem::path& file, PixelSize si
   return readPictureFile(file, size);
 }
 
+void TestHost::openUrl(const std::string& url) {
+  urls.push_back(url);
+  if (onEffect) {
+    onEffect("url " + url);
+  }
+}
+
+void TestHost::messageBox(const std::string& text) {
+  messages.push_back(text);
+  if (onEffect) {
+    onEffect("message " + text);
+  }
+}
+
 void TestHost::playSound(const std::filesystem::path& file, SoundMode mode) {
   sounds.push_back({file, mode, now_});
+  if (onEffect) {
+    onEffect("sound " + file.filename().string() + (mode == SoundMode::Sync ? " to its end" : ""));
+  }
   if (mode == SoundMode::Sync) {
     now_ += sirenMs;
   }

@@ -1,0 +1,204 @@
+// Whole sessions on the test host, each compared line by line with the trace recorded under
+// tests/data/: what the player sees and hears, and in which order, from start-up to what is saved on
+// the way out. tests/data/record.sh records them again after an intended change; read the new trace
+// before committing it.
+#include "GameFixture.h"
+#include "Trace.h"
+
+#include "platform/KeyCodes.h"
+
+#include <functional>
+
+namespace {
+
+namespace vk = platform::vk;
+
+class Scenario : public GameTest {
+protected:
+  // Presses Space every `gap` ms while a game runs, so that each beer drops as soon as it appears;
+  // once a name is asked for, types `name` and presses Return.
+  void dropEvery(std::uint32_t gap, const std::vector<std::pair<std::int16_t, std::int16_t>>& name) {
+    host.at(now() + gap, [this, gap, name] {
+      if (!f->EnteringName) {
+        host.key(now(), vk::Space);
+        dropEvery(gap, name);
+        return;
+      }
+      // Keys in the first two seconds are still meant for the last beers, or hit as the game ends:
+      // none of them types, starts a game or leaves.
+      std::uint32_t at = now();
+      for (const auto& [code, shift] :
+           std::vector<std::pair<std::int16_t, std::int16_t>>{{vk::Space, 0},
+                                                              {vk::Down, 0},
+                                                              {vk::A, 0},
+                                                              {vk::Back, 0},
+                                                              {vk::Escape, 0},
+                                                              {vk::F2, 0},
+                                                              {vk::N, vk::CtrlMask},
+                                                              {vk::Q, vk::CtrlMask},
+                                                              {vk::Return, 0}}) {
+        host.key(at += 199, code, shift);
+      }
+      at = now() + 2000;
+      for (const auto& [code, shift] : name) {
+        host.key(at += 150, code, shift);
+      }
+      host.expose(at + 10); // the name typed so far is painted again
+      host.key(at + 150, vk::Return);
+    });
+  }
+
+  // Starts the program on a store with a sound setting and a part-filled table, as an earlier
+  // session leaves it, plays the scripted session to its end and compares what happened, start-up
+  // included, with the recording.
+  void play(const std::string& name, const std::string& sound, const std::function<void()>& script) {
+    platform::IniDocument& store = host.store.document("Frothwick");
+    store.set("Settings", "Sound", sound);
+    store.set("Settings", "HighScoreName1", "MARGIT");
+    store.set("Settings", "HighScore1", "4000");
+    store.set("Settings", "HighScoreName2", "OLE 7");
+    store.set("Settings", "HighScore2", "385");
+    f = std::make_unique<frmMain>(host);
+    Trace trace(host, *f);
+    f->Load();
+    script();
+    trace.note("ended with status " + std::to_string(runToEnd()));
+    std::istringstream saved(host.store.saved["Frothwick"].serialize());
+    for (std::string line; std::getline(saved, line);) {
+      trace.note("saved " + line);
+    }
+    expectRecorded(name, trace.text());
+  }
+
+  void SetUp() override {}
+};
+
+// Blocks at both edges in both shapes, kinds that do not match, a police raid, a column stacked to
+// the top, then random beers until the last life; the name typed with letters, digits, shift and
+// backspace is saved over the table with the sound left on.
+TEST_F(Scenario, AGameOfBlocksRaidAndStackedColumnToTheHighScoreTable) {
+  play("game", "ON", [this] {
+    spawns({{1, 0},  {1, 1},  {1, 2},  {1, 0},  {1, 1},  {1, 2},     // wide, left edge
+            {3, 13}, {3, 14}, {3, 13}, {3, 14}, {3, 13}, {3, 14},    // tall, right edge
+            {4, 12}, {4, 13}, {4, 14}, {4, 12}, {4, 13}, {4, 14},    // wide, right edge
+            {5, 0},  {5, 1},  {5, 0},  {5, 1},  {5, 0},  {5, 1},     // tall, left edge
+            {2, 5},  {2, 6},  {2, 7},  {6, 5},  {6, 6},  {0, 7}});   // two kinds: nothing clears
+    host.randomValues({1.5F / 30000.0F, 0.5F / 7.0F, 7.5F / 15.0F}); // a raid
+    for (int i = 0; i < 21; ++i) {
+      spawns({{i % 7, 9}});
+    }
+    startGame(now() + 10);
+    dropEvery(170, {{vk::A, 0},
+                    {vk::N, vk::ShiftMask},
+                    {vk::Digit0 + 7, 0},
+                    {vk::Back, 0},
+                    {vk::Numpad0 + 4, 0},
+                    {vk::Space, 0},
+                    {static_cast<std::int16_t>(vk::A + 25), 0}});
+    host.close(now() + 40 * 60000);
+  });
+}
+
+// The window's furniture with no game running: tips and the hand pointer, the about panel and the
+// maker's page, a banner and its turns, sound off and on, dragging, minimising, the score board, the
+// command keys, and the Exit icon, which saves.
+TEST_F(Scenario, TheWindowsFurnitureAroundAnIdleGame) {
+  play("furniture", "OFF", [this] {
+    const std::uint32_t t = now();
+    host.mouseMove(t + 100, f->pctNew.pixelLeft() + 5, f->pctNew.pixelTop() + 5);
+    host.mouseMove(t + 900, 100, 250);
+    host.click(t + 1500, f->pctAbout);
+    host.at(t + 2000, [this] { host.click(now(), f->pctAboutText2); });
+    host.at(t + 2500, [this] { host.click(now(), f->pctAboutText3); });
+    host.click(t + 3000, f->imgAd[0]);
+    host.click(t + 3500, f->pctSound);
+    host.click(t + 4000, f->pctSound);
+    host.mouseDown(t + 4500, 1, 100, 250);
+    host.mouseDown(t + 4600, 3, f->pctNew.pixelLeft() + 5, f->pctNew.pixelTop() + 5);
+    host.click(t + 5000, f->pctMinimizeIcon);
+    host.restore(t + 6000);
+    host.minimizeFromDesktop(t + 7000);
+    host.expose(t + 8000);
+    host.restore(t + 9000);
+    host.click(t + 10000, f->pctScores);
+    host.key(t + 11000, vk::Escape);
+    host.key(t + 12000, vk::F1);
+    host.key(t + 13000, vk::Escape);
+    host.click(t + 14000, f->pctScores);
+    host.at(t + 15000, [this] { host.click(now(), f->pctClear); });
+    host.at(t + 16000, [this] { host.click(now(), f->pctOk); });
+    // Hidden twice, the menu comes back once without the play button that no game needs.
+    host.at(t + 17000, [this] {
+      f->pctAction.setVisible(true);
+      f->HideMenu();
+      f->HideMenu();
+      f->ShowMenu();
+    });
+    host.at(t + 7 * 60000, [this] { host.click(now(), f->pctExitIcon); });
+  });
+}
+
+// The furniture while a game runs: the about panel stops it and its close mark lets it run on, the
+// banner pauses it however often it is clicked, the board drags without pausing, and minimising by
+// icon or desktop leaves it paused, with the banner moving on meanwhile.
+TEST_F(Scenario, TheWindowsFurnitureAroundARunningGame) {
+  play("furniture_in_game", "ON", [this] {
+    spawns({{3, 9}, {1, 2}});
+    const std::uint32_t t = now();
+    startGame(t + 10);
+    host.at(t + 400, [this] { host.click(now(), f->pctAbout); });
+    host.at(t + 2400, [this] { host.click(now(), f->pctAboutText3); });
+    host.at(t + 2900, [this] { host.click(now(), f->pctAction); });
+    host.at(t + 3400, [this] { host.click(now(), f->pctAction); });
+    host.mouseDown(t + 3600, 1, 100, 250);
+    host.mouseDown(t + 3700, 2, 100, 250);
+    host.at(t + 3900, [this] { host.click(now(), f->imgAd[0]); });
+    host.at(t + 4900, [this] { host.click(now(), f->imgAd[0]); });
+    host.at(t + 5900, [this] { host.click(now(), f->pctAction); });
+    host.at(t + 6900, [this] { host.click(now(), f->pctMinimizeIcon); });
+    host.restore(t + 7900);
+    host.at(t + 8900, [this] { host.click(now(), f->pctAction); });
+    host.at(t + 9900, [this] { host.click(now(), f->pctAbout); });
+    host.minimizeFromDesktop(t + 10900);
+    host.restore(t + 4 * 60000);
+    host.at(t + 4 * 60000 + 500, [this] { host.click(now(), f->pctAboutText3); });
+    host.at(t + 4 * 60000 + 1000, [this] { host.click(now(), f->pctAction); });
+    host.close(t + 7 * 60000);
+  });
+}
+
+// A game with the sound off, paused and resumed by button and key, looked at on the score board,
+// covered and uncovered, minimised, restarted with F2, raided without a siren and left by closing the
+// window: the table keeps the old entries and nothing is asked.
+TEST_F(Scenario, AGameInterruptedEveryWayAndClosed) {
+  play("interrupted", "OFF", [this] {
+    spawns({{2, 4}, {2, 4}, {6, 10}});
+    const std::uint32_t t = now();
+    startGame(t + 10);
+    host.at(t + 1000, [this] { host.click(now(), f->pctAction); });
+    host.key(t + 2000, vk::Right);
+    host.key(t + 3000, vk::P);
+    host.key(t + 3100, vk::Left);
+    host.key(t + 3200, vk::Left);
+    host.key(t + 3300, vk::Down);
+    host.key(t + 3900, vk::P); // paused, then halted by the score board: Ok resumes it all the same
+    host.at(t + 4000, [this] { host.click(now(), f->pctScores); });
+    host.at(t + 5000, [this] { host.click(now(), f->pctOk); });
+    host.expose(t + 5500);
+    host.minimizeFromDesktop(t + 6000);
+    host.restore(t + 7000);
+    host.at(t + 8000, [this] { host.click(now(), f->pctAction); });
+    host.key(t + 9000, vk::F2);
+    host.key(t + 9400, vk::Right);
+    host.key(t + 9500, vk::Right);
+    host.key(t + 9600, vk::Right);
+    host.key(t + 9700, vk::Right, vk::ShiftMask);
+    host.key(t + 12000, vk::Escape);
+    host.key(t + 12500, vk::Escape);
+    // A raid with the sound off: the picture and the waits, no siren.
+    host.randomValues({1.5F / 30000.0F, 0.5F / 7.0F, 3.5F / 15.0F});
+    host.close(t + 30000);
+  });
+}
+
+} // namespace
