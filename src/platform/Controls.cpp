@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Form.h"
 #include "platform/Twips.h"
-#include "platform/Window.h"
 
 namespace platform {
 

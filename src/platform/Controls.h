@@ -9,7 +9,7 @@
 
 namespace platform {
 
-class Window;
+class Form;
 
 enum class MousePointer { Default, Hand };
 
@@ -50,15 +50,15 @@ public:
 
   // Draws the control onto a surface whose top-left corner is at (originX, originY) of the window.
   virtual void draw(Surface& target, std::int32_t originX, std::int32_t originY) const = 0;
-  void attachTo(Window& window) { window_ = &window; }
+  void attachTo(Form& window) { window_ = &window; }
 
 protected:
   void changed() const;
-  Window* window() const { return window_; }
+  Form* window() const { return window_; }
   virtual void resized() {}
 
 private:
-  Window* window_ = nullptr;
+  Form* window_ = nullptr;
   std::string name_;
   std::int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;

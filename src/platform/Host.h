@@ -1,12 +1,12 @@
 #pragma once
 // Everything the game asks of the machine it runs on. Two hosts implement it: the real one on SDL2,
 // and the test host with a virtual clock and scripted input.
+#include "platform/Form.h"
 #include "platform/FormHost.h"
 #include "platform/Picture.h"
 #include "platform/SettingsStore.h"
 #include "platform/TimerService.h"
 #include "platform/Twips.h"
-#include "platform/Window.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -62,19 +62,19 @@ public:
 
   TimerService& timers() { return timers_; }
   // Routes the host's input to `window`, which was made with this host as its own.
-  void attach(Window& window) {
+  void attach(Form& window) {
     window_ = &window;
     attached(window);
   }
-  Window* window() const { return window_; }
+  Form* window() const { return window_; }
 
 protected:
   // A host that sets itself up for the window it serves does it here.
-  virtual void attached(Window& window) { static_cast<void>(window); }
+  virtual void attached(Form& window) { static_cast<void>(window); }
 
 private:
   TimerService timers_;
-  Window* window_ = nullptr;
+  Form* window_ = nullptr;
 };
 
 } // namespace platform

@@ -1,7 +1,7 @@
 #include "platform/Scale.h"
 
+#include "platform/Form.h"
 #include "platform/KeyCodes.h"
-#include "platform/Window.h"
 
 #include <algorithm>
 #include <charconv>
@@ -60,8 +60,8 @@ ScaleKey scaleKeyFor(std::int16_t keyCode, std::int16_t shift) {
 
 std::int32_t fittingScale(const Rect& usable, std::int32_t percent) {
   std::int32_t scale = kLargestScale;
-  while (scale > 1 && (Window::kClientWidth * scale * 100 > usable.w * percent ||
-                       Window::kClientHeight * scale * 100 > usable.h * percent)) {
+  while (scale > 1 && (Form::kClientWidth * scale * 100 > usable.w * percent ||
+                       Form::kClientHeight * scale * 100 > usable.h * percent)) {
     --scale;
   }
   return scale;

@@ -13,7 +13,7 @@ constexpr std::int32_t kBandRows = 32;
 
 } // namespace
 
-Rect presentScaled(const Window& window, std::int32_t scale, const ScreenDraw& draw) {
+Rect presentScaled(const Form& window, std::int32_t scale, const ScreenDraw& draw) {
   const Rect changed = window.changedArea();
   for (std::int32_t top = changed.y; top < changed.y + changed.h; top += kBandRows) {
     const Rect band{changed.x, top, changed.w, std::min(kBandRows, changed.y + changed.h - top)};

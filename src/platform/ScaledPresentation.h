@@ -3,7 +3,7 @@
 // composed a band of rows at a time, so no full-size copy of the window is made, each band handed on
 // to be enlarged where it goes, and a tool tip drawn at the screen's scale laid over it. Nothing
 // outside the changed area is composed, enlarged or handed on.
-#include "platform/Window.h"
+#include "platform/Form.h"
 
 #include <functional>
 
@@ -14,6 +14,6 @@ using ScreenDraw =
     std::function<void(const Surface& part, std::int32_t x, std::int32_t y, std::int32_t scale)>;
 
 // Returns the screen area that changed.
-Rect presentScaled(const Window& window, std::int32_t scale, const ScreenDraw& draw);
+Rect presentScaled(const Form& window, std::int32_t scale, const ScreenDraw& draw);
 
 } // namespace platform

@@ -64,8 +64,7 @@ void frmMain::LoadDesign() {
   };
 
   // The background picture is a row taller than the client area; its last row is never seen.
-  form_.setPicture(
-      load("frmMain.png", {platform::Window::kClientWidth, platform::Window::kClientHeight + 1}));
+  form_.setPicture(load("frmMain.png", {platform::Form::kClientWidth, platform::Form::kClientHeight + 1}));
   for (std::size_t i = 0; i < imgAd.size(); ++i) {
     imgAd[i].setName(indexed("imgAd", i));
     imgAd[i].move(300, 270, 7020, 900);

@@ -2,8 +2,8 @@
 // The game's one window. Its member functions are spread over window/, game/ and scores/ by
 // subsystem; its state lives here, grouped, under the names the game has always used.
 #include "platform/Controls.h"
+#include "platform/Form.h"
 #include "platform/Host.h"
-#include "platform/Window.h"
 #include "scores/TableChanges.h"
 #include "utimerCTL/PropertyBag.h"
 #include "utimerCTL/UTimer.h"
@@ -25,7 +25,7 @@ public:
   // The program's one wait: dispatches window events until DelayValue milliseconds have passed.
   void Delay(const std::int16_t& DelayValue);
 
-  platform::Window& form() { return form_; }
+  platform::Form& form() { return form_; }
 
   // ---- Controls -------------------------------------------------------------------------------
   std::array<platform::Image, 6> imgAd;
@@ -203,5 +203,5 @@ private:
   void TypeCharacter(const platform::PictureBox& picture, char character);
 
   platform::Host& host_;
-  platform::Window form_;
+  platform::Form form_;
 };

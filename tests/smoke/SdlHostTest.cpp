@@ -46,7 +46,7 @@ protected:
   }
 
   SdlHost host;
-  Window window{host};
+  Form window{host};
   PictureBox box;
 };
 

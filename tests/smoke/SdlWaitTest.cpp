@@ -35,7 +35,7 @@ protected:
   std::uint32_t msSince(std::uint32_t start) { return host.tickCount() - start; }
 
   SdlHost host;
-  Window window{host};
+  Form window{host};
   PictureBox box;
 
 private:
@@ -79,7 +79,7 @@ TEST_F(SdlHostWaiting, AToolTipComesDueDuringAWaitAndIsPresented) {
   host.waitForEvents(UINT32_MAX); // the tip is waiting to be presented: no sleep
   host.doEvents();
 
-  EXPECT_GE(msSince(start), Window::kToolTipDelayMs);
+  EXPECT_GE(msSince(start), Form::kToolTipDelayMs);
   EXPECT_LT(msSince(start), 1000u);
   EXPECT_TRUE(window.toolTip().shown);
   EXPECT_EQ(host.presents(), presentsBefore + 1);

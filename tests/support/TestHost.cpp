@@ -53,14 +53,14 @@ std::filesystem::path makeProgramFolder() {
 
 TestHost::TestHost(std::uint32_t startTicks, std::uint32_t seed)
     : folder(makeProgramFolder()), now_(startTicks), rng_(seed),
-      screen_(Window::kClientWidth, Window::kClientHeight) {}
+      screen_(Form::kClientWidth, Form::kClientHeight) {}
 
 TestHost::~TestHost() {
   std::error_code ignored;
   std::filesystem::remove_all(folder, ignored);
 }
 
-void TestHost::attached(Window& window) {
+void TestHost::attached(Form& window) {
   static_cast<void>(window);
   scale_ = std::make_unique<WindowScale>(store, SettingPlace{"Frothwick", "Settings", "Scale"}, display,
                                          scaleForRun);
@@ -75,7 +75,7 @@ PicturePtr TestHost::renderToolTip(const std::string& text) {
 }
 
 void TestHost::showAtScale() {
-  screen_ = Surface(Window::kClientWidth * scale(), Window::kClientHeight * scale());
+  screen_ = Surface(Form::kClientWidth * scale(), Form::kClientHeight * scale());
   window()->invalidate();
 }
 
@@ -124,7 +124,7 @@ void TestHost::at(std::uint32_t at, std::function<void()> call) {
 }
 
 void TestHost::deliver(const Input& input) {
-  Window& w = *window();
+  Form& w = *window();
   const std::int32_t x = toClient(input.x, scale());
   const std::int32_t y = toClient(input.y, scale());
   switch (input.kind) {

@@ -134,7 +134,7 @@ public:
   const char* scaleForRun = nullptr;
 
 protected:
-  void attached(Window& window) override;
+  void attached(Form& window) override;
 
 private:
   void schedule(Input input);

@@ -13,8 +13,8 @@ namespace {
 
 using ScreenTest = GameTest;
 
-bool sameAsFullComposition(const platform::TestHost& host, const platform::Window& window) {
-  platform::Surface full(platform::Window::kClientWidth, platform::Window::kClientHeight);
+bool sameAsFullComposition(const platform::TestHost& host, const platform::Form& window) {
+  platform::Surface full(platform::Form::kClientWidth, platform::Form::kClientHeight);
   window.compose(full);
   return full.pixels() == host.screen().pixels();
 }

@@ -1,7 +1,7 @@
 #include "platform/sdl/SdlDesktopWindow.h"
 
+#include "platform/Form.h"
 #include "platform/Scale.h"
-#include "platform/Window.h"
 #include "platform/sdl/SdlX11.h"
 
 #include <SDL.h>
@@ -51,9 +51,8 @@ DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon,
   // one: a window that flashes up and vanishes at start, which tools waiting for the window by its
   // name can catch instead of the real one.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  window_ =
-      SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                       Window::kClientWidth * scale, Window::kClientHeight * scale, SDL_WINDOW_BORDERLESS);
+  window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             Form::kClientWidth * scale, Form::kClientHeight * scale, SDL_WINDOW_BORDERLESS);
   if (window_ == nullptr) {
     throw std::runtime_error(std::string("cannot open the game's window: ") + SDL_GetError());
   }
@@ -162,7 +161,7 @@ void DesktopWindow::setScale(std::int32_t scale) {
   if (SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &display) != 0) {
     display = {now.x, now.y, now.w, now.h};
   }
-  const Rect placed = recentred(now, Window::kClientWidth * scale, Window::kClientHeight * scale,
+  const Rect placed = recentred(now, Form::kClientWidth * scale, Form::kClientHeight * scale,
                                 {display.x, display.y, display.w, display.h});
   SDL_SetWindowSize(window_, placed.w, placed.h);
   SDL_SetWindowPosition(window_, placed.x, placed.y);

@@ -20,13 +20,13 @@ std::int16_t buttonFor(std::uint8_t sdlButton) {
   }
 }
 
-void dispatchKey(const SDL_KeyboardEvent& key, Window& window) {
+void dispatchKey(const SDL_KeyboardEvent& key, Form& window) {
   if (const std::int16_t code = virtualKeyFor(key.keysym.sym, key.keysym.mod, key.keysym.scancode)) {
     window.keyDown(code, shiftStateFor(key.keysym.mod));
   }
 }
 
-void dispatchButton(const SDL_MouseButtonEvent& press, Window& window) {
+void dispatchButton(const SDL_MouseButtonEvent& press, Form& window) {
   const std::int16_t button = buttonFor(press.button);
   if (button == 0) {
     return;
@@ -38,7 +38,7 @@ void dispatchButton(const SDL_MouseButtonEvent& press, Window& window) {
   }
 }
 
-void dispatchWindowEvent(const SDL_WindowEvent& change, Window& window) {
+void dispatchWindowEvent(const SDL_WindowEvent& change, Form& window) {
   switch (change.event) {
   case SDL_WINDOWEVENT_LEAVE:
     window.mouseLeave();
@@ -66,7 +66,7 @@ void dispatchWindowEvent(const SDL_WindowEvent& change, Window& window) {
 
 } // namespace
 
-void dispatchEvent(const SDL_Event& event, Window& window, std::uint32_t now) {
+void dispatchEvent(const SDL_Event& event, Form& window, std::uint32_t now) {
   switch (event.type) {
   case SDL_KEYDOWN:
     dispatchKey(event.key, window);

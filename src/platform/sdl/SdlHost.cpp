@@ -30,7 +30,7 @@ SdlHost::SdlHost()
 
 SdlHost::~SdlHost() = default;
 
-void SdlHost::openWindow(Window& window, const std::string& caption, const PicturePtr& icon,
+void SdlHost::openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
                          const PicturePtr& handCursor) {
   attach(window);
   scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usableDisplayArea(nullptr),
@@ -81,7 +81,7 @@ void SdlHost::doEvents() {
 }
 
 void SdlHost::present() {
-  Window* shown = window();
+  Form* shown = window();
   if (shown == nullptr || desktop_ == nullptr || !shown->needsPresent()) {
     return;
   }
@@ -97,7 +97,7 @@ void SdlHost::present() {
 
 void SdlHost::waitForEvents(std::uint32_t maxMs) {
   std::uint32_t wait = std::min(maxMs, timers().msUntilNext().value_or(UINT32_MAX));
-  if (Window* shown = window()) {
+  if (Form* shown = window()) {
     wait = std::min(wait, shown->tick(tickCount()).value_or(UINT32_MAX));
     if (shown->needsPresent()) {
       return; // a tool tip just came due, or a handler drew outside the event loop

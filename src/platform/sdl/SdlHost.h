@@ -27,7 +27,7 @@ public:
   // Shows the game's window, centred, at the scale the player chose or else the largest that fits
   // the display, and routes its input to `window`, which must outlive the host's use of it. Throws
   // std::runtime_error when the window cannot be made.
-  void openWindow(Window& window, const std::string& caption, const PicturePtr& icon,
+  void openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
                   const PicturePtr& handCursor);
 
   std::uint32_t tickCount() override;

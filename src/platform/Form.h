@@ -1,7 +1,8 @@
 #pragma once
-// The game's one window: a fixed client area whose canvas the game copies sprites onto, the child
-// controls composed over it, and the handlers the game installs. Input arrives from a host; the
-// screen is presented only when something changed.
+// The form the game's window is built on (the runtime's part of it; the game's own part is frmMain
+// under window/, and the desktop's window is the SDL host's DesktopWindow): a fixed client area whose
+// canvas the game copies sprites onto, the child controls composed over it, and the handlers the
+// game installs. Input arrives from a host; the screen is presented only when something changed.
 #include "platform/Controls.h"
 #include "platform/FormHost.h"
 
@@ -22,14 +23,14 @@ struct ToolTip {
   bool shown = false;
 };
 
-class Window {
+class Form {
 public:
   static constexpr std::int32_t kClientWidth = 687;
   static constexpr std::int32_t kClientHeight = 510;
   static constexpr std::uint32_t kToolTipDelayMs = 500;
 
   // The host puts the window on screen and draws its tool tips and frame; it must outlive the window.
-  explicit Window(FormHost& host);
+  explicit Form(FormHost& host);
 
   // Registration in z-order: images are drawn below picture boxes, each kind in the order added.
   void addControl(PictureBox& box);

@@ -1,4 +1,4 @@
-#include "platform/Window.h"
+#include "platform/Form.h"
 #include "platform/Twips.h"
 
 #include <algorithm>
@@ -6,47 +6,47 @@
 
 namespace platform {
 
-Window::Window(FormHost& host) : canvas_(kClientWidth, kClientHeight), host_(host) {}
+Form::Form(FormHost& host) : canvas_(kClientWidth, kClientHeight), host_(host) {}
 
-void Window::addControl(PictureBox& box) {
+void Form::addControl(PictureBox& box) {
   box.attachTo(*this);
   boxes_.push_back(&box);
 }
 
-void Window::addControl(Image& image) {
+void Form::addControl(Image& image) {
   image.attachTo(*this);
   images_.push_back(&image);
 }
 
-void Window::setCaption(const std::string& caption) {
+void Form::setCaption(const std::string& caption) {
   caption_ = caption;
   host_.applyCaption(caption);
 }
 
-void Window::setBorderless(bool borderless) {
+void Form::setBorderless(bool borderless) {
   host_.applyBorderless(borderless);
 }
 
-WindowState Window::windowState() const {
+WindowState Form::windowState() const {
   return host_.isMinimized() ? WindowState::Minimized : WindowState::Normal;
 }
 
-void Window::setWindowState(WindowState state) {
+void Form::setWindowState(WindowState state) {
   if (state == WindowState::Minimized) {
     host_.minimize();
   }
 }
 
-void Window::setMousePointer(MousePointer pointer) {
+void Form::setMousePointer(MousePointer pointer) {
   host_.applyPointer(pointer);
 }
 
-void Window::dragWithMouse() {
+void Form::dragWithMouse() {
   hideToolTip();
   host_.dragWithMouse();
 }
 
-void Window::refresh() {
+void Form::refresh() {
   canvas_.fill(backColor_);
   if (background_) {
     canvas_.drawPicture(*background_, 0, 0, backColor_);
@@ -58,20 +58,20 @@ void Window::refresh() {
   presentNow();
 }
 
-void Window::presentNow() {
+void Form::presentNow() {
   if (needsPresent()) {
     host_.present();
   }
 }
 
-void Window::keyDown(std::int16_t keyCode, std::int16_t shift) {
+void Form::keyDown(std::int16_t keyCode, std::int16_t shift) {
   forgetToolTip();
   if (KeyDown) {
     KeyDown(keyCode, shift);
   }
 }
 
-Control* Window::controlAt(std::int32_t x, std::int32_t y) const {
+Control* Form::controlAt(std::int32_t x, std::int32_t y) const {
   for (auto it = boxes_.rbegin(); it != boxes_.rend(); ++it) {
     if ((*it)->visible() && (*it)->containsPixel(x, y)) {
       return *it;
@@ -85,7 +85,7 @@ Control* Window::controlAt(std::int32_t x, std::int32_t y) const {
   return nullptr;
 }
 
-void Window::mouseDown(std::int16_t button, std::int32_t x, std::int32_t y) {
+void Form::mouseDown(std::int16_t button, std::int32_t x, std::int32_t y) {
   forgetToolTip();
   pressed_ = controlAt(x, y);
   if (pressed_ == nullptr && MouseDown) {
@@ -93,14 +93,14 @@ void Window::mouseDown(std::int16_t button, std::int32_t x, std::int32_t y) {
   }
 }
 
-void Window::mouseUp(std::int16_t button, std::int32_t x, std::int32_t y) {
+void Form::mouseUp(std::int16_t button, std::int32_t x, std::int32_t y) {
   Control* pressed = std::exchange(pressed_, nullptr);
   if (button == 1 && pressed != nullptr && pressed == controlAt(x, y) && pressed->onClick) {
     pressed->onClick();
   }
 }
 
-void Window::mouseMove(std::int32_t x, std::int32_t y, std::uint32_t now) {
+void Form::mouseMove(std::int32_t x, std::int32_t y, std::uint32_t now) {
   const Control* over = controlAt(x, y);
   const MousePointer pointer = over != nullptr ? over->mousePointer() : MousePointer::Default;
   if (pointer != pointer_) {
@@ -116,24 +116,24 @@ void Window::mouseMove(std::int32_t x, std::int32_t y, std::uint32_t now) {
   toolTip_.y = y;
 }
 
-void Window::mouseLeave() {
+void Form::mouseLeave() {
   forgetToolTip();
 }
 
 // A press or a key dismisses the tip until the pointer moves again, as desktops do.
-void Window::forgetToolTip() {
+void Form::forgetToolTip() {
   hideToolTip();
   toolTip_.control = nullptr;
 }
 
-void Window::hideToolTip() {
+void Form::hideToolTip() {
   if (toolTip_.shown) {
     toolTip_.shown = false;
     invalidate(toolTipArea_);
   }
 }
 
-std::optional<std::uint32_t> Window::tick(std::uint32_t now) {
+std::optional<std::uint32_t> Form::tick(std::uint32_t now) {
   const Control* over = toolTip_.control;
   if (over == nullptr || toolTip_.shown || over->toolTipText().empty() || !over->visible()) {
     return std::nullopt;
@@ -158,37 +158,37 @@ std::optional<std::uint32_t> Window::tick(std::uint32_t now) {
   return std::nullopt;
 }
 
-void Window::closeRequested() {
+void Form::closeRequested() {
   if (Unload) {
     Unload();
   }
 }
 
-void Window::exposed() {
+void Form::exposed() {
   refresh();
 }
 
-void Window::resized() {
+void Form::resized() {
   if (Resize) {
     Resize();
   }
   invalidate();
 }
 
-void Window::focusGained() {
+void Form::focusGained() {
   if (GotFocus) {
     GotFocus();
   }
 }
 
-void Window::compose(Surface& screen, const Rect& area) const {
+void Form::compose(Surface& screen, const Rect& area) const {
   const Rect part = area.intersected(clientArea());
   if (!part.empty()) {
     screen.drawSurface(composed(part), part.x, part.y);
   }
 }
 
-Surface Window::composed(const Rect& part) const {
+Surface Form::composed(const Rect& part) const {
   Surface layer(part.w, part.h);
   layer.drawSurface(canvas_, -part.x, -part.y);
   for (const Image* image : images_) {
