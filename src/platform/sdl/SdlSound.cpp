@@ -1,9 +1,22 @@
 #include "platform/sdl/SdlSound.h"
 
+#include "platform/sdl/LateLibrary.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 namespace platform {
+
+// The mixer's functions the game plays its effects with.
+struct Mixer {
+  decltype(&Mix_OpenAudio) openAudio = nullptr;
+  decltype(&Mix_CloseAudio) closeAudio = nullptr;
+  decltype(&Mix_LoadWAV_RW) loadWav = nullptr;
+  decltype(&Mix_FreeChunk) freeChunk = nullptr;
+  decltype(&Mix_PlayChannelTimed) playChannel = nullptr;
+  decltype(&Mix_HaltChannel) haltChannel = nullptr;
+  decltype(&Mix_Playing) playing = nullptr;
+};
 
 namespace {
 
@@ -13,34 +26,56 @@ constexpr int kSyncChannel = 1;
 constexpr int kChunkBytes = 1024; // short enough that an effect starts with its cue
 constexpr Uint32 kSyncPollMs = 5;
 
-bool openAudio() {
+// The mixer library, opened on first asking; nullptr when it or one of its functions is missing.
+const Mixer* loadMixer() {
+  static const Mixer* const loaded = []() -> const Mixer* {
+    static LateLibrary library("libSDL2_mixer-2.0.so.0", "no sound");
+    static Mixer mixer;
+    library.bind(mixer.openAudio, "Mix_OpenAudio");
+    library.bind(mixer.closeAudio, "Mix_CloseAudio");
+    library.bind(mixer.loadWav, "Mix_LoadWAV_RW");
+    library.bind(mixer.freeChunk, "Mix_FreeChunk");
+    library.bind(mixer.playChannel, "Mix_PlayChannelTimed");
+    library.bind(mixer.haltChannel, "Mix_HaltChannel");
+    library.bind(mixer.playing, "Mix_Playing");
+    return library.complete() ? &mixer : nullptr;
+  }();
+  return loaded;
+}
+
+bool openAudio(const Mixer& mixer) {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     return false;
   }
-  if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, kChunkBytes) != 0) {
+  if (mixer.openAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, kChunkBytes) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
   return true;
 }
 
+Mix_Chunk* loadEffect(const Mixer& mixer, const std::filesystem::path& file) {
+  return mixer.loadWav(SDL_RWFromFile(file.c_str(), "rb"), 1);
+}
+
 } // namespace
 
 SoundPlayer::~SoundPlayer() {
-  if (!open_) {
+  if (mixer_ == nullptr) {
     return;
   }
   stopAsync();
-  Mix_CloseAudio();
+  mixer_->closeAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool SoundPlayer::available() {
   if (!tried_) {
     tried_ = true;
-    open_ = openAudio();
+    const Mixer* mixer = loadMixer();
+    mixer_ = mixer != nullptr && openAudio(*mixer) ? mixer : nullptr;
   }
-  return open_;
+  return mixer_ != nullptr;
 }
 
 void SoundPlayer::play(const std::filesystem::path& file, SoundMode mode) {
@@ -55,30 +90,30 @@ void SoundPlayer::play(const std::filesystem::path& file, SoundMode mode) {
 }
 
 void SoundPlayer::stopAsync() {
-  Mix_HaltChannel(kAsyncChannel);
-  Mix_FreeChunk(async_);
+  mixer_->haltChannel(kAsyncChannel);
+  mixer_->freeChunk(async_);
   async_ = nullptr;
 }
 
 void SoundPlayer::playAsync(const std::filesystem::path& file) {
   stopAsync();
-  async_ = Mix_LoadWAV(file.c_str());
+  async_ = loadEffect(*mixer_, file);
   if (async_ != nullptr) {
-    Mix_PlayChannel(kAsyncChannel, async_, 0);
+    mixer_->playChannel(kAsyncChannel, async_, 0, -1);
   }
 }
 
 void SoundPlayer::playSync(const std::filesystem::path& file) {
-  Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
+  Mix_Chunk* chunk = loadEffect(*mixer_, file);
   if (chunk == nullptr) {
     return;
   }
-  if (Mix_PlayChannel(kSyncChannel, chunk, 0) == kSyncChannel) {
-    while (Mix_Playing(kSyncChannel) != 0) {
+  if (mixer_->playChannel(kSyncChannel, chunk, 0, -1) == kSyncChannel) {
+    while (mixer_->playing(kSyncChannel) != 0) {
       SDL_Delay(kSyncPollMs);
     }
   }
-  Mix_FreeChunk(chunk);
+  mixer_->freeChunk(chunk);
 }
 
 } // namespace platform

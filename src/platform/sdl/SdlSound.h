@@ -1,7 +1,8 @@
 #pragma once
-// Sound effects through SDL_mixer. The sound device is opened by the first effect played, so a game
-// with its sound off never opens it nor keeps its mixing thread awake. A machine without a working
-// sound device plays nothing and says nothing: sound is never worth stopping the game for.
+// Sound effects through SDL_mixer. The mixer library and the sound device are opened by the first
+// effect played, so a game with its sound off never loads the one, never opens the other, nor keeps
+// its mixing thread awake. A machine without a working sound device plays nothing and says nothing:
+// sound is never worth stopping the game for.
 #include "platform/Host.h"
 
 #include <filesystem>
@@ -9,6 +10,8 @@
 struct Mix_Chunk;
 
 namespace platform {
+
+struct Mixer;
 
 class SoundPlayer {
 public:
@@ -27,7 +30,7 @@ private:
   void stopAsync();
 
   bool tried_ = false;
-  bool open_ = false;
+  const Mixer* mixer_ = nullptr; // set while the sound device is open
   Mix_Chunk* async_ = nullptr;
 };
 

@@ -1,10 +1,38 @@
 #include "platform/sdl/SdlToolTips.h"
 
+#include "platform/sdl/LateLibrary.h"
+
 #include <SDL_ttf.h>
 
 namespace platform {
 
+// The font library's functions the tips are set with.
+struct FontLibrary {
+  decltype(&TTF_Init) init = nullptr;
+  decltype(&TTF_Quit) quit = nullptr;
+  decltype(&TTF_OpenFont) openFont = nullptr;
+  decltype(&TTF_CloseFont) closeFont = nullptr;
+  decltype(&TTF_SetFontSize) setFontSize = nullptr;
+  decltype(&TTF_RenderUTF8_Blended) render = nullptr;
+};
+
 namespace {
+
+// The font library, opened on first asking; nullptr when it or one of its functions is missing.
+const FontLibrary* loadFontLibrary() {
+  static const FontLibrary* const loaded = []() -> const FontLibrary* {
+    static LateLibrary library("libSDL2_ttf-2.0.so.0", "no tool tips");
+    static FontLibrary ttf;
+    library.bind(ttf.init, "TTF_Init");
+    library.bind(ttf.quit, "TTF_Quit");
+    library.bind(ttf.openFont, "TTF_OpenFont");
+    library.bind(ttf.closeFont, "TTF_CloseFont");
+    library.bind(ttf.setFontSize, "TTF_SetFontSize");
+    library.bind(ttf.render, "TTF_RenderUTF8_Blended");
+    return library.complete() ? &ttf : nullptr;
+  }();
+  return loaded;
+}
 
 constexpr int kFontPixels = 12;
 constexpr int kPadding = 3;
@@ -58,28 +86,32 @@ ToolTipPainter::ToolTipPainter(const std::filesystem::path& fontFile) : fontFile
 TTF_Font* ToolTipPainter::font() const {
   if (!tried_) {
     tried_ = true;
-    ttfStarted_ = TTF_Init() == 0;
-    if (ttfStarted_) {
-      font_ = TTF_OpenFont(fontFile_.c_str(), kFontPixels);
+    const FontLibrary* ttf = loadFontLibrary();
+    ttf_ = ttf != nullptr && ttf->init() == 0 ? ttf : nullptr;
+    if (ttf_ != nullptr) {
+      font_ = ttf_->openFont(fontFile_.c_str(), kFontPixels);
     }
   }
   return font_;
 }
 
 ToolTipPainter::~ToolTipPainter() {
+  if (ttf_ == nullptr) {
+    return;
+  }
   if (font_ != nullptr) {
-    TTF_CloseFont(font_);
+    ttf_->closeFont(font_);
   }
-  if (ttfStarted_) {
-    TTF_Quit();
-  }
+  ttf_->quit();
 }
 
 PicturePtr ToolTipPainter::paint(const std::string& text, int scale) const {
-  if (text.empty() || font() == nullptr || TTF_SetFontSize(font_, kFontPixels * scale) != 0) {
+  // A font is only ever opened by a started library: both are there, or there is no tip.
+  if (text.empty() || font() == nullptr || ttf_ == nullptr ||
+      ttf_->setFontSize(font_, kFontPixels * scale) != 0) {
     return nullptr;
   }
-  SDL_Surface* rendered = TTF_RenderUTF8_Blended(font_, text.c_str(), kInkColour);
+  SDL_Surface* rendered = ttf_->render(font_, text.c_str(), kInkColour);
   if (rendered == nullptr) {
     return nullptr;
   }

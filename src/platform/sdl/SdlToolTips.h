@@ -1,7 +1,7 @@
 #pragma once
 // Tool tips drawn as the desktop draws them: dark text in a small sans-serif face on a pale yellow
-// box with a thin dark border. The font is opened for the first tip, so a game nobody points at
-// never reads it.
+// box with a thin dark border. The font library and the font are opened for the first tip, so a game
+// nobody points at never loads the one nor reads the other.
 #include "platform/Picture.h"
 
 #include <filesystem>
@@ -10,6 +10,8 @@
 #include <SDL_ttf.h>
 
 namespace platform {
+
+struct FontLibrary;
 
 class ToolTipPainter {
 public:
@@ -31,7 +33,7 @@ private:
 
   std::filesystem::path fontFile_;
   mutable bool tried_ = false;
-  mutable bool ttfStarted_ = false;
+  mutable const FontLibrary* ttf_ = nullptr; // set once the library is started
   mutable TTF_Font* font_ = nullptr;
 };
 
