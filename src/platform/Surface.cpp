@@ -79,14 +79,25 @@ void Surface::copyFrom(const Picture& source, std::int32_t w, std::int32_t h, st
 void Surface::drawPicture(const Picture& source, std::int32_t dx, std::int32_t dy,
                           std::optional<Pixel> transparentShows) {
   const Clip c = clipCopy(source.width, source.height, width_, height_, source.width, source.height, dx, dy);
+  if (c.w <= 0 || c.h <= 0) {
+    return;
+  }
+  // Row by row through plain pointers, with the choice of what transparency shows made once: the
+  // whole window is composed this way at every refresh, and the inner loops then compile to a few
+  // instructions a pixel.
   for (std::int32_t row = 0; row < c.h; ++row) {
-    for (std::int32_t col = 0; col < c.w; ++col) {
-      const Pixel p = source.at(c.srcX + col, c.srcY + row);
-      Pixel& out = pixels_[index(c.dstX + col, c.dstY + row)];
-      if ((p >> 24) >= 0x80) {
-        out = p | kOpaque;
-      } else if (transparentShows) {
-        out = *transparentShows;
+    const Pixel* from = &source.pixels[static_cast<std::size_t>((c.srcY + row) * source.width + c.srcX)];
+    Pixel* to = &pixels_[index(c.dstX, c.dstY + row)];
+    if (transparentShows) {
+      const Pixel shows = *transparentShows;
+      for (std::int32_t col = 0; col < c.w; ++col) {
+        to[col] = (from[col] >> 24) >= 0x80 ? from[col] | kOpaque : shows;
+      }
+    } else {
+      for (std::int32_t col = 0; col < c.w; ++col) {
+        if ((from[col] >> 24) >= 0x80) {
+          to[col] = from[col] | kOpaque;
+        }
       }
     }
   }
