@@ -5,10 +5,13 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -45,33 +48,81 @@ void expectSize(const std::filesystem::path& file, PixelSize found, PixelSize wa
   }
 }
 
+// Decoded files are kept, so that a test suite starting many windows decodes each file once. The
+// first load of a file is given the kept picture itself and later ones a copy of their own: every
+// load is a picture of its own, as the game expects, and the kept ones cost no memory of their own.
+struct Kept {
+  std::once_flag decoding;
+  std::shared_ptr<const Picture> picture;
+  bool given = false;
+};
+
+std::mutex keptGuard;
+
+// A map's entries never move, so an entry found under the lock may be used after it is released.
+Kept& kept(const std::filesystem::path& file) {
+  static std::map<std::filesystem::path, Kept> decoded;
+  const std::lock_guard lock(keptGuard);
+  return decoded[file];
+}
+
+// Decodes the file unless it is decoded already; waits while another thread decodes it. A file that
+// declares a size other than `wanted` is refused before decoding. A failure leaves the file to be
+// tried again by the next load, which then says what is wrong.
+void decodeOnce(Kept& entry, const std::filesystem::path& file, std::optional<PixelSize> wanted) {
+  std::call_once(entry.decoding, [&] {
+    if (const auto declared = declaredPictureSize(file); declared && wanted) {
+      expectSize(file, *declared, *wanted);
+    }
+    entry.picture = std::make_shared<const Picture>(decode(file));
+  });
+}
+
+// No picture of the game is larger than its window: a file declaring more is left for a load to
+// refuse, or to decode when it is truly wanted at that size.
+constexpr std::int64_t kLargestPrefetch = std::int64_t{1024} * 1024;
+
+void prefetch(const std::stop_token& stop, const std::filesystem::path& folder) {
+  std::error_code error;
+  std::vector<std::filesystem::path> files;
+  for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
+    files.push_back(item.path());
+  }
+  std::sort(files.begin(), files.end());
+  for (const auto& file : files) {
+    if (stop.stop_requested()) {
+      return;
+    }
+    const auto declared = declaredPictureSize(file);
+    if (!declared || std::int64_t{declared->width} * declared->height > kLargestPrefetch) {
+      continue;
+    }
+    try {
+      decodeOnce(kept(file), file, std::nullopt);
+    } catch (const AssetError&) {
+      // The load of this file will meet the same fault and report it.
+    }
+  }
+}
+
 } // namespace
 
 PicturePtr readPictureFile(const std::filesystem::path& file, PixelSize size) {
-  // Decoded files are kept, so that a test suite starting many windows decodes each file once. The
-  // first load of a file is given the kept picture itself and later ones a copy of their own: every
-  // load is a picture of its own, as the game expects, and the kept ones cost no memory of their own.
-  struct Kept {
-    std::shared_ptr<const Picture> picture;
-    bool given = false;
-  };
-  static std::map<std::filesystem::path, Kept> decoded;
-  static std::mutex guard;
-  const std::lock_guard lock(guard);
-  Kept& kept = decoded[file];
-  if (!kept.picture) {
-    // A file whose header says nothing of its size is left to the decoder to refuse.
-    if (const auto declared = declaredPictureSize(file)) {
-      expectSize(file, *declared, size);
-    }
-    kept.picture = std::make_shared<const Picture>(decode(file));
+  Kept& entry = kept(file);
+  decodeOnce(entry, file, size);
+  expectSize(file, {entry.picture->width, entry.picture->height}, size);
+  const std::lock_guard lock(keptGuard);
+  if (!entry.given) {
+    entry.given = true;
+    return entry.picture;
   }
-  expectSize(file, {kept.picture->width, kept.picture->height}, size);
-  if (!kept.given) {
-    kept.given = true;
-    return kept.picture;
-  }
-  return std::make_shared<Picture>(*kept.picture);
+  return std::make_shared<Picture>(*entry.picture);
+}
+
+PicturePrefetch::PicturePrefetch(const std::filesystem::path& folder) {
+  // The decoders' own start-up is done here, once, rather than raced by two threads.
+  IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
+  worker_ = std::jthread([folder](const std::stop_token& stop) { prefetch(stop, folder); });
 }
 
 } // namespace platform

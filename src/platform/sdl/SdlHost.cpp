@@ -25,10 +25,14 @@ const SettingPlace kScaleSetting{"Frothwick", "Settings", "Scale"};
 } // namespace
 
 SdlHost::SdlHost()
-    : session_(std::make_unique<SdlSession>()), toolTips_(std::make_unique<ToolTipPainter>()),
+    : prefetch_(std::make_unique<PicturePrefetch>(SdlHost::programFolder() / "assets")),
+      session_(std::make_unique<SdlSession>()), toolTips_(std::make_unique<ToolTipPainter>()),
       sound_(std::make_unique<SoundPlayer>()) {}
 
-SdlHost::~SdlHost() = default;
+SdlHost::~SdlHost() {
+  // The decoding thread is done with SDL before SDL ends.
+  prefetch_.reset();
+}
 
 void SdlHost::openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
                          const PicturePtr& handCursor) {

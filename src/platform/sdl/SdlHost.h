@@ -11,6 +11,7 @@
 
 namespace platform {
 
+class PicturePrefetch;
 class SdlSession;
 class SoundPlayer;
 class ToolTipPainter;
@@ -61,6 +62,7 @@ public:
 private:
   void rescale();
 
+  std::unique_ptr<PicturePrefetch> prefetch_; // started first, so that it runs while SDL starts
   std::unique_ptr<SdlSession> session_;
   std::unique_ptr<ToolTipPainter> toolTips_;
   std::unique_ptr<SoundPlayer> sound_;
