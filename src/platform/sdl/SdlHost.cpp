@@ -36,6 +36,9 @@ SdlHost::~SdlHost() {
 
 void SdlHost::openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
                          const PicturePtr& handCursor) {
+  // Every picture is loaded by now: the decoding thread is done, so the environment may change.
+  prefetch_.reset();
+  skipCompose_.end();
   attach(window);
   scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usableDisplayArea(nullptr),
                                          SDL_getenv("FROTHWICK_SCALE"));

@@ -5,6 +5,7 @@
 #include "platform/Host.h"
 #include "platform/WindowScale.h"
 #include "platform/sdl/SdlWindowDrag.h"
+#include "platform/sdl/SkipComposeTable.h"
 
 #include <memory>
 #include <random>
@@ -62,6 +63,7 @@ public:
 private:
   void rescale();
 
+  SkipComposeTable skipCompose_; // in force while SDL starts, before any thread of the game's own
   std::unique_ptr<PicturePrefetch> prefetch_; // started first, so that it runs while SDL starts
   std::unique_ptr<SdlSession> session_;
   std::unique_ptr<ToolTipPainter> toolTips_;
