@@ -22,21 +22,21 @@ Picture decode(const std::filesystem::path& file) {
   if (loaded == nullptr) {
     throw AssetError("cannot load picture " + file.string() + ": " + IMG_GetError());
   }
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+  Picture picture;
+  picture.width = loaded->w;
+  picture.height = loaded->h;
+  picture.pixels.resize(static_cast<std::size_t>(loaded->w * loaded->h));
+  // Copied once, straight into the picture's own pixels in the game's layout, whatever the file's
+  // (a palette, no alpha): no converted copy of the whole picture in between.
+  SDL_Surface* target = SDL_CreateRGBSurfaceWithFormatFrom(picture.pixels.data(), loaded->w, loaded->h, 32,
+                                                           loaded->w * 4, SDL_PIXELFORMAT_ARGB8888);
+  const bool copied = target != nullptr && SDL_SetSurfaceBlendMode(loaded, SDL_BLENDMODE_NONE) == 0 &&
+                      SDL_BlitSurface(loaded, nullptr, target, nullptr) == 0;
+  SDL_FreeSurface(target);
   SDL_FreeSurface(loaded);
-  if (argb == nullptr) {
+  if (!copied) {
     throw AssetError("cannot decode picture " + file.string() + ": " + SDL_GetError());
   }
-  Picture picture;
-  picture.width = argb->w;
-  picture.height = argb->h;
-  picture.pixels.resize(static_cast<std::size_t>(argb->w * argb->h));
-  for (int y = 0; y < argb->h; ++y) {
-    const auto* row = reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(argb->pixels) +
-                                                     static_cast<std::ptrdiff_t>(y) * argb->pitch);
-    std::copy(row, row + argb->w, picture.pixels.begin() + static_cast<std::ptrdiff_t>(y * argb->w));
-  }
-  SDL_FreeSurface(argb);
   return picture;
 }
 
