@@ -1,0 +1,96 @@
+// What the SDL host does to start quickly and must not cost the player anything: pictures decoded on
+// a second thread, the mixer and font libraries opened on first need, the compose table left unread.
+#include "platform/Host.h"
+#include "platform/sdl/LateLibrary.h"
+#include "platform/sdl/PictureFile.h"
+#include "platform/sdl/SkipComposeTable.h"
+
+#include <SDL.h>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A PNG whose header declares `width` x `height` and whose picture data is damaged.
+void writeDamagedPng(const fs::path& file, std::uint8_t width, std::uint8_t height) {
+  const std::string header("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0", 19);
+  std::ofstream(file, std::ios::binary) << header << static_cast<char>(width) << std::string("\0\0\0", 3)
+                                        << static_cast<char>(height) << "\x08\x06\0\0\0garbage";
+}
+
+TEST(PicturePrefetch, LoadsGetWhatTheFilesHoldAndHearOfTheirFaults) {
+  const fs::path folder = fs::path(testing::TempDir()) / "prefetch";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  fs::copy_file(fs::path(FROTHWICK_SOURCE_ASSETS) / "pctExitIcon.png", folder / "exit.png");
+  writeDamagedPng(folder / "damaged.png", 20, 20);
+  writeDamagedPng(folder / "huge.png", 250, 250);
+  const PixelSize icon{20, 20};
+  const PicturePtr direct = readPictureFile(fs::path(FROTHWICK_SOURCE_ASSETS) / "pctExitIcon.png", icon);
+  {
+    const PicturePrefetch prefetch(folder);
+    const PicturePtr prefetched = readPictureFile(folder / "exit.png", icon);
+    EXPECT_EQ(prefetched->pixels, direct->pixels);
+    EXPECT_NE(readPictureFile(folder / "exit.png", icon), prefetched) << "each load gets its own picture";
+    for (const char* name : {"damaged.png", "huge.png"}) {
+      try {
+        readPictureFile(folder / name, icon);
+        ADD_FAILURE() << name << " loaded";
+      } catch (const AssetError& error) {
+        EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
+      }
+    }
+  }
+  // Stopped at once, it leaves the rest to the loads.
+  const PicturePrefetch stopped(FROTHWICK_SOURCE_ASSETS);
+}
+
+TEST(SkipComposeTable, ThePlayersSettingIsBackAfterward) {
+  for (const char* players : {static_cast<const char*>(nullptr), "/home/player/.XCompose"}) {
+    SCOPED_TRACE(players != nullptr ? players : "none");
+    players != nullptr ? ::setenv("XCOMPOSEFILE", players, 1) : ::unsetenv("XCOMPOSEFILE");
+    {
+      SkipComposeTable skip;
+      EXPECT_STREQ(std::getenv("XCOMPOSEFILE"), "/dev/null");
+      skip.end();
+      ::setenv("OTHER", "1", 1);
+      skip.end();
+      EXPECT_STREQ(std::getenv("XCOMPOSEFILE"), players);
+      SkipComposeTable leftInForce;
+    }
+    EXPECT_STREQ(std::getenv("XCOMPOSEFILE"), players);
+  }
+  ::unsetenv("XCOMPOSEFILE");
+}
+
+TEST(LateLibrary, CompleteOnlyWithTheLibraryAndEveryFunction) {
+  using GetVersion = void(SDL_version*);
+  struct Case {
+    const char* file;
+    const char* second;
+    bool complete;
+  };
+  for (const Case& c : {Case{"libSDL2-2.0.so.0", "SDL_GetRevision", true},
+                        Case{"libSDL2-2.0.so.0", "SDL_NoSuchFunction", false},
+                        Case{"libFrothwickMissing.so.0", "SDL_GetRevision", false}}) {
+    SCOPED_TRACE(std::string(c.file) + " " + c.second);
+    LateLibrary library(c.file, "for a test");
+    GetVersion* getVersion = nullptr;
+    const char* (*second)() = nullptr;
+    library.bind(getVersion, "SDL_GetVersion");
+    library.bind(second, c.second);
+    EXPECT_EQ(library.complete(), c.complete);
+    if (c.complete) {
+      SDL_version version{};
+      getVersion(&version);
+      EXPECT_EQ(version.major, 2);
+    }
+  }
+}
+
+} // namespace
+} // namespace platform
