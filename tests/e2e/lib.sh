@@ -18,17 +18,12 @@ fail() {
   exit 1
 }
 
-step() {
-  STEP=$1
-  echo "-- $STEP"
-}
+step() { STEP=$1 && echo "-- $STEP"; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 trap end_x_session EXIT
 
-start_x() { # [screen size, 1024x768 unless told]
-  start_xvfb "$WORK" "${1:-1024x768}x24" || fail "no X server could be started: $(cat "$WORK/xvfb.log")"
-}
+start_x() { start_xvfb "$WORK" "${1:-1024x768}x24" || fail "no X server could be started: $(cat "$WORK/xvfb.log")"; }
 
 # Starts the game and waits for its window and first frame (the New button on screen); sets WIN and
 # the client area's origin WIN_X, WIN_Y. A script's background job starts with SIGINT and SIGQUIT
@@ -50,10 +45,7 @@ first_frame_shown() {
 
 # Ends the game as the window system would (SDL turns SIGTERM into a quit request; SIGHUP, as when the
 # terminal closes, is passed on as SIGTERM) and checks it ended normally.
-close_game() {
-  kill "-${1:-TERM}" "$GAME_PID"
-  wait_game_exit
-}
+close_game() { kill "-${1:-TERM}" "$GAME_PID" && wait_game_exit; }
 
 wait_game_exit() {
   local status=0

@@ -1,5 +1,5 @@
 // The SDL host under SDL's dummy drivers: what reaches the game's handlers from SDL's events, when
-// the window is drawn again, and the host's folder and random numbers.
+// the window is drawn again, how long it waits for events, and its folder and random numbers.
 #include "platform/sdl/SdlHost.h"
 #include "SmokeDrivers.h"
 #include "platform/KeyCodes.h"
@@ -15,17 +15,13 @@ using Strings = std::vector<std::string>;
 const std::filesystem::path kAssets = FROTHWICK_SOURCE_ASSETS;
 
 SDL_Event key(SDL_Keycode sym, Uint16 mod, SDL_Scancode place = SDL_SCANCODE_UNKNOWN) {
-  SDL_Event event{};
-  event.key.type = SDL_KEYDOWN;
-  event.key.keysym.scancode = place;
-  event.key.keysym.sym = sym;
-  event.key.keysym.mod = mod;
+  SDL_Event event{SDL_KEYDOWN};
+  event.key.keysym = {place, sym, mod, 0};
   return event;
 }
 
 SDL_Event button(Uint32 type, Uint8 which, Sint32 x, Sint32 y) {
-  SDL_Event event{};
-  event.button.type = type;
+  SDL_Event event{type};
   event.button.button = which;
   event.button.x = x;
   event.button.y = y;
@@ -33,8 +29,7 @@ SDL_Event button(Uint32 type, Uint8 which, Sint32 x, Sint32 y) {
 }
 
 SDL_Event windowEvent(SDL_WindowEventID change) {
-  SDL_Event event{};
-  event.window.type = SDL_WINDOWEVENT;
+  SDL_Event event{SDL_WINDOWEVENT};
   event.window.event = static_cast<Uint8>(change);
   return event;
 }
@@ -49,6 +44,7 @@ protected:
     box.move(10 * 15, 20 * 15, 40 * 15, 30 * 15);
     box.setPicture(host.loadPicture(kAssets / "pctNew.png", {32, 32}));
     box.setMousePointer(MousePointer::Hand);
+    box.setToolTipText("New game");
     window.addControl(box);
     host.openWindow(window, "Frothwick", host.loadPicture(kAssets / "frmMain_icon.png", {32, 32}),
                     host.loadPicture(kAssets / "hand_cursor.png", {32, 32}));
@@ -60,7 +56,12 @@ protected:
     box.onClick = [this] { seen.emplace_back("click"); };
     window.Unload = [this] { seen.emplace_back("close"); };
     window.Resize = [this] { seen.emplace_back("resize"); };
+    start = host.tickCount();
   }
+  ~SdlHostWindow() override { SDL_RemoveTimer(watchdog_); }
+
+  // Measured on the host's own clock, the one its timers run on.
+  std::uint32_t msWaited() { return host.tickCount() - start; }
 
   template <class... Numbers> void note(const char* what, Numbers... numbers) {
     std::string line = what;
@@ -78,6 +79,18 @@ protected:
   Form window{host};
   PictureBox box;
   Strings seen;
+  std::uint32_t start = 0;
+
+  // A wait that misses its deadline is woken well after it, so that the test fails rather than hangs.
+  static constexpr std::uint32_t kWatchdogMs = 1500;
+
+private:
+  static Uint32 wakeUp(Uint32 interval, void*) {
+    SDL_Event event{SDL_USEREVENT};
+    SDL_PushEvent(&event);
+    return interval;
+  }
+  SDL_TimerID watchdog_ = SDL_AddTimer(kWatchdogMs, wakeUp, nullptr);
 };
 
 TEST_F(SdlHostWindow, EventsReachTheHandlersInTheGamesTerms) {
@@ -86,7 +99,7 @@ TEST_F(SdlHostWindow, EventsReachTheHandlersInTheGamesTerms) {
         button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 49, 49),
         button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 50, 20),
         button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 686, 509),
-        button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1, 300, 300), SDL_Event{.type = SDL_QUIT},
+        button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1, 300, 300), SDL_Event{SDL_QUIT},
         windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_MINIMIZED),
         windowEvent(SDL_WINDOWEVENT_RESTORED)});
   host.doEvents();
@@ -117,10 +130,47 @@ TEST_F(SdlHostWindow, EventsHandledInsideAHandlerOrADragAreHandledOnce) {
   push({key(SDLK_a, KMOD_NONE), key(SDLK_b, KMOD_NONE)});
   host.doEvents();
   host.doEvents();
-  push({SDL_Event{.type = SDL_QUIT}});
+  push({SDL_Event{SDL_QUIT}});
   host.dragWithMouse();
   host.doEvents();
   EXPECT_EQ(seen, (Strings{"key 65", "key 66", "close"}));
+}
+
+// The wait for events ends at its own deadline, at the next inner timer's tick, or at once when a
+// tool tip has come due.
+TEST_F(SdlHostWindow, SleepsUntilItsOwnDeadline) {
+  host.waitForEvents(20);
+  EXPECT_GE(msWaited(), 20U);
+  EXPECT_LT(msWaited(), 1000U);
+}
+
+TEST_F(SdlHostWindow, InnerTimersWakeAWaitWithoutDeadline) {
+  InnerTimer timer(host.timers());
+  int ticks = 0;
+  timer.onTick = [&] { ++ticks; };
+  timer.setInterval(30);
+  timer.setEnabled(true);
+  int waits = 0;
+  for (; ticks < 2 && msWaited() < kWatchdogMs; ++waits) {
+    host.waitForEvents(UINT32_MAX);
+    host.doEvents();
+  }
+  EXPECT_EQ(ticks, 2);
+  EXPECT_GE(msWaited(), 60U);
+  EXPECT_LT(msWaited(), 1000U);
+  EXPECT_LE(waits, 6) << "the wait returned long before the timer was due";
+}
+
+TEST_F(SdlHostWindow, AToolTipComesDueDuringAWaitAndIsPresented) {
+  window.mouseMove(20, 30, host.tickCount());
+  const int presentsBefore = host.presents();
+  host.waitForEvents(UINT32_MAX);
+  host.waitForEvents(UINT32_MAX); // the tip is waiting to be presented: no sleep
+  host.doEvents();
+  EXPECT_GE(msWaited(), Form::kToolTipDelayMs);
+  EXPECT_LT(msWaited(), 1000U);
+  EXPECT_TRUE(window.toolTip().shown);
+  EXPECT_EQ(host.presents(), presentsBefore + 1);
 }
 
 TEST(SdlHost, KnowsItsProgramFolderAndDrawsRandomNumbersOverTheUnitInterval) {

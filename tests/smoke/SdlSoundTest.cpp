@@ -11,39 +11,29 @@
 namespace platform {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // The burp lasts half a second: a play-through and a return at once stay far apart on a busy machine.
 const std::filesystem::path kBurp =
     std::filesystem::path(FROTHWICK_SOURCE_ASSETS).parent_path() / "sounds/burp.wav";
 constexpr long kBurpMs = 500;
 constexpr long kAtOnce = kBurpMs - 100;
 
-long msSince(Clock::time_point start) {
-  return static_cast<long>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
-}
-
-// How long playing the files in turn takes.
+// How long playing the sounds in turn takes, in milliseconds.
 long msPlaying(SdlHost& host, std::initializer_list<std::pair<std::filesystem::path, SoundMode>> sounds) {
-  const auto start = Clock::now();
+  const auto start = std::chrono::steady_clock::now();
   for (const auto& [file, mode] : sounds) {
     host.playSound(file, mode);
   }
-  return msSince(start);
+  return static_cast<long>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+          .count());
 }
 
-class SdlSound : public testing::Test {
-protected:
-  static void SetUpTestSuite() { smoke::useDummyDrivers(); }
-};
-
-TEST_F(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
+TEST(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
+  smoke::useDummyDrivers();
   const std::filesystem::path damaged = testing::TempDir() + "frothwick-damaged.wav";
   std::ofstream(damaged) << "RIFF\x7f\x7f\x7f\x7fWAVEfmt not a sound at all";
   SdlHost host;
   ASSERT_TRUE(host.soundAvailable()) << "the dummy audio driver should open";
-
   const long played = msPlaying(host, {{kBurp, SoundMode::Sync}});
   EXPECT_GE(played, kAtOnce);
   EXPECT_LT(played, 10 * kBurpMs);
@@ -56,14 +46,13 @@ TEST_F(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
   std::filesystem::remove(damaged);
 }
 
-TEST_F(SdlSound, WithoutASoundDeviceTheGameGoesOnSilently) {
-  const char* asked = std::getenv("SDL_AUDIODRIVER");
-  const std::string driver = asked != nullptr ? asked : "";
+TEST(SdlSound, WithoutASoundDeviceTheGameGoesOnSilently) {
+  smoke::useDummyDrivers();
+  const std::string driver = std::getenv("SDL_AUDIODRIVER");
   ::setenv("SDL_AUDIODRIVER", "no-such-device", 1);
   SdlHost host;
   const bool available = host.soundAvailable(); // the device is sought while the wrong driver is asked for
-  asked != nullptr ? ::setenv("SDL_AUDIODRIVER", driver.c_str(), 1) : ::unsetenv("SDL_AUDIODRIVER");
-
+  ::setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
   EXPECT_FALSE(available);
   EXPECT_LT(msPlaying(host, {{kBurp, SoundMode::Sync}, {kBurp, SoundMode::Async}}), kAtOnce);
 }
