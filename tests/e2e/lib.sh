@@ -59,8 +59,8 @@ screenshot() { /usr/bin/import -window root "PNG24:$WORK/screen.png"; }
 
 click_at() { xdotool mousemove --sync $((WIN_X + $1)) $((WIN_Y + $2)) click 1; }
 
-# Number of pixels that differ between a picture file and the screen at a client position; the
-# picture's transparent pixels are not compared, and a width compares only its left part.
+# Pixels that differ between a picture and the screen at a client position, but for the picture's
+# transparent ones; a width compares only its left part.
 differing_pixels() {
   local picture=$1 x=$2 y=$3 width=${4:-} w h
   read -r w h < <(/usr/bin/identify -format '%w %h' "$picture")
@@ -79,9 +79,7 @@ menu_shown() { shows pctNew.png 578 240; }
 action_shows() { shows "$1" 578 138; }
 
 # A value of the settings file (the game's, unless told), as the game reads it: the last one wins.
-setting() {
-  grep -E "^$1=" "${2:-$SETTINGS}" | tail -1 | sed -E 's/^[^=]*=//; s/^"//; s/"$//'
-}
+setting() { grep -E "^$1=" "${2:-$SETTINGS}" | tail -1 | sed -E 's/^[^=]*=//; s/^"//; s/"$//'; }
 
 # Retries a check until it holds, for some seconds (10 unless told): a busy machine may answer late.
 within() {
@@ -92,5 +90,4 @@ within() {
   done
 }
 
-# The same on fresh screenshots (5 seconds unless told): a busy machine may draw late.
-eventually() { within "screenshot; $1" "${2:-5}"; }
+eventually() { within "screenshot; $1" "${2:-5}"; } # on fresh screenshots, 5 seconds unless told

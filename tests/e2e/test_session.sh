@@ -12,7 +12,7 @@ cell_shows() { # picture, row, letter position [, 'score']
   [ -z "${4:-}" ] || left=$((left + 288))
   shows "$1" "$left" $((86 + 94 + 23 * ($2 - 1))) 21
 }
-expect_board_row() { # row, name, score (seven digits)
+expect_board_row() { # row, name (letters, digits and spaces), score (seven digits)
   local i ch picture
   for i in $(seq ${#2}); do
     ch=${2:i-1:1}
@@ -43,19 +43,15 @@ click_at 594 290 # High Scores
 eventually board_shown || fail "the board did not open"
 expect_board_row 1 ALICE 0999999
 expect_board_row 2 "BOB 2" 0000020
-expect_board_row 3 "" 0000000
 click_at 594 188 # Ok
 eventually menu_shown || fail "the menu did not come back"
 
-step "F2 starts a game and Pause pauses it: the score at zero, three full mugs"
+step "F2 starts a game and Pause pauses and resumes it; the game played to its end by stacking one column"
 xdotool key F2 Pause
 eventually 'action_shows pctPlay.png' 10 || fail "F2 and Pause did not give a paused game"
-for digit in 520 541 562 583 604 625 646; do expect_picture pctDigit_0.png "$digit" 90 21; done
-for left in 542 575 608; do expect_picture pctMug.png "$left" 461; done
+expect_picture pctMug.png 608 461
 xdotool key Pause
 eventually 'action_shows pctPause.png' 10 || fail "Pause did not resume the game"
-
-step "a whole game to its end by stacking one column"
 # The keypad's Down (NumLock off) drops like Space but types nothing into a name, so late keys
 # cannot spoil the name.
 for round in $(seq 600); do

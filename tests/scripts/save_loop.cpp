@@ -1,8 +1,6 @@
-// The game at the moment it saves, for test_crash_during_save.sh, which kills it two hundred times:
-//   save_loop init <file>   writes the store a player's older save would have left
-//   save_loop loop <file>   saves version A and version B of it in turn through the game's settings
-//                           store, until killed
-//   save_loop check <file>  prints which whole store the file holds (I, A or B), or fails
+// The game at the moment it saves, for test_crash_during_save.sh: `init` writes a player's older
+// store, `loop` saves versions A and B of it in turn through the game's settings store until killed,
+// and `check` prints which whole store the file holds (I, A or B), or fails.
 #include "platform/FileSettingsStore.h"
 #include "platform/IniDocument.h"
 

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# A save killed at any moment never costs the player their store: the settings file is always the
-# old store or a new one, whole, and killed saves do not pile up temporary files. The game saves too
-# rarely to be killed two hundred times, so save_loop.cpp saves through the same store over and over.
+# A save killed at any moment leaves the old store or a new one, whole, and no pile of temporary
+# files. The game saves too rarely to be killed two hundred times: save_loop.cpp saves over and over.
 # Arguments: the game binary, the assets folder, the build folder, the source folder.
 set -euo pipefail
 SOURCE=$4

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Installing Frothwick as a player gets it, from a Release build configured as the README leads
-# players and packagers to: the program with its pictures and sounds in one folder, a launcher on
-# PATH that still starts the game after the installation is moved, the menu entry, icon and software
-# centre card; the game opens its window, saves on a window-system close and ends normally; and the
-# Debian package holds exactly the installation and asks only for what the game needs to run.
+# Frothwick installed from a Release build configured as a packager would: the program, its pictures
+# and sounds, a launcher that starts it from PATH after the installation is moved, the menu entry,
+# icon and card; it saves on a window-system close; and the Debian package holds exactly that and asks
+# only for what the game needs to run.
 # Arguments: the game binary, the assets folder, the build folder, the source folder.
 ASSETS_SRC=$2
 SOURCE=$4

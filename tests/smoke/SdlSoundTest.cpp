@@ -1,6 +1,5 @@
 // Sounds on SDL's dummy audio driver: a sound the game waits for lasts as long as it plays, any
 // other returns at once, and a missing or damaged file or a missing sound device is silence.
-#include "SmokeDrivers.h"
 #include "platform/sdl/SdlHost.h"
 
 #include <chrono>
@@ -29,7 +28,6 @@ long msPlaying(SdlHost& host, std::initializer_list<std::pair<std::filesystem::p
 }
 
 TEST(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
-  smoke::useDummyDrivers();
   const std::filesystem::path damaged = testing::TempDir() + "frothwick-damaged.wav";
   std::ofstream(damaged) << "RIFF\x7f\x7f\x7f\x7fWAVEfmt not a sound at all";
   SdlHost host;
@@ -47,7 +45,6 @@ TEST(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
 }
 
 TEST(SdlSound, WithoutASoundDeviceTheGameGoesOnSilently) {
-  smoke::useDummyDrivers();
   const std::string driver = std::getenv("SDL_AUDIODRIVER");
   ::setenv("SDL_AUDIODRIVER", "no-such-device", 1);
   SdlHost host;

@@ -1,7 +1,6 @@
 // Tool tips as the desktop the game was made for draws them: dark text on a pale box with a dark
 // border, set in a font of the window's scale, and none at all without the font.
 #include "platform/sdl/SdlToolTips.h"
-#include "SmokeDrivers.h"
 #include "platform/Scale.h"
 #include "platform/sdl/SdlSession.h"
 
@@ -12,7 +11,6 @@ namespace platform {
 namespace {
 
 TEST(SdlToolTips, DarkTextOnAPaleBoxWithADarkBorderInAFontOfTheScaledSize) {
-  smoke::useDummyDrivers();
   const SdlSession session;
   const ToolTipPainter painter;
   ASSERT_TRUE(painter.available()) << "DejaVu Sans is missing";
