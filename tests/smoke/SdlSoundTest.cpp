@@ -34,7 +34,7 @@ TEST(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
   ASSERT_TRUE(host.soundAvailable()) << "the dummy audio driver should open";
   const long played = msPlaying(host, {{kBurp, SoundMode::Sync}});
   EXPECT_GE(played, kAtOnce);
-  EXPECT_LT(played, 10 * kBurpMs);
+  EXPECT_LT(played, 2 * kBurpMs - 100) << "the sound was played more than once";
   // A second sound cuts off the first.
   EXPECT_LT(msPlaying(host, {{kBurp, SoundMode::Async}, {kBurp, SoundMode::Async}}), kAtOnce);
   EXPECT_LT(msPlaying(host, {{"/nonexistent/burp.wav", SoundMode::Sync},
