@@ -11,10 +11,8 @@ XVFB_PID="" GAME_PID="" WIN="" WIN_X=0 WIN_Y=0
 
 fail() {
   echo "FAILED at step '$STEP': $*" >&2
-  if [ -n "$WIN" ] && [ -n "${DISPLAY:-}" ]; then
-    local keep=/tmp/frothwick-failure-$(basename "$0" .sh)-$$.png
-    /usr/bin/import -display "$DISPLAY" -window root "PNG24:$keep" 2>/dev/null && echo "screenshot kept: $keep" >&2
-  fi
+  local keep=/tmp/frothwick-failure-$$.png
+  [ -z "$WIN" ] || ! /usr/bin/import -window root "PNG24:$keep" 2>/dev/null || echo "screenshot kept: $keep" >&2
   exit 1
 }
 
@@ -47,12 +45,12 @@ first_frame_shown() {
 # terminal closes, is passed on as SIGTERM) and checks it ended normally.
 close_game() { kill "-${1:-TERM}" "$GAME_PID" && wait_game_exit; }
 
-wait_game_exit() {
+wait_game_exit() { # [the status it must end with, 0 unless told]
   local status=0
   timeout 20 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end"
   wait "$GAME_PID" || status=$?
   GAME_PID=""
-  [ "$status" = 0 ] || fail "the game ended with status $status: $(cat "$WORK/game.out")"
+  [ "$status" = "${1:-0}" ] || fail "the game ended with status $status: $(cat "$WORK/game.out")"
 }
 
 screenshot() { /usr/bin/import -window root "PNG24:$WORK/screen.png"; }

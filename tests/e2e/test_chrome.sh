@@ -40,9 +40,8 @@ window_position() {
   echo "$X $Y"
 }
 
-# Presses a button on a client pixel and moves the pointer in two steps with it held, by relative or
-# absolute motion, as a hand would: the first step starts a drag, the second must still be followed.
-# The window must follow the pointer, or stay where it was.
+# Presses a button on a client pixel and moves the pointer in two steps, by relative or absolute motion:
+# the first starts a drag, the second must still be followed. The window follows, or stays.
 drag_from() { # x, y, dx, dy, follows (yes/no), button, motion (relative/absolute)
   local x=$1 y=$2 dx=$3 dy=$4 follows=$5 button=${6:-1} motion=${7:-relative} px0 py0 part X Y
   local wx=$WIN_X wy=$WIN_Y

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# One player's session in a real window, on a Russian keyboard layout: the saved table on the board,
-# a game started by F2 and paused by Pause, played to its end by keys, a name typed in Cyrillic letters
-# that comes out in the Latin letters of their keys and ended by the keypad's Enter, the sound switched
-# on, and the X server going away: the game ends with one line, and everything is saved.
+# One player's session in a real window on a Russian layout: the saved table on the board, a game by
+# F2 and Pause played to its end, a name typed in Cyrillic that comes out in the Latin letters of its
+# keys, the sound on, and the X server going away: the game ends with one line, and all is saved.
 source "$(dirname "$0")/lib.sh" "$@"
 
 # A board row's letter or score digit (both 1-based), in client pixels: the board lies over the play
@@ -78,11 +77,7 @@ click_at 594 418
 eventually 'shows pctSoundOn.png 578 402' || fail "sound did not come on"
 kill "$XVFB_PID"
 wait "$XVFB_PID" || true
-status=0
-timeout 20 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end with its display"
-wait "$GAME_PID" || status=$?
-GAME_PID=""
-[ "$status" = 1 ] || fail "the game ended with status $status"
+wait_game_exit 1
 [ "$(wc -l <"$WORK/game.out")" = 1 ] || fail "standard error: $(cat "$WORK/game.out")"
 [ "$(setting Sound)" = ON ] || fail "Sound is $(setting Sound)"
 [ "$(setting HighScoreName2)" = "ACE 7" ] && [ "$(setting HighScore2)" -gt 20 ] ||

@@ -27,12 +27,6 @@ answer_message_box() {
   xdotool windowfocus --sync "$box" key Return
 }
 
-wait_end() { # a process that ends by itself; sets STATUS
-  STATUS=0
-  timeout 30 tail --pid="$1" -f /dev/null || fail "the game did not end"
-  wait "$1" || STATUS=$?
-}
-
 start_x
 
 # A file system of 8 KB in a mount namespace of its own, gone when the case ends: the known settings
@@ -54,8 +48,8 @@ if unshare --mount mount -t tmpfs -o size=8k tmpfs "$WORK/disk" 2>"$WORK/err"; t
   WIN=$(timeout 30 xdotool search --sync --name '^Frothwick$' | head -1) || fail "no window: $(cat "$WORK/err")"
   kill -TERM "$(cat "$WORK/pid")"
   answer_message_box
-  wait_end "$WRAPPER"
-  [ "$STATUS" = 0 ] && [ "$(cat "$WORK/status")" = 1 ] || fail "status $STATUS, the game's $(cat "$WORK/status")"
+  GAME_PID=$WRAPPER && wait_game_exit
+  [ "$(cat "$WORK/status")" = 1 ] || fail "the game ended with status $(cat "$WORK/status")"
   expect_told "Frothwick/settings.ini: .*No space left on device"
   expect_unchanged "$WORK/after.ini"
   [ "$(grep -vx '.settings.ini.frothwick-lock' "$WORK/listing")" = settings.ini ] ||
@@ -96,9 +90,7 @@ truncate -s $(($(stat -c %s "$ASSETS/frmMain.png") / 2)) "$WORK/install/assets/f
 XDG_CONFIG_HOME=$CONFIG "$WORK/install/frothwick" 2>"$WORK/err" &
 GAME_PID=$!
 answer_message_box
-wait_end "$GAME_PID"
-[ "$STATUS" = 1 ] || fail "the game ended with status $STATUS"
-GAME_PID=""
+wait_game_exit 1
 expect_told "frmMain.png"
 expect_unchanged "$CONFIG/Frothwick/settings.ini"
 echo "1 passed, 0 failed"

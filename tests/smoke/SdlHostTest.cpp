@@ -37,8 +37,7 @@ SDL_Event windowEvent(SDL_WindowEventID change) {
   return event;
 }
 
-// A window with one button (a picture box) at pixels (10, 20) to (50, 50), whose handlers write down
-// what reaches them.
+// A window with a button at pixels (10, 20) to (50, 50); its handlers write down what reaches them.
 class SdlHostWindow : public testing::Test {
 protected:
   SdlHostWindow() {

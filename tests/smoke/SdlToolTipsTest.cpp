@@ -26,6 +26,17 @@ TEST(SdlToolTips, DarkTextOnAPaleBoxWithADarkBorderInAFontOfTheScaledSize) {
       << "the tip has see-through pixels";
   const auto inked = std::count(tip->pixels.begin() + tip->width, tip->pixels.end() - tip->width, kBlack);
   EXPECT_GT(inked, 2 * tip->height) << "no text drawn inside the border";
+  // The text lies as far from the left border as from the right.
+  int left = tip->width, right = 0;
+  for (int y = 1; y < tip->height - 1; ++y) {
+    for (int x = 1; x < tip->width - 1; ++x) {
+      if (tip->at(x, y) != rgb(0xFF, 0xFF, 0xE1)) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    }
+  }
+  EXPECT_NEAR(left, tip->width - 1 - right, 2);
   EXPECT_GT(painter.paint("New game, and a longer tip")->width, tip->width);
 
   const PicturePtr large = painter.paint("New game", 3);
