@@ -1,100 +1,66 @@
-# Shared helpers for the real-window tests: the built game in its own Xvfb, driven by xdotool,
-# checked on screenshots against the game's own pictures and on the settings file it leaves.
-# Usage in a test: source lib.sh "$@"   (arguments: the game binary, the assets folder)
+# The built game in an X server of its own, driven by xdotool, checked on screenshots against the
+# game's own pictures and on the settings file it leaves. Usage: source lib.sh <game> <assets folder>
 set -euo pipefail
-
 GAME=$1
 ASSETS=$2
 WORK=$(mktemp -d /tmp/frothwick-e2e.XXXXXX)
-export XDG_CONFIG_HOME=$WORK/config
-export SDL_AUDIODRIVER=dummy
+export XDG_CONFIG_HOME=$WORK/config SDL_AUDIODRIVER=dummy
 SETTINGS=$XDG_CONFIG_HOME/Frothwick/settings.ini
 STEP="setting up"
-XVFB_PID=""
-GAME_PID=""
-WIN=""
-WIN_X=0
-WIN_Y=0
+XVFB_PID="" GAME_PID="" WIN="" WIN_X=0 WIN_Y=0
 
 fail() {
   echo "FAILED at step '$STEP': $*" >&2
-  if [ -n "$WIN" ] && [ -n "${DISPLAY:-}" ]; then
-    local keep=/tmp/frothwick-failure-$(basename "$0" .sh)-$$.png
-    /usr/bin/import -display "$DISPLAY" -window root "PNG24:$keep" 2>/dev/null && echo "screenshot kept: $keep" >&2
-  fi
+  local keep=/tmp/frothwick-failure-$$.png
+  [ -z "$WIN" ] || ! /usr/bin/import -window root "PNG24:$keep" 2>/dev/null || echo "screenshot kept: $keep" >&2
   exit 1
 }
 
-step() {
-  STEP=$1
-  echo "-- $STEP"
-}
+step() { STEP=$1 && echo "-- $STEP"; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 trap end_x_session EXIT
 
+start_x() { start_xvfb "$WORK" "${1:-1024x768}x24" || fail "no X server could be started: $(cat "$WORK/xvfb.log")"; }
 
-start_x() {
-  start_xvfb "$WORK" || fail "no X server could be started: $(cat "$WORK/xvfb.log")"
-}
-
-# Starts the game and waits for its window and its first frame (the New button on the screen, where
-# the window manager, if any, has placed the window); sets WIN, WIN_X, WIN_Y (the client area's
-# origin). A background job of a script starts with SIGINT and SIGQUIT ignored; the game gets them as
-# a desktop would send them.
+# Starts the game and waits for its window and first frame (the New button on screen); sets WIN and
+# the client area's origin WIN_X, WIN_Y. A script's background job starts with SIGINT and SIGQUIT
+# ignored; the game gets them as a desktop would send them.
 start_game() {
   env --default-signal "$GAME" >"$WORK/game.out" 2>&1 &
   GAME_PID=$!
   WIN=$(timeout 20 xdotool search --sync --name '^Frothwick$' | head -1) || fail "the window did not appear"
-  local end=$((SECONDS + 20))
-  until first_frame_shown; do
-    [ "$SECONDS" -lt "$end" ] || fail "the window never showed its first frame"
-    sleep 0.1
-  done
+  within first_frame_shown 20 || fail "the window never showed its first frame"
 }
 
 first_frame_shown() {
   xwininfo -id "$WIN" 2>/dev/null | grep -q 'Map State: IsViewable' || return 1
   eval "$(xdotool getwindowgeometry --shell "$WIN")"
-  WIN_X=$X
-  WIN_Y=$Y
+  WIN_X=$X WIN_Y=$Y
   screenshot
-  [ "$(differing_pixels "$ASSETS/pctNew.png" 578 240)" = 0 ]
+  menu_shown
 }
 
-# Ends the game as the window system would (SDL turns SIGTERM into a quit request) and checks it
-# ended normally.
-close_game() {
-  kill -TERM "$GAME_PID"
-  local status=0
-  wait "$GAME_PID" || status=$?
-  GAME_PID=""
-  [ "$status" = 0 ] || fail "the game ended with status $status: $(cat "$WORK/game.out")"
-}
+# Ends the game as the window system would (SDL turns SIGTERM into a quit request; SIGHUP, as when the
+# terminal closes, is passed on as SIGTERM) and checks it ended normally.
+close_game() { kill "-${1:-TERM}" "$GAME_PID" && wait_game_exit; }
 
-wait_game_exit() {
+wait_game_exit() { # [the status it must end with, 0 unless told]
   local status=0
   timeout 20 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end"
   wait "$GAME_PID" || status=$?
   GAME_PID=""
-  [ "$status" = 0 ] || fail "the game ended with status $status"
+  [ "$status" = "${1:-0}" ] || fail "the game ended with status $status: $(cat "$WORK/game.out")"
 }
 
-screenshot() {
-  /usr/bin/import -window root "PNG24:$WORK/screen.png"
-}
+screenshot() { /usr/bin/import -window root "PNG24:$WORK/screen.png"; }
 
-# Clicks at a pixel of the client area.
-click_at() {
-  xdotool mousemove --sync $((WIN_X + $1)) $((WIN_Y + $2)) click 1
-}
+click_at() { xdotool mousemove --sync $((WIN_X + $1)) $((WIN_Y + $2)) click 1; }
 
-# Number of pixels that differ between a picture file and the screen at a client position;
-# transparent pixels of the picture are not compared, and an optional width compares only the
-# picture's left part (a neighbour may cover the rest).
+# Pixels that differ between a picture and the screen at a client position, but for the picture's
+# transparent ones; a width compares only its left part.
 differing_pixels() {
-  local picture=$1 x=$2 y=$3 width=${4:-}
-  local w h
+  local picture=$1 x=$2 y=$3 width=${4:-} w h
   read -r w h < <(/usr/bin/identify -format '%w %h' "$picture")
   [ -n "$width" ] && [ "$width" -lt "$w" ] && w=$width
   /usr/bin/convert "$picture" -crop "${w}x${h}+0+0" +repage -alpha on "PNG32:$WORK/want.png"
@@ -105,51 +71,21 @@ differing_pixels() {
   /usr/bin/compare -metric AE "$WORK/got.png" "$WORK/want_flat.png" null: 2>&1 | cut -d' ' -f1 || true
 }
 
-expect_picture() {
-  local picture=$1 x=$2 y=$3
-  local diff
-  diff=$(differing_pixels "$ASSETS/$picture" "$x" "$y")
-  [ "$diff" = 0 ] || fail "$picture at ($x, $y) differs in $diff pixels"
-}
+shows() { [ "$(differing_pixels "$ASSETS/$1" "$2" "$3" "${4:-}")" = 0 ]; }
+expect_picture() { shows "$@" || fail "$1 is not shown at ($2, $3)"; }
+menu_shown() { shows pctNew.png 578 240; }
+action_shows() { shows "$1" 578 138; }
 
-# Reads the seven score digits by comparing each box with the digit pictures.
-read_score() {
-  local lefts=(520 541 562 583 604 625 646) score="" left d found
-  for left in "${lefts[@]}"; do
-    found="?"
-    for d in 0 1 5 2 3 4 6 7 8 9; do
-      if [ "$(differing_pixels "$ASSETS/pctDigit_$d.png" "$left" 90 21)" = 0 ]; then
-        found=$d
-        break
-      fi
-    done
-    score+=$found
-  done
-  echo "$score"
-}
+# A value of the settings file (the game's, unless told), as the game reads it: the last one wins.
+setting() { grep -E "^$1=" "${2:-$SETTINGS}" | tail -1 | sed -E 's/^[^=]*=//; s/^"//; s/"$//'; }
 
-setting() {
-  grep -E "^$1=" "$SETTINGS" | tail -1 | sed -E 's/^[^=]*=//; s/^"//; s/"$//'
-}
-
-# Retries a check for up to a few seconds (10 unless told): a busy machine may answer late.
+# Retries a check until it holds, for some seconds (10 unless told): a busy machine may answer late.
 within() {
-  local check=$1 seconds=${2:-10}
-  local end=$((SECONDS + seconds))
-  until eval "$check"; do
+  local end=$((SECONDS + ${2:-10}))
+  until eval "$1"; do
     [ "$SECONDS" -lt "$end" ] || return 1
     sleep 0.1
   done
 }
 
-# Retries a check on fresh screenshots for up to a few seconds: a busy machine may draw late.
-eventually() {
-  local check=$1 seconds=${2:-5}
-  local end=$((SECONDS + seconds))
-  while :; do
-    screenshot
-    eval "$check" && return 0
-    [ "$SECONDS" -ge "$end" ] && return 1
-    sleep 0.2
-  done
-}
+eventually() { within "screenshot; $1" "${2:-5}"; } # on fresh screenshots, 5 seconds unless told

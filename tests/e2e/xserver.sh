@@ -1,7 +1,6 @@
-# Starts an X server of our own: Xvfb picks a free display itself and says which once it is ready,
-# so tests and benchmarks running side by side never share or race for one.
-# Sets XVFB_PID and exports DISPLAY. Needs a scratch folder as the first argument; the second is the
-# screen's size and depth (1024x768x24 unless told).
+# Starts an X server of our own, on a free display Xvfb picks and names once ready, so tests and
+# benchmarks side by side never share one. Sets XVFB_PID, exports DISPLAY. Arguments: a scratch
+# folder, and the screen's size and depth (1024x768x24 unless told).
 start_xvfb() {
   local scratch=$1 screen=${2:-1024x768x24}
   rm -f "$scratch/display"

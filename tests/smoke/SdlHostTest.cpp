@@ -1,165 +1,189 @@
+// The SDL host under SDL's dummy drivers: what reaches the game's handlers from SDL's events, when
+// the window is drawn again, how long it waits for events, and its folder and random numbers.
 #include "platform/sdl/SdlHost.h"
-#include "SmokeDrivers.h"
 #include "platform/KeyCodes.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace platform {
 namespace {
 
+// The smoke tests run on SDL's dummy video and audio drivers, also when started by hand.
+[[maybe_unused]] const int kDummyDrivers =
+    ::setenv("SDL_VIDEODRIVER", "dummy", 0) + ::setenv("SDL_AUDIODRIVER", "dummy", 0);
+
+using Strings = std::vector<std::string>;
 const std::filesystem::path kAssets = FROTHWICK_SOURCE_ASSETS;
 
+SDL_Event key(SDL_Keycode sym, Uint16 mod, SDL_Scancode place = SDL_SCANCODE_UNKNOWN) {
+  SDL_Event event{SDL_KEYDOWN};
+  event.key.keysym = {place, sym, mod, 0};
+  return event;
+}
+
+SDL_Event button(Uint32 type, Uint8 which, Sint32 x, Sint32 y) {
+  SDL_Event event{type};
+  event.button.button = which;
+  event.button.x = x;
+  event.button.y = y;
+  return event;
+}
+
+SDL_Event windowEvent(SDL_WindowEventID change) {
+  SDL_Event event{SDL_WINDOWEVENT};
+  event.window.event = static_cast<Uint8>(change);
+  return event;
+}
+
+// A window with a button at pixels (10, 20) to (50, 50); its handlers write down what reaches them.
 class SdlHostWindow : public testing::Test {
 protected:
-  static void SetUpTestSuite() { smoke::useDummyDrivers(); }
-
   SdlHostWindow() {
     box.move(10 * 15, 20 * 15, 40 * 15, 30 * 15);
     box.setPicture(host.loadPicture(kAssets / "pctNew.png", {32, 32}));
     box.setMousePointer(MousePointer::Hand);
+    box.setToolTipText("New game");
     window.addControl(box);
     host.openWindow(window, "Frothwick", host.loadPicture(kAssets / "frmMain_icon.png", {32, 32}),
                     host.loadPicture(kAssets / "hand_cursor.png", {32, 32}));
+    host.doEvents(); // the window's own showing
+    window.KeyDown = [this](std::int16_t& code, std::int16_t shift) { note("key", code, shift); };
+    window.MouseDown = [this](std::int16_t which, std::int16_t, float x, float y) {
+      note("down", which, static_cast<int>(x), static_cast<int>(y));
+    };
+    box.onClick = [this] { seen.emplace_back("click"); };
+    window.Unload = [this] { seen.emplace_back("close"); };
+    window.Resize = [this] { seen.emplace_back("resize"); };
+    start = host.tickCount();
+  }
+  ~SdlHostWindow() override { SDL_RemoveTimer(watchdog_); }
+
+  // Measured on the host's own clock, the one its timers run on.
+  std::uint32_t msWaited() { return host.tickCount() - start; }
+
+  template <class... Numbers> void note(const char* what, Numbers... numbers) {
+    std::string line = what;
+    ((line += " " + std::to_string(numbers)), ...);
+    seen.push_back(line);
   }
 
-  static void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }
-
-  static SDL_Event button(Uint32 type, Uint8 which, Sint32 x, Sint32 y) {
-    SDL_Event event{};
-    event.button.type = type;
-    event.button.button = which;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.clicks = 1;
-    event.button.x = x;
-    event.button.y = y;
-    return event;
-  }
-
-  static SDL_Event key(SDL_Keycode sym, Uint16 mod) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = sym;
-    event.key.keysym.mod = mod;
-    return event;
+  static void push(std::initializer_list<SDL_Event> events) {
+    for (SDL_Event event : events) {
+      ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+    }
   }
 
   SdlHost host;
   Form window{host};
   PictureBox box;
+  Strings seen;
+  std::uint32_t start = 0;
+
+  // A wait that misses its deadline is woken well after it, so that the test fails rather than hangs.
+  static constexpr std::uint32_t kWatchdogMs = 1500;
+
+private:
+  static Uint32 wakeUp(Uint32 interval, void*) {
+    SDL_Event event{SDL_USEREVENT};
+    SDL_PushEvent(&event);
+    return interval;
+  }
+  SDL_TimerID watchdog_ = SDL_AddTimer(kWatchdogMs, wakeUp, nullptr);
 };
 
-TEST_F(SdlHostWindow, PresentsOnceAndAgainOnlyWhenSomethingChanged) {
+TEST_F(SdlHostWindow, EventsReachTheHandlersInTheGamesTerms) {
+  push({key(SDLK_q, KMOD_LSHIFT), key(SDLK_LGUI, KMOD_NONE), key(SDLK_KP_ENTER, KMOD_LCTRL | KMOD_LALT),
+        key(0x444, KMOD_NUM, SDL_SCANCODE_A), button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 20),
+        button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 49, 49),
+        button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 50, 20),
+        button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 686, 509),
+        button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1, 300, 300), SDL_Event{SDL_QUIT},
+        windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_MINIMIZED),
+        windowEvent(SDL_WINDOWEVENT_RESTORED)});
   host.doEvents();
-  EXPECT_EQ(host.presents(), 1);
-  host.doEvents();
-  host.doEvents();
-  EXPECT_EQ(host.presents(), 1) << "nothing changed, yet the window was drawn again";
+  // SDL's quit request is also what SIGINT and SIGTERM raise: every one asks the window to close.
+  EXPECT_EQ(seen, (Strings{"key 81 1", "key 13 6", "key 65 0", "click", "down 2 750 300", "down 4 10290 7635",
+                           "close", "close", "resize", "resize"}));
+}
 
+TEST_F(SdlHostWindow, IsDrawnAgainOnlyWhenSomethingChanged) {
+  const int drawn = host.presents();
+  EXPECT_GE(drawn, 1);
+  host.doEvents();
+  EXPECT_EQ(host.presents(), drawn) << "nothing changed, yet the window was drawn again";
   box.setLeft(100 * 15);
   host.doEvents();
-  EXPECT_EQ(host.presents(), 2);
+  EXPECT_EQ(host.presents(), drawn + 1);
 }
 
-TEST_F(SdlHostWindow, InputReachesTheWindow) {
-  std::vector<std::pair<std::int16_t, std::int16_t>> keys;
-  window.KeyDown = [&](std::int16_t& code, std::int16_t shift) { keys.emplace_back(code, shift); };
-  int clicks = 0;
-  box.onClick = [&] { ++clicks; };
-  std::vector<std::int16_t> backgroundButtons;
-  window.MouseDown = [&](std::int16_t b, std::int16_t, float, float) { backgroundButtons.push_back(b); };
-
-  push(key(SDLK_q, KMOD_LSHIFT));
-  push(key(SDLK_LGUI, KMOD_NONE)); // no code: not delivered
-  push(key(SDLK_KP_ENTER, KMOD_LCTRL | KMOD_LALT));
-  push(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 20, 30));
-  push(button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 21, 31));
-  push(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 300, 300));
-  push(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 300, 300));
-  push(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1, 300, 300));
-  host.doEvents();
-
-  const std::vector<std::pair<std::int16_t, std::int16_t>> expectedKeys{{81, 1}, {13, 6}};
-  EXPECT_EQ(keys, expectedKeys);
-  EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(backgroundButtons, (std::vector<std::int16_t>{2, 4}));
-}
-
-TEST_F(SdlHostWindow, QuitRequestAndWindowCloseBothAskTheWindowToClose) {
-  int closes = 0;
-  window.Unload = [&] { ++closes; };
-
-  push(SDL_Event{.type = SDL_QUIT});
-  host.doEvents();
-  EXPECT_EQ(closes, 1);
-
-  SDL_Event close{};
-  close.window = SDL_WindowEvent{SDL_WINDOWEVENT, 0, 1, SDL_WINDOWEVENT_CLOSE, 0, 0, 0, 0, 0};
-  push(close);
-  host.doEvents();
-  EXPECT_EQ(closes, 2);
-}
-
-TEST_F(SdlHostWindow, MinimisingAndRestoringByTheDesktopBothReachTheResizeHandler) {
-  host.doEvents(); // the window's own showing
-  int resizes = 0;
-  window.Resize = [&] { ++resizes; };
-  for (const auto change : {SDL_WINDOWEVENT_MINIMIZED, SDL_WINDOWEVENT_RESTORED}) {
-    SDL_Event event{};
-    event.window = SDL_WindowEvent{SDL_WINDOWEVENT, 0, 1, static_cast<Uint8>(change), 0, 0, 0, 0, 0};
-    push(event);
-  }
-  host.doEvents();
-  EXPECT_EQ(resizes, 2);
-}
-
-TEST_F(SdlHostWindow, EventsHandledInsideAHandlerAreNotHandledTwice) {
-  // A click that starts a game runs the game's own event loop from inside the click.
-  std::vector<std::int16_t> keys;
-  window.KeyDown = [&](std::int16_t& code, std::int16_t) {
-    keys.push_back(code);
+// A click that starts a game runs the game's own event loop from inside the click; a drag asked for
+// with no button held ends at once and keeps the events behind it.
+TEST_F(SdlHostWindow, EventsHandledInsideAHandlerOrADragAreHandledOnce) {
+  window.KeyDown = [this](std::int16_t& code, std::int16_t) {
+    note("key", code);
     if (code == vk::A) {
       host.doEvents();
     }
   };
-  push(key(SDLK_a, KMOD_NONE));
-  push(key(SDLK_b, KMOD_NONE));
+  push({key(SDLK_a, KMOD_NONE), key(SDLK_b, KMOD_NONE)});
   host.doEvents();
   host.doEvents();
-  EXPECT_EQ(keys, (std::vector<std::int16_t>{vk::A, vk::A + 1}));
-}
-
-TEST_F(SdlHostWindow, DragEndsAtOnceWhenNoButtonIsHeldAndKeepsOtherEvents) {
-  int closes = 0;
-  window.Unload = [&] { ++closes; };
-  push(SDL_Event{.type = SDL_QUIT});
+  push({SDL_Event{SDL_QUIT}});
   host.dragWithMouse();
   host.doEvents();
-  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(seen, (Strings{"key 65", "key 66", "close"}));
 }
 
-TEST(SdlHost, ProgramFolderIsTheFolderOfTheProgram) {
-  smoke::useDummyDrivers();
+// The wait for events ends at its own deadline, at the next inner timer's tick, or at once when a
+// tool tip has come due.
+TEST_F(SdlHostWindow, SleepsUntilItsOwnDeadlineOrAnInnerTimersTick) {
+  host.waitForEvents(20);
+  EXPECT_GE(msWaited(), 20U);
+  EXPECT_LT(msWaited(), 1000U);
+
+  start = host.tickCount();
+  InnerTimer timer(host.timers());
+  int ticks = 0;
+  timer.onTick = [&] { ++ticks; };
+  timer.setInterval(30);
+  timer.setEnabled(true);
+  int waits = 0;
+  for (; ticks < 2 && msWaited() < kWatchdogMs; ++waits) {
+    host.waitForEvents(UINT32_MAX);
+    host.doEvents();
+  }
+  EXPECT_EQ(ticks, 2);
+  EXPECT_GE(msWaited(), 60U);
+  EXPECT_LT(msWaited(), 1000U);
+  EXPECT_LE(waits, 6) << "the wait returned long before the timer was due";
+}
+
+TEST_F(SdlHostWindow, AToolTipComesDueDuringAWaitAndIsPresented) {
+  window.mouseMove(20, 30, host.tickCount());
+  const int presentsBefore = host.presents();
+  host.waitForEvents(UINT32_MAX);
+  host.waitForEvents(UINT32_MAX); // the tip is waiting to be presented: no sleep
+  host.doEvents();
+  EXPECT_GE(msWaited(), Form::kToolTipDelayMs);
+  EXPECT_LT(msWaited(), 1000U);
+  EXPECT_TRUE(window.toolTip().shown);
+  EXPECT_EQ(host.presents(), presentsBefore + 1);
+}
+
+TEST(SdlHost, KnowsItsProgramFolderAndDrawsRandomNumbersOverTheUnitInterval) {
   SdlHost host;
   EXPECT_EQ(host.programFolder(), std::filesystem::canonical("/proc/self/exe").parent_path());
-}
-
-TEST(SdlHost, RandomNumbersLieInTheUnitIntervalAndDifferAfterRandomize) {
-  smoke::useDummyDrivers();
-  SdlHost host;
-  std::vector<float> first, second;
-  for (int i = 0; i < 1000; ++i) {
-    first.push_back(host.rnd());
-  }
+  std::vector<float> first(1000), second(1000);
+  std::generate(first.begin(), first.end(), [&] { return host.rnd(); });
   host.randomize();
-  for (int i = 0; i < 1000; ++i) {
-    second.push_back(host.rnd());
-  }
-  for (const float value : first) {
-    ASSERT_GE(value, 0.0F);
-    ASSERT_LT(value, 1.0F);
-  }
+  std::generate(second.begin(), second.end(), [&] { return host.rnd(); });
+  const auto [least, most] = std::minmax_element(first.begin(), first.end());
+  EXPECT_GE(*least, 0.0F);
+  EXPECT_LT(*least, 0.01F);
+  EXPECT_LT(*most, 1.0F);
+  EXPECT_GT(*most, 0.99F);
   EXPECT_NE(first, second);
 }
 

@@ -1,6 +1,8 @@
-#include "SmokeDrivers.h"
+// Sounds on SDL's dummy audio driver: a sound the game waits for lasts as long as it plays, any
+// other returns at once, and a missing or damaged file or a missing sound device is silence.
 #include "platform/sdl/SdlHost.h"
 
+#include <SDL_mixer.h>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -9,95 +11,49 @@
 namespace platform {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// The burp lasts half a second: a play-through and a return at once stay far apart on a busy machine.
+const std::filesystem::path kBurp =
+    std::filesystem::path(FROTHWICK_SOURCE_ASSETS).parent_path() / "sounds/burp.wav";
+constexpr long kBurpMs = 500;
+constexpr long kAtOnce = kBurpMs - 100;
 
-// The test sound lasts long enough that a play-through and a return at once stay far apart on a
-// busy machine.
-constexpr int kSoundMs = 400;
-constexpr long kAtOnce = kSoundMs - 100;
-
-long msSince(Clock::time_point start) {
-  return static_cast<long>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
-}
-
-void putLe(std::ofstream& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) {
-    out.put(static_cast<char>((value >> (8 * i)) & 0xFFu));
+// How long playing the sounds in turn takes, in milliseconds.
+long msPlaying(SdlHost& host, std::initializer_list<std::pair<std::filesystem::path, SoundMode>> sounds) {
+  const auto start = std::chrono::steady_clock::now();
+  for (const auto& [file, mode] : sounds) {
+    host.playSound(file, mode);
   }
+  return static_cast<long>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+          .count());
 }
 
-// A silent 16-bit mono WAV file lasting `ms`.
-std::filesystem::path writeSilence(int ms) {
-  const std::uint32_t rate = 22050;
-  const std::uint32_t dataBytes = rate * static_cast<std::uint32_t>(ms) / 1000 * 2;
-  auto file =
-      std::filesystem::temp_directory_path() / ("frothwick-smoke-" + std::to_string(::getpid()) + ".wav");
-  std::ofstream out(file, std::ios::binary);
-  out << "RIFF";
-  putLe(out, 36 + dataBytes, 4);
-  out << "WAVEfmt ";
-  putLe(out, 16, 4);
-  putLe(out, 1, 2); // PCM
-  putLe(out, 1, 2); // mono
-  putLe(out, rate, 4);
-  putLe(out, rate * 2, 4);
-  putLe(out, 2, 2);
-  putLe(out, 16, 2);
-  out << "data";
-  putLe(out, dataBytes, 4);
-  out << std::string(dataBytes, '\0');
-  return file;
-}
-
-class SdlSound : public testing::Test {
-protected:
-  static void SetUpTestSuite() { smoke::useDummyDrivers(); }
-  void TearDown() override { std::filesystem::remove(sound); }
-
-  std::filesystem::path sound = writeSilence(kSoundMs);
-};
-
-TEST_F(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAsyncOnesAtOnce) {
+TEST(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
+  const std::filesystem::path damaged = testing::TempDir() + "frothwick-damaged.wav";
+  std::ofstream(damaged) << "RIFF\x7f\x7f\x7f\x7fWAVEfmt not a sound at all";
   SdlHost host;
   ASSERT_TRUE(host.soundAvailable()) << "the dummy audio driver should open";
-
-  auto start = Clock::now();
-  host.playSound(sound, SoundMode::Sync);
-  EXPECT_GE(msSince(start), kAtOnce);
-  EXPECT_LT(msSince(start), 10 * kSoundMs);
-
-  start = Clock::now();
-  host.playSound(sound, SoundMode::Async);
-  host.playSound(sound, SoundMode::Async); // cuts off the first
-  EXPECT_LT(msSince(start), kAtOnce);
+  const long played = msPlaying(host, {{kBurp, SoundMode::Sync}});
+  EXPECT_GE(played, kAtOnce);
+  EXPECT_LT(played, 2 * kBurpMs - 100) << "the sound was played more than once";
+  // A second sound cuts off the first, and plays on.
+  EXPECT_LT(msPlaying(host, {{kBurp, SoundMode::Async}, {kBurp, SoundMode::Async}}), kAtOnce);
+  EXPECT_EQ(Mix_Playing(-1), 1);
+  EXPECT_LT(msPlaying(host, {{"/nonexistent/burp.wav", SoundMode::Sync},
+                             {damaged, SoundMode::Sync},
+                             {damaged, SoundMode::Async}}),
+            kAtOnce);
+  std::filesystem::remove(damaged);
 }
 
-TEST_F(SdlSound, MissingFilesAreSilent) {
-  SdlHost host;
-  const auto start = Clock::now();
-  host.playSound("/nonexistent/burp.wav", SoundMode::Async);
-  host.playSound("/nonexistent/siren.wav", SoundMode::Sync);
-  EXPECT_LT(msSince(start), kAtOnce);
-}
-
-TEST_F(SdlSound, WithoutASoundDeviceTheGameGoesOnSilently) {
-  const char* asked = std::getenv("SDL_AUDIODRIVER");
-  const std::string driver = asked != nullptr ? asked : "";
+TEST(SdlSound, WithoutASoundDeviceTheGameGoesOnSilently) {
+  const std::string driver = std::getenv("SDL_AUDIODRIVER");
   ::setenv("SDL_AUDIODRIVER", "no-such-device", 1);
   SdlHost host;
   const bool available = host.soundAvailable(); // the device is sought while the wrong driver is asked for
-  if (asked != nullptr) {
-    ::setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
-  } else {
-    ::unsetenv("SDL_AUDIODRIVER");
-  }
-
+  ::setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
   EXPECT_FALSE(available);
-  const auto start = Clock::now();
-  host.playSound(sound, SoundMode::Sync);
-  host.playSound(sound, SoundMode::Async);
-  EXPECT_LT(msSince(start), kAtOnce);
+  EXPECT_LT(msPlaying(host, {{kBurp, SoundMode::Sync}, {kBurp, SoundMode::Async}}), kAtOnce);
 }
 
 } // namespace
