@@ -201,4 +201,36 @@ TEST_F(Scenario, AGameInterruptedEveryWayAndClosed) {
   });
 }
 
+// The player's keys at the board's edges: Left in the first column and Right in the last do nothing,
+// Shift does not change a move, other keys and keys while paused move nothing, Down and Space drop
+// for points. Later beers are pushed toward the stacks at the edges while they enter the row beside
+// the stack's top, where only the row being entered decides.
+TEST_F(Scenario, KeysSteerAndDropBeersAtTheEdges) {
+  play("keys", "OFF", [this] {
+    spawns({{1, 0}, {2, 14}, {3, 1}, {4, 13}, {5, 1}, {6, 13}});
+    const std::uint32_t t = now();
+    startGame(t + 10);
+    std::uint32_t at = t + 100;
+    for (const std::int16_t code : {vk::Left, vk::Up, vk::Return, vk::A, vk::Numpad0, vk::Down, vk::Space}) {
+      host.key(at += 30, code);
+    }
+    for (const std::int16_t code : {vk::Right, vk::Right, vk::P, vk::Left, vk::Space, vk::Down, vk::P}) {
+      host.key(at += 100, code);
+    }
+    host.key(at += 100, vk::Space);
+    host.key(at += 400, vk::Left, vk::ShiftMask);
+    host.key(at += 100, vk::Space);
+    host.key(at += 400, vk::Right, vk::ShiftMask | vk::CtrlMask);
+    host.key(at += 100, vk::Space);
+    for (at += 300; at < t + 30000; at += 40) {
+      host.at(at, [this] {
+        if (f->BeerY > f->RowY[17]) {
+          host.key(now(), f->BeerX < 240 ? vk::Left : vk::Right);
+        }
+      });
+    }
+    host.close(t + 40000);
+  });
+}
+
 } // namespace
