@@ -82,9 +82,11 @@ void TestHost::showAtScale() {
 void TestHost::schedule(std::uint32_t at, Kind kind, std::int16_t code, std::int16_t shift, std::int32_t x,
                         std::int32_t y, std::function<void()> call) {
   Input input{at, kind, code, shift, x, y, std::move(call)};
-  // Stable by time: inputs scripted for the same moment arrive in the order they were scripted.
-  const auto pos = std::upper_bound(inputs_.begin(), inputs_.end(), input.at,
-                                    [](std::uint32_t t, const Input& i) { return t < i.at; });
+  // In order of time from now, across the tick counter's wrap; those for the same moment as scripted.
+  const auto pos =
+      std::upper_bound(inputs_.begin(), inputs_.end(), input.at, [this](std::uint32_t t, const Input& i) {
+        return static_cast<std::int32_t>(t - now_) < static_cast<std::int32_t>(i.at - now_);
+      });
   inputs_.insert(pos, std::move(input));
 }
 

@@ -13,8 +13,10 @@ namespace {
 
 namespace vk = platform::vk;
 
+// Every session starts four seconds before the tick counter wraps: the game keeps its pace across it.
 class Scenario : public GameTest {
 protected:
+  Scenario() : GameTest(0xFFFFFFFFU - 4000U) {}
   // Presses Space every `gap` ms while a game runs, so that each beer drops as soon as it appears;
   // once a name is asked for, types `name` and presses Return.
   void dropEvery(std::uint32_t gap, const std::vector<std::pair<std::int16_t, std::int16_t>>& name) {
@@ -222,14 +224,56 @@ TEST_F(Scenario, KeysSteerAndDropBeersAtTheEdges) {
     host.key(at += 100, vk::Space);
     host.key(at += 400, vk::Right, vk::ShiftMask | vk::CtrlMask);
     host.key(at += 100, vk::Space);
-    for (at += 300; at < t + 30000; at += 40) {
-      host.at(at, [this] {
+    for (std::uint32_t probe = at + 300; probe - t < 30000; probe += 40) {
+      host.at(probe, [this] {
         if (f->BeerY > f->RowY[17]) {
           host.key(now(), f->BeerX < 240 ? vk::Left : vk::Right);
         }
       });
     }
     host.close(t + 40000);
+  });
+}
+
+// A veteran's game, the score set ahead at moments: ten million with every mug full rolls over
+// without a fourth life; crossings of 10,000 speed the steps up to 12 ms, then lengthen the fall step
+// up to a cell's height. Then every beer comes in the first column until the lives go, and the
+// first lost life comes back at the next roll-over. Once the name is given, F2 starts afresh at the
+// first speed with the fall step kept.
+TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
+  play("veteran", "ON", [this] {
+    const std::uint32_t t = now();
+    startGame(t + 10);
+    for (std::uint32_t i = 0; i < 70; ++i) {
+      host.key(t + 100 + 170 * i, vk::Space);
+    }
+    host.at(t + 12000, [this] {
+      for (int i = 0; i < 80; ++i) {
+        spawns({{i % 7, 0}});
+      }
+    });
+    const std::pair<std::uint32_t, std::array<std::int32_t, 3>> setAhead[] = {
+        {500, {9999950, 80, 5}}, {2000, {9900, 80, 5}},    {4000, {349900, 14, 5}},
+        {6000, {359900, 12, 5}}, {8000, {509950, 12, 19}}, {10000, {519950, 12, 20}}};
+    for (const auto& [at, state] : setAhead) {
+      host.at(t + at, [this, state] {
+        f->Score = state[0];
+        f->StepDelay = static_cast<std::int16_t>(state[1]);
+        f->FallStep = state[2];
+      });
+    }
+    host.afterDispatch = [this, rolled = false, named = false]() mutable {
+      if (f->Lives == 2 && !rolled) {
+        f->Score = 9999800;
+        rolled = true;
+      }
+      if (f->EnteringName && !named) {
+        host.key(now() + 2500, vk::Return);
+        host.key(now() + 3000, vk::F2);
+        host.close(now() + 4000);
+        named = true;
+      }
+    };
   });
 }
 
