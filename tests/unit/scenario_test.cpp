@@ -53,13 +53,16 @@ protected:
   // Starts the program on a store with a sound setting and a part-filled table, as an earlier
   // session leaves it, plays the scripted session to its end and compares what happened, start-up
   // included, with the recording.
-  void play(const std::string& name, const std::string& sound, const std::function<void()>& script) {
+  void play(const std::string& name, const std::string& sound, const std::function<void()>& script,
+            const std::vector<std::pair<std::string, std::string>>& table = {{"HighScoreName1", "MARGIT"},
+                                                                             {"HighScore1", "4000"},
+                                                                             {"HighScoreName2", "OLE 7"},
+                                                                             {"HighScore2", "385"}}) {
     platform::IniDocument& store = host.store.document("Frothwick");
     store.set("Settings", "Sound", sound);
-    store.set("Settings", "HighScoreName1", "MARGIT");
-    store.set("Settings", "HighScore1", "4000");
-    store.set("Settings", "HighScoreName2", "OLE 7");
-    store.set("Settings", "HighScore2", "385");
+    for (const auto& [key, value] : table) {
+      store.set("Settings", key, value);
+    }
     f = std::make_unique<frmMain>(host);
     Trace trace(host, *f);
     f->Load();
@@ -275,6 +278,43 @@ TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
       }
     };
   });
+}
+
+// A hand-edited table as the board shows it and saves it back: the stored order kept, names of any
+// length and bytes in ten cells, scores of any size and sign in seven, what is not a number as 0; a
+// new entry goes above the first lower score, and a backspace in an empty name does nothing.
+TEST_F(Scenario, AHandEditedTableOnTheScoreBoard) {
+  play("hand_edited", "OFF",
+       [this] {
+         const std::uint32_t t = now();
+         host.click(t + 100, f->pctScores);
+         host.at(t + 1000, [this] { host.click(now(), f->pctOk); });
+         host.at(t + 2000, [this] {
+           f->Score = 120;
+           f->CheckHighScore();
+         });
+         host.key(t + 2100, 'Z');
+         host.key(t + 2200, vk::Back);
+         host.key(t + 2300, vk::Back);
+         host.key(t + 2400, 'B');
+         host.at(t + 4000, [this] { host.click(now(), f->pctOk); });
+         host.close(t + 5000);
+       },
+       {{"HighScoreName1", "low"},
+        {"HighScore1", "5"},
+        {"HighScoreName2", "ABCDEFGHIJKLMN"},
+        {"HighScore2", "2147483647"},
+        {"HighScoreName3", "xY-z.9"},
+        {"HighScore3", "-40"},
+        {"HighScoreName4", "\xC3\x89L\xC3\x89ONORE ABC"},
+        {"HighScore4", "123456789"},
+        {"HighScoreName5", "  A B \"q\"  "},
+        {"HighScore5", "-2147483648"},
+        {"HighScore6", "12abc"},
+        {"HighScore7", "99999999999"},
+        {"HighScore8", " 400 "},
+        {"HighScore9", "+300"},
+        {"HighScore10", "+-3"}});
 }
 
 } // namespace
