@@ -3,15 +3,103 @@
 // the way out. tests/data/record.sh records them again after an intended change; read the new trace
 // before committing it.
 #include "GameFixture.h"
-#include "Trace.h"
 
 #include "platform/KeyCodes.h"
 
+#include <array>
+#include <cstdlib>
+#include <fstream>
 #include <functional>
+#include <iomanip>
+#include <sstream>
 
 namespace {
 
 namespace vk = platform::vk;
+
+// A record of what the player sees and hears, in the order it happens: a line for every change of the
+// picture on screen, the score and lives, the board's contents and the window's state, and a line for
+// every sound, web page and message, each at its time from the start.
+class Trace {
+public:
+  Trace(platform::TestHost& host, frmMain& game) : host_(host), game_(game), start_(host.tickCount()) {
+    host_.onEffect = [this](const std::string& what) { effect(what); };
+  }
+  ~Trace() { host_.onEffect = nullptr; }
+  Trace(const Trace&) = delete;
+  Trace& operator=(const Trace&) = delete;
+
+  void note(const std::string& line) { out_ << host_.tickCount() - start_ << ' ' << line << '\n'; }
+  std::string text() const { return out_.str(); }
+
+private:
+  void effect(const std::string& what) {
+    if (what != "present") {
+      note(what);
+      return;
+    }
+    std::ostringstream play, board, window, screen;
+    play << "score " << game_.Score << " lives " << game_.Lives << " delay " << game_.StepDelay << " step "
+         << game_.FallStep << (game_.Paused ? " paused" : "") << (game_.GameOver ? " over" : "")
+         << (game_.EnteringName ? " naming" : "");
+    board << "board"; // the rows that hold anything, as the kind (1..7) in each column
+    for (std::size_t row = 0; row < game_.Board.size(); ++row) {
+      std::string cells;
+      for (std::size_t column = 0; column < 15; ++column) {
+        cells += static_cast<char>(game_.Board[row][column] == 0 ? '.' : '0' + game_.Board[row][column]);
+      }
+      if (cells.find_first_not_of('.') != std::string::npos) {
+        board << " " << row << ":" << cells;
+      }
+    }
+    window << "window '" << host_.caption << "'" << (host_.borderless ? " borderless" : "")
+           << (host_.minimized ? " minimized" : "") << " pointer "
+           << (host_.pointer == platform::MousePointer::Hand ? "hand" : "arrow") << " drags " << host_.drags
+           << " tips " << host_.toolTips.size() << " saves " << host_.store.updates << " seeded "
+           << host_.randomizeCalls << (host_.toolTips.empty() ? "" : " '" + host_.toolTips.back() + "'");
+    std::uint64_t hash = 14695981039346656037ULL; // FNV-1a over every pixel
+    for (const platform::Pixel pixel : host_.screen().pixels()) {
+      hash = (hash ^ pixel) * 1099511628211ULL;
+    }
+    screen << "screen " << std::hex << std::setw(16) << std::setfill('0') << hash;
+    for (std::size_t kind = 0; kind < last_.size(); ++kind) {
+      const std::string now = std::array{&play, &board, &window, &screen}[kind]->str();
+      if (last_[kind] != now) {
+        last_[kind] = now;
+        note(now);
+      }
+    }
+  }
+
+  platform::TestHost& host_;
+  frmMain& game_;
+  std::uint32_t start_;
+  std::array<std::string, 4> last_; // the last line of each kind
+  std::ostringstream out_;
+};
+
+// Compares a trace with tests/data/<name>.trace, reporting the first line that differs; with
+// FROTHWICK_RECORD set, writes it there instead.
+void expectRecorded(const std::string& name, const std::string& trace) {
+  const std::string file = std::string(FROTHWICK_TEST_DATA) + "/" + name + ".trace";
+  if (std::getenv("FROTHWICK_RECORD") != nullptr) {
+    std::ofstream(file) << trace;
+    return;
+  }
+  std::ifstream in(file);
+  ASSERT_TRUE(in) << file << " is missing: record it with tests/data/record.sh";
+  std::istringstream got(trace);
+  std::string wantLine, gotLine;
+  for (int line = 1;; ++line) {
+    const bool wanted = static_cast<bool>(std::getline(in, wantLine));
+    const bool happened = static_cast<bool>(std::getline(got, gotLine));
+    if (!wanted && !happened) {
+      return;
+    }
+    ASSERT_EQ(happened ? gotLine : "(trace ended)", wanted ? wantLine : "(trace ended)")
+        << name << ".trace line " << line;
+  }
+}
 
 // Every session starts four seconds before the tick counter wraps: the game keeps its pace across it.
 class Scenario : public GameTest {
