@@ -75,22 +75,17 @@ protected:
 
   std::uint32_t now() { return host.tickCount(); }
 
-  // Does the window's canvas show the top-left cell-sized part of this sprite at (x, y)?
-  bool canvasShows(const platform::PictureBox& sprite, std::int32_t x, std::int32_t y, std::int32_t w = 32,
-                   std::int32_t h = 20) const {
-    const platform::Surface& canvas = f->form().canvas();
-    for (std::int32_t dy = 0; dy < h; ++dy) {
-      for (std::int32_t dx = 0; dx < w; ++dx) {
-        if (canvas.at(x + dx, y + dy) != sprite.picture()->at(dx, dy)) {
+  // Does the window's canvas show this sprite's cell-sized top-left part in the cell?
+  bool cellShows(std::int16_t row, std::int16_t column, const platform::PictureBox& sprite) const {
+    for (std::int32_t dy = 0; dy < f->CellHeight; ++dy) {
+      for (std::int32_t dx = 0; dx < f->CellWidth; ++dx) {
+        if (f->form().canvas().at(f->ColumnX[column] + dx, f->RowY[row] + dy) !=
+            sprite.picture()->at(dx, dy)) {
           return false;
         }
       }
     }
     return true;
-  }
-
-  bool cellShows(std::int16_t row, std::int16_t column, const platform::PictureBox& sprite) const {
-    return canvasShows(sprite, f->ColumnX[column], f->RowY[row]);
   }
 
   const platform::PictureBox& beer(std::int32_t kind, std::int32_t frame) const {

@@ -198,7 +198,6 @@ PicturePtr TestHost::loadPicture(const std::filesystem::path& file, PixelSize si
 }
 
 void TestHost::openUrl(const std::string& url) {
-  urls.push_back(url);
   if (onEffect) {
     onEffect("url " + url);
   }
@@ -217,7 +216,7 @@ void TestHost::playSound(const std::filesystem::path& file, SoundMode mode) {
     onEffect("sound " + file.filename().string() + (mode == SoundMode::Sync ? " to its end" : ""));
   }
   if (mode == SoundMode::Sync) {
-    now_ += sirenMs;
+    now_ += 2000; // a siren keeps the program busy to its end
   }
 }
 

@@ -114,7 +114,6 @@ public:
   void dragWithMouse() override { ++drags; }
   void applyPointer(MousePointer pointer) override { this->pointer = pointer; }
 
-  void advance(std::uint32_t ms) { now_ += ms; }
   // What the window last presented, at the window's scale.
   const Surface& screen() const { return screen_; }
   std::int32_t scale() const { return scale_ ? scale_->factor() : 1; }
@@ -125,7 +124,6 @@ public:
   MemorySettingsStore store;
   std::filesystem::path folder;
   std::vector<SoundPlayed> sounds;
-  std::vector<std::string> urls;
   std::vector<std::string> messages;
   std::vector<std::string> toolTips; // every tool tip shown, in order
   std::string caption;
@@ -134,7 +132,6 @@ public:
   int drags = 0;
   int presents = 0;
   int randomizeCalls = 0;
-  std::uint32_t sirenMs = 2000; // how long a synchronous sound keeps the clock busy
   MousePointer pointer = MousePointer::Default;
   // The usable area of the display the window opens on, and a scale given for the run (read when the
   // window is attached). Input positions are in screen pixels of the scaled window.
