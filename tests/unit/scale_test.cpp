@@ -46,9 +46,17 @@ TEST(Scale, DisplaysKeysWrittenScalesAndPositionsMeanWhatThePlayerExpects) {
   for (const auto& [screen, scale, client] : positions) {
     EXPECT_EQ(platform::toClient(screen, scale), client) << screen << " at " << scale;
   }
-}
-
-TEST(Scale, AnAreaOfTheEnlargedPartIsWrittenStraightIntoRowsOfAScreen) {
+  // A window changing size stays about its centre and on its display.
+  const Rect display{0, 0, 3840, 2160};
+  const std::vector<std::pair<Rect, Rect>> moves = {
+      {{889, 315, 2061, 1530}, {1232, 570, 1374, 1020}}, // about the same centre
+      {{0, 0, 1374, 1020}, {0, 0, 2061, 1530}},          // grows from the top-left corner inwards
+      {{3000, 1800, 687, 510}, {1779, 630, 2061, 1530}}, // and from the bottom-right
+      {{100, 100, 687, 510}, {0, 0, 4122, 3060}}};       // too big: its top-left corner shows
+  for (const auto& [from, to] : moves) {
+    EXPECT_EQ(platform::recentred(from, to.w, to.h, display), to) << to.w;
+  }
+  // An area of an enlarged part is written straight into rows of a screen.
   const platform::Surface part(3, 2, {1, 2, 3, 4, 5, 6});
   const platform::Surface whole = platform::enlarged(part, 3);
   const Rect area{2, 1, 5, 4};
@@ -59,18 +67,6 @@ TEST(Scale, AnAreaOfTheEnlargedPartIsWrittenStraightIntoRowsOfAScreen) {
       EXPECT_EQ(screen[static_cast<std::size_t>(y * 8 + x)], whole.at(area.x + x, area.y + y))
           << x << "," << y;
     }
-  }
-}
-
-TEST(Scale, AWindowChangingSizeStaysCentredAndOnItsDisplay) {
-  const Rect display{0, 0, 3840, 2160};
-  const std::vector<std::pair<Rect, Rect>> moves = {
-      {{889, 315, 2061, 1530}, {1232, 570, 1374, 1020}}, // about the same centre
-      {{0, 0, 1374, 1020}, {0, 0, 2061, 1530}},          // grows from the top-left corner inwards
-      {{3000, 1800, 687, 510}, {1779, 630, 2061, 1530}}, // and from the bottom-right
-      {{100, 100, 687, 510}, {0, 0, 4122, 3060}}};       // too big: its top-left corner shows
-  for (const auto& [from, to] : moves) {
-    EXPECT_EQ(platform::recentred(from, to.w, to.h, display), to) << to.w;
   }
 }
 
