@@ -33,6 +33,14 @@ TEST_P(DelayAt, LastsAsAskedAndDispatchesMeanwhile) {
   }
 }
 
+// Idle, nothing reaches the screen: only a change is presented. Every change is in the traces.
+TEST_F(GameTest, NothingIsPresentedWhenNothingChanged) {
+  runUntil(now() + 100);
+  const int before = host.presents;
+  runUntil(now() + 60000);
+  EXPECT_EQ(host.presents, before);
+}
+
 // Just before the 32-bit wrap, and just before the signed overflow of tick + delay.
 INSTANTIATE_TEST_SUITE_P(TickCounter, DelayAt,
                          ::testing::Values(1000U, 0xFFFFFFFFU - 40U, 0x7FFFFFFFU - 40U, 0x80000000U - 1U));

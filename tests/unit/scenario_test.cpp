@@ -338,6 +338,10 @@ TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
     for (std::uint32_t i = 0; i < 70; ++i) {
       host.key(t + 100 + 170 * i, vk::Space);
     }
+    // Sideways at every phase of the fall while the fall step is 6 and 20, which divide no row.
+    for (std::uint32_t i = 0; i < 140; ++i) {
+      host.key(t + 6000 + 7 + 43 * i, i % 2 == 0 ? vk::Left : vk::Right);
+    }
     host.at(t + 12000, [this] {
       for (int i = 0; i < 80; ++i) {
         spawns({{i % 7, 0}});
