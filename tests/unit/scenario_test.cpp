@@ -329,47 +329,55 @@ TEST_F(Scenario, KeysSteerAndDropBeersAtTheEdges) {
 // A veteran's game, the score set ahead at moments: ten million with every mug full rolls over
 // without a fourth life; crossings of 10,000 speed the steps up to 12 ms, then lengthen the fall step
 // up to a cell's height. Then every beer comes in the first column until the lives go, and the
-// first lost life comes back at the next roll-over. Once the name is given, F2 starts afresh at the
-// first speed with the fall step kept.
+// first lost life comes back at the next roll-over. The score ends below a full table: no name is
+// asked, and two seconds later F2 starts afresh at the first speed with the fall step kept.
 TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
-  play("veteran", "ON", [this] {
-    const std::uint32_t t = now();
-    startGame(t + 10);
-    for (std::uint32_t i = 0; i < 70; ++i) {
-      host.key(t + 100 + 170 * i, vk::Space);
-    }
-    // Sideways at every phase of the fall while the fall step is 6 and 20, which divide no row.
-    for (std::uint32_t i = 0; i < 140; ++i) {
-      host.key(t + 6000 + 7 + 43 * i, i % 2 == 0 ? vk::Left : vk::Right);
-    }
-    host.at(t + 12000, [this] {
-      for (int i = 0; i < 80; ++i) {
-        spawns({{i % 7, 0}});
-      }
-    });
-    const std::pair<std::uint32_t, std::array<std::int32_t, 3>> setAhead[] = {
-        {500, {9999950, 80, 5}}, {2000, {9900, 80, 5}},    {4000, {349900, 14, 5}},
-        {6000, {359900, 12, 5}}, {8000, {509950, 12, 19}}, {10000, {519950, 12, 20}}};
-    for (const auto& [at, state] : setAhead) {
-      host.at(t + at, [this, state] {
-        f->Score = state[0];
-        f->StepDelay = static_cast<std::int16_t>(state[1]);
-        f->FallStep = state[2];
-      });
-    }
-    host.afterDispatch = [this, rolled = false, named = false]() mutable {
-      if (f->Lives == 2 && !rolled) {
-        f->Score = 9999800;
-        rolled = true;
-      }
-      if (f->EnteringName && !named) {
-        host.key(now() + 2500, vk::Return);
-        host.key(now() + 3000, vk::F2);
-        host.close(now() + 4000);
-        named = true;
-      }
-    };
-  });
+  std::vector<std::pair<std::string, std::string>> table;
+  for (int rank = 1; rank <= 10; ++rank) {
+    table.insert(table.end(), {{"HighScoreName" + std::to_string(rank), "P" + std::to_string(rank)},
+                               {"HighScore" + std::to_string(rank), std::to_string(20000 - 1000 * rank)}});
+  }
+  play(
+      "veteran", "ON",
+      [this] {
+        const std::uint32_t t = now();
+        startGame(t + 10);
+        for (std::uint32_t i = 0; i < 70; ++i) {
+          host.key(t + 100 + 170 * i, vk::Space);
+        }
+        // Sideways at every phase of the fall while the fall step is 6 and 20, which divide no row.
+        for (std::uint32_t i = 0; i < 140; ++i) {
+          host.key(t + 6000 + 7 + 43 * i, i % 2 == 0 ? vk::Left : vk::Right);
+        }
+        host.at(t + 12000, [this] {
+          for (int i = 0; i < 80; ++i) {
+            spawns({{i % 7, 0}});
+          }
+        });
+        const std::pair<std::uint32_t, std::array<std::int32_t, 3>> setAhead[] = {
+            {500, {9999950, 80, 5}}, {2000, {9900, 80, 5}},    {4000, {349900, 14, 5}},
+            {6000, {359900, 12, 5}}, {8000, {509950, 12, 19}}, {10000, {519950, 12, 20}}};
+        for (const auto& [at, state] : setAhead) {
+          host.at(t + at, [this, state] {
+            f->Score = state[0];
+            f->StepDelay = static_cast<std::int16_t>(state[1]);
+            f->FallStep = state[2];
+          });
+        }
+        host.afterDispatch = [this, rolled = false, over = false]() mutable {
+          if (f->Lives == 2 && !rolled) {
+            f->Score = 9999800;
+            rolled = true;
+          }
+          if (f->Lives == 0 && !over) {
+            host.key(now() + 1000, vk::F2); // held back
+            host.key(now() + 2500, vk::F2);
+            host.close(now() + 3500);
+            over = true;
+          }
+        };
+      },
+      table);
 }
 
 // A hand-edited table as the board shows it and saves it back: the stored order kept, names of any
