@@ -167,9 +167,7 @@ void TestHost::present() {
     }
     window()->presented();
     ++presents;
-    if (onEffect) {
-      onEffect("present");
-    }
+    onEffect("present");
   }
 }
 
@@ -198,23 +196,17 @@ PicturePtr TestHost::loadPicture(const std::filesystem::path& file, PixelSize si
 }
 
 void TestHost::openUrl(const std::string& url) {
-  if (onEffect) {
-    onEffect("url " + url);
-  }
+  onEffect("url " + url);
 }
 
 void TestHost::messageBox(const std::string& text) {
   messages.push_back(text);
-  if (onEffect) {
-    onEffect("message " + text);
-  }
+  onEffect("message " + text);
 }
 
 void TestHost::playSound(const std::filesystem::path& file, SoundMode mode) {
   sounds.push_back({file, mode, now_});
-  if (onEffect) {
-    onEffect("sound " + file.filename().string() + (mode == SoundMode::Sync ? " to its end" : ""));
-  }
+  onEffect("sound " + file.filename().string() + (mode == SoundMode::Sync ? " to its end" : ""));
   if (mode == SoundMode::Sync) {
     now_ += 2000; // a siren keeps the program busy to its end
   }

@@ -86,7 +86,7 @@ public:
   bool scriptDone() const { return inputs_.empty(); }
   // Told each effect as it reaches the player: "present" after the screen is composed, and a line
   // for every sound, web page and message box.
-  std::function<void(const std::string& effect)> onEffect;
+  std::function<void(const std::string& effect)> onEffect = [](const std::string&) {};
   // Runs after every event dispatch: lets a test watch a running game and stop it where it wants.
   std::function<void()> afterDispatch;
 

@@ -192,14 +192,8 @@ TEST(ScaledScreen, IsTheOneTimesScreenWithEveryPixelASquare) {
   const platform::Surface one = playedAt("1");
   for (const auto& [text, scale] : {std::pair{"2", 2}, std::pair{"3", 3}}) {
     const platform::Surface scaled = playedAt(text);
-    const platform::Surface expected = platform::enlarged(one, scale);
-    ASSERT_EQ(scaled.width(), expected.width());
-    ASSERT_EQ(scaled.height(), expected.height());
-    std::size_t differing = 0;
-    for (std::size_t i = 0; i < expected.pixels().size(); ++i) {
-      differing += scaled.pixels()[i] != expected.pixels()[i] ? 1 : 0;
-    }
-    EXPECT_EQ(differing, 0U) << "at " << scale << "x";
+    EXPECT_EQ(scaled.width(), 687 * scale);
+    EXPECT_TRUE(scaled.pixels() == platform::enlarged(one, scale).pixels()) << "at " << scale << "x";
   }
 }
 

@@ -25,7 +25,9 @@ public:
   Trace(platform::TestHost& host, frmMain& game) : host_(host), game_(game), start_(host.tickCount()) {
     host_.onEffect = [this](const std::string& what) { effect(what); };
   }
-  ~Trace() { host_.onEffect = nullptr; }
+  ~Trace() {
+    host_.onEffect = [](const std::string&) {};
+  }
   Trace(const Trace&) = delete;
   Trace& operator=(const Trace&) = delete;
 
@@ -117,18 +119,12 @@ protected:
       // Keys in the first two seconds are still meant for the last beers, or hit as the game ends:
       // none of them types, starts a game or leaves.
       std::uint32_t at = now();
-      for (const auto& [code, shift] :
-           std::vector<std::pair<std::int16_t, std::int16_t>>{{vk::Space, 0},
-                                                              {vk::Down, 0},
-                                                              {vk::A, 0},
-                                                              {vk::Back, 0},
-                                                              {vk::Escape, 0},
-                                                              {vk::F2, 0},
-                                                              {vk::N, vk::CtrlMask},
-                                                              {vk::Q, vk::CtrlMask},
-                                                              {vk::Return, 0}}) {
-        host.key(at += 199, code, shift);
+      for (const std::int16_t code : {vk::Space, vk::Down, vk::A, vk::Back, vk::Escape, vk::F2}) {
+        host.key(at += 199, code);
       }
+      host.key(at += 199, vk::N, vk::CtrlMask);
+      host.key(at += 199, vk::Q, vk::CtrlMask);
+      host.key(at += 199, vk::Return);
       at = now() + 2000;
       for (const auto& [code, shift] : name) {
         host.key(at += 150, code, shift);
