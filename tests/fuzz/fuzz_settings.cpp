@@ -8,6 +8,7 @@
 // Built by tests/scripts/test_fuzz_settings.sh with clang++ -fsanitize=fuzzer,address,undefined.
 #include "platform/IniDocument.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -24,10 +25,7 @@ namespace {
 
 // Shows a value with its odd bytes escaped, so that a failure can be read.
 std::string shown(const std::optional<std::string>& value) {
-  if (!value) {
-    return "(missing)";
-  }
-  return IniDocument::quote(*value);
+  return value ? IniDocument::quote(*value) : "(missing)";
 }
 
 [[noreturn]] void broken(const char* what, const std::string& section, const std::string& key,
@@ -39,15 +37,8 @@ std::string shown(const std::optional<std::string>& value) {
 
 // Section and key names match without regard to case, as the reader matches them.
 bool sameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
+  return std::ranges::equal(
+      a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 using Keys = std::vector<std::pair<std::string, std::string>>;
