@@ -36,10 +36,9 @@ protected:
   }
 
   // Runs until a condition holds after some event dispatch (inside a game's waits too).
-  template <typename Condition> void runWhileNot(Condition condition, std::uint32_t limitMs = 3600000) {
-    const std::uint32_t limit = now() + limitMs;
-    host.afterDispatch = [&, limit] {
-      if (condition() || static_cast<std::int32_t>(now() - limit) >= 0) {
+  template <typename Condition> void runWhileNot(Condition condition) {
+    host.afterDispatch = [&] {
+      if (condition()) {
         throw StopHere{};
       }
     };
@@ -64,13 +63,11 @@ protected:
   // Runs until the program ends through its own unload or exit; returns its exit status.
   int runToEnd() {
     try {
-      for (;;) {
-        host.doEvents();
-        host.waitForEvents(UINT32_MAX);
-      }
+      runUntilStopped(host);
     } catch (const platform::ProgramEnd& end) {
       return end.status;
     }
+    return -1; // stopped by a probe instead
   }
 
   std::uint32_t now() { return host.tickCount(); }
