@@ -353,8 +353,8 @@ TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
         const std::pair<std::uint32_t, std::array<std::int32_t, 3>> setAhead[] = {
             {500, {9999950, 80, 5}}, {2000, {9900, 80, 5}},    {4000, {349900, 14, 5}},
             {6000, {359900, 12, 5}}, {8000, {509950, 12, 19}}, {10000, {519950, 12, 20}}};
-        for (const auto& [at, state] : setAhead) {
-          host.at(t + at, [this, state] {
+        for (const auto& [at, ahead] : setAhead) {
+          host.at(t + at, [this, state = ahead] { // score, step delay, fall step
             f->Score = state[0];
             f->StepDelay = static_cast<std::int16_t>(state[1]);
             f->FallStep = state[2];
