@@ -36,10 +36,9 @@ protected:
   }
 
   // Runs until a condition holds after some event dispatch (inside a game's waits too).
-  template <typename Condition> void runWhileNot(Condition condition, std::uint32_t limitMs = 3600000) {
-    const std::uint32_t limit = now() + limitMs;
-    host.afterDispatch = [&, limit] {
-      if (condition() || static_cast<std::int32_t>(now() - limit) >= 0) {
+  template <typename Condition> void runWhileNot(Condition condition) {
+    host.afterDispatch = [&] {
+      if (condition()) {
         throw StopHere{};
       }
     };
@@ -64,33 +63,26 @@ protected:
   // Runs until the program ends through its own unload or exit; returns its exit status.
   int runToEnd() {
     try {
-      for (;;) {
-        host.doEvents();
-        host.waitForEvents(UINT32_MAX);
-      }
+      runUntilStopped(host);
     } catch (const platform::ProgramEnd& end) {
       return end.status;
     }
+    return -1; // stopped by a probe instead
   }
 
   std::uint32_t now() { return host.tickCount(); }
 
-  // Does the window's canvas show the top-left cell-sized part of this sprite at (x, y)?
-  bool canvasShows(const platform::PictureBox& sprite, std::int32_t x, std::int32_t y, std::int32_t w = 32,
-                   std::int32_t h = 20) const {
-    const platform::Surface& canvas = f->form().canvas();
-    for (std::int32_t dy = 0; dy < h; ++dy) {
-      for (std::int32_t dx = 0; dx < w; ++dx) {
-        if (canvas.at(x + dx, y + dy) != sprite.picture()->at(dx, dy)) {
+  // Does the window's canvas show this sprite's cell-sized top-left part in the cell?
+  bool cellShows(std::int16_t row, std::int16_t column, const platform::PictureBox& sprite) const {
+    for (std::int32_t dy = 0; dy < f->CellHeight; ++dy) {
+      for (std::int32_t dx = 0; dx < f->CellWidth; ++dx) {
+        if (f->form().canvas().at(f->ColumnX[column] + dx, f->RowY[row] + dy) !=
+            sprite.picture()->at(dx, dy)) {
           return false;
         }
       }
     }
     return true;
-  }
-
-  bool cellShows(std::int16_t row, std::int16_t column, const platform::PictureBox& sprite) const {
-    return canvasShows(sprite, f->ColumnX[column], f->RowY[row]);
   }
 
   const platform::PictureBox& beer(std::int32_t kind, std::int32_t frame) const {

@@ -79,48 +79,20 @@ void TestHost::showAtScale() {
   window()->invalidate();
 }
 
-void TestHost::schedule(Input input) {
-  // Stable by time: inputs scripted for the same moment arrive in the order they were scripted.
-  const auto pos = std::upper_bound(inputs_.begin(), inputs_.end(), input.at,
-                                    [](std::uint32_t t, const Input& i) { return t < i.at; });
+void TestHost::schedule(std::uint32_t at, Kind kind, std::int16_t code, std::int16_t shift, std::int32_t x,
+                        std::int32_t y, std::function<void()> call) {
+  Input input{at, kind, code, shift, x, y, std::move(call)};
+  // In order of time from now, across the tick counter's wrap; those for the same moment as scripted.
+  const auto pos =
+      std::upper_bound(inputs_.begin(), inputs_.end(), input.at, [this](std::uint32_t t, const Input& i) {
+        return static_cast<std::int32_t>(t - now_) < static_cast<std::int32_t>(i.at - now_);
+      });
   inputs_.insert(pos, std::move(input));
-}
-
-void TestHost::key(std::uint32_t at, std::int16_t code, std::int16_t shift) {
-  schedule({at, Kind::Key, code, shift, 0, 0, {}});
-}
-
-void TestHost::click(std::uint32_t at, std::int32_t x, std::int32_t y) {
-  schedule({at, Kind::Click, 1, 0, x, y, {}});
 }
 
 void TestHost::click(std::uint32_t at, const Control& control) {
   click(at, (control.pixelLeft() + control.pixelWidth() / 2) * scale(),
         (control.pixelTop() + control.pixelHeight() / 2) * scale());
-}
-
-void TestHost::mouseDown(std::uint32_t at, std::int16_t button, std::int32_t x, std::int32_t y) {
-  schedule({at, Kind::MouseDown, button, 0, x, y, {}});
-}
-
-void TestHost::mouseMove(std::uint32_t at, std::int32_t x, std::int32_t y) {
-  schedule({at, Kind::MouseMove, 0, 0, x, y, {}});
-}
-
-void TestHost::close(std::uint32_t at) {
-  schedule({at, Kind::Close, 0, 0, 0, 0, {}});
-}
-void TestHost::expose(std::uint32_t at) {
-  schedule({at, Kind::Expose, 0, 0, 0, 0, {}});
-}
-void TestHost::minimizeFromDesktop(std::uint32_t at) {
-  schedule({at, Kind::Minimize, 0, 0, 0, 0, {}});
-}
-void TestHost::restore(std::uint32_t at) {
-  schedule({at, Kind::Restore, 0, 0, 0, 0, {}});
-}
-void TestHost::at(std::uint32_t at, std::function<void()> call) {
-  schedule({at, Kind::Call, 0, 0, 0, 0, std::move(call)});
 }
 
 void TestHost::deliver(const Input& input) {
@@ -195,9 +167,7 @@ void TestHost::present() {
     }
     window()->presented();
     ++presents;
-    if (onEffect) {
-      onEffect("present");
-    }
+    onEffect("present");
   }
 }
 
@@ -226,26 +196,19 @@ PicturePtr TestHost::loadPicture(const std::filesystem::path& file, PixelSize si
 }
 
 void TestHost::openUrl(const std::string& url) {
-  urls.push_back(url);
-  if (onEffect) {
-    onEffect("url " + url);
-  }
+  onEffect("url " + url);
 }
 
 void TestHost::messageBox(const std::string& text) {
   messages.push_back(text);
-  if (onEffect) {
-    onEffect("message " + text);
-  }
+  onEffect("message " + text);
 }
 
 void TestHost::playSound(const std::filesystem::path& file, SoundMode mode) {
   sounds.push_back({file, mode, now_});
-  if (onEffect) {
-    onEffect("sound " + file.filename().string() + (mode == SoundMode::Sync ? " to its end" : ""));
-  }
+  onEffect("sound " + file.filename().string() + (mode == SoundMode::Sync ? " to its end" : ""));
   if (mode == SoundMode::Sync) {
-    now_ += sirenMs;
+    now_ += 2000; // a siren keeps the program busy to its end
   }
 }
 

@@ -61,24 +61,32 @@ public:
   TestHost& operator=(const TestHost&) = delete;
 
   // Scripting. Times are absolute virtual milliseconds.
-  void key(std::uint32_t at, std::int16_t code, std::int16_t shift = 0);
-  void click(std::uint32_t at, std::int32_t x, std::int32_t y);
+  void key(std::uint32_t at, std::int16_t code, std::int16_t shift = 0) {
+    schedule(at, Kind::Key, code, shift);
+  }
+  void click(std::uint32_t at, std::int32_t x, std::int32_t y) { schedule(at, Kind::Click, 1, 0, x, y); }
   void click(std::uint32_t at, const Control& control);
-  void mouseDown(std::uint32_t at, std::int16_t button, std::int32_t x, std::int32_t y);
-  void mouseMove(std::uint32_t at, std::int32_t x, std::int32_t y);
-  void close(std::uint32_t at);
-  void expose(std::uint32_t at);
+  void mouseDown(std::uint32_t at, std::int16_t button, std::int32_t x, std::int32_t y) {
+    schedule(at, Kind::MouseDown, button, 0, x, y);
+  }
+  void mouseMove(std::uint32_t at, std::int32_t x, std::int32_t y) {
+    schedule(at, Kind::MouseMove, 0, 0, x, y);
+  }
+  void close(std::uint32_t at) { schedule(at, Kind::Close); }
+  void expose(std::uint32_t at) { schedule(at, Kind::Expose); }
   // The desktop minimises or restores the window, as a task bar or a window manager's key does.
-  void minimizeFromDesktop(std::uint32_t at);
-  void restore(std::uint32_t at);
-  void at(std::uint32_t at, std::function<void()> call);
+  void minimizeFromDesktop(std::uint32_t at) { schedule(at, Kind::Minimize); }
+  void restore(std::uint32_t at) { schedule(at, Kind::Restore); }
+  void at(std::uint32_t at, std::function<void()> call) {
+    schedule(at, Kind::Call, 0, 0, 0, 0, std::move(call));
+  }
   void randomValues(std::vector<float> values) {
     scriptedRandom_.insert(scriptedRandom_.end(), values.begin(), values.end());
   }
   bool scriptDone() const { return inputs_.empty(); }
   // Told each effect as it reaches the player: "present" after the screen is composed, and a line
   // for every sound, web page and message box.
-  std::function<void(const std::string& effect)> onEffect;
+  std::function<void(const std::string& effect)> onEffect = [](const std::string&) {};
   // Runs after every event dispatch: lets a test watch a running game and stop it where it wants.
   std::function<void()> afterDispatch;
 
@@ -106,7 +114,6 @@ public:
   void dragWithMouse() override { ++drags; }
   void applyPointer(MousePointer pointer) override { this->pointer = pointer; }
 
-  void advance(std::uint32_t ms) { now_ += ms; }
   // What the window last presented, at the window's scale.
   const Surface& screen() const { return screen_; }
   std::int32_t scale() const { return scale_ ? scale_->factor() : 1; }
@@ -117,7 +124,6 @@ public:
   MemorySettingsStore store;
   std::filesystem::path folder;
   std::vector<SoundPlayed> sounds;
-  std::vector<std::string> urls;
   std::vector<std::string> messages;
   std::vector<std::string> toolTips; // every tool tip shown, in order
   std::string caption;
@@ -126,7 +132,6 @@ public:
   int drags = 0;
   int presents = 0;
   int randomizeCalls = 0;
-  std::uint32_t sirenMs = 2000; // how long a synchronous sound keeps the clock busy
   MousePointer pointer = MousePointer::Default;
   // The usable area of the display the window opens on, and a scale given for the run (read when the
   // window is attached). Input positions are in screen pixels of the scaled window.
@@ -137,7 +142,8 @@ protected:
   void attached(Form& window) override;
 
 private:
-  void schedule(Input input);
+  void schedule(std::uint32_t at, Kind kind, std::int16_t code = 0, std::int16_t shift = 0,
+                std::int32_t x = 0, std::int32_t y = 0, std::function<void()> call = {});
   void deliver(const Input& input);
   void showAtScale();
 

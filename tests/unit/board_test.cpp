@@ -5,28 +5,23 @@ namespace {
 
 using BoardTest = GameTest;
 
+// A pixel in two rows' pictures is in the lower; one beyond the last row or column is still inside
+// the board while the other is on it.
 TEST_F(BoardTest, PixelToCellTakesTheLowerOfTwoOverlappedRows) {
-  std::int16_t row = -1, column = -1;
-  bool inside = false;
-  f->PixelToCell(18, 94, row, column, inside);
-  EXPECT_EQ(row, 0);
-  EXPECT_EQ(column, 0);
-  EXPECT_TRUE(inside);
-  f->PixelToCell(18, 99, row, column, inside);
-  EXPECT_EQ(row, 1);
-  f->PixelToCell(466, 474, row, column, inside);
-  EXPECT_EQ(row, 19);
-  EXPECT_EQ(column, 14);
-  f->PixelToCell(466, 475, row, column, inside);
-  EXPECT_EQ(row, 20);
-  EXPECT_TRUE(inside) << "the column alone is enough";
-  f->PixelToCell(600, 200, row, column, inside);
-  EXPECT_EQ(column, 15);
-  EXPECT_TRUE(inside) << "the row alone is enough";
-  f->PixelToCell(600, 600, row, column, inside);
-  EXPECT_EQ(row, 20);
-  EXPECT_EQ(column, 15);
-  EXPECT_FALSE(inside);
+  const std::array<std::array<std::int16_t, 5>, 6> cases = {{// x, y, row, column, inside
+                                                             {18, 94, 0, 0, 1},
+                                                             {18, 99, 1, 0, 1},
+                                                             {466, 474, 19, 14, 1},
+                                                             {466, 475, 20, 14, 1},
+                                                             {600, 94, 0, 15, 1},
+                                                             {600, 600, 20, 15, 0}}};
+  for (const auto& [x, y, row, column, inside] : cases) {
+    std::int16_t r = -1, c = -1;
+    bool in = false;
+    f->PixelToCell(x, y, r, c, in);
+    EXPECT_EQ((std::array{r, c, static_cast<std::int16_t>(in)}), (std::array{row, column, inside}))
+        << x << "," << y;
+  }
 }
 
 // Fills the board with one kind, blanks the canvas, and reports which cells DrawAround repainted.

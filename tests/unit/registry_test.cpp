@@ -1,4 +1,5 @@
-// The high-score table and sound setting as the game loads and saves them.
+// The sound setting as the game loads it, and a store that cannot be read or written. A hand-edited
+// table loaded and saved back is in the scenario traces.
 #include "GameFixture.h"
 
 namespace {
@@ -13,21 +14,11 @@ protected:
   void store(const std::string& key, const std::string& value) {
     host.store.document("Frothwick").set("Settings", key, value);
   }
-  std::optional<std::string> saved(const std::string& key) {
-    return host.store.saved["Frothwick"].get("Settings", key);
-  }
 };
 
-TEST_F(RegistryTest, AnEmptyStoreGivesAnEmptyTableAndSoundOff) {
-  start();
-  for (std::size_t i = 1; i <= 10; ++i) {
-    EXPECT_EQ(f->HighScoreNames[i], "");
-    EXPECT_EQ(f->HighScores[i], 0);
-  }
-  EXPECT_EQ(f->pctSound.picture(), f->pctSoundOff.picture());
-}
-
 TEST_F(RegistryTest, OnlyAnExactOnTurnsSoundOn) {
+  start();
+  EXPECT_EQ(f->pctSound.picture(), f->pctSoundOff.picture()) << "none stored";
   for (const char* value : {"on", "On", "OFF", "", " ON", "yes"}) {
     store("Sound", value);
     start();
@@ -35,51 +26,6 @@ TEST_F(RegistryTest, OnlyAnExactOnTurnsSoundOn) {
   }
   store("Sound", "ON");
   start();
-  EXPECT_EQ(f->pctSound.picture(), f->pctSoundOn.picture());
-}
-
-TEST_F(RegistryTest, TheStoredOrderIsKeptAndBadScoresReadAsZero) {
-  store("HighScoreName1", "LOW");
-  store("HighScore1", "5");
-  store("HighScoreName2", "HIGH");
-  store("HighScore2", "900");
-  store("HighScore3", "12abc");
-  store("HighScore4", "99999999999");
-  store("HighScore5", "-40");
-  store("HighScore6", "2147483647");
-  store("HighScore7", " 400 ");
-  store("HighScore8", "+300");
-  store("HighScore9", "+-3");
-  start();
-  EXPECT_EQ(f->HighScoreNames[1], "LOW");
-  EXPECT_EQ(f->HighScores[1], 5);
-  EXPECT_EQ(f->HighScores[2], 900);
-  EXPECT_EQ(f->HighScores[3], 0);
-  EXPECT_EQ(f->HighScores[4], 0);
-  EXPECT_EQ(f->HighScores[5], -40);
-  EXPECT_EQ(f->HighScores[6], 2147483647);
-  EXPECT_EQ(f->HighScores[7], 400);
-  EXPECT_EQ(f->HighScores[8], 300);
-  EXPECT_EQ(f->HighScores[9], 0);
-}
-
-TEST_F(RegistryTest, ClosingTheWindowSavesAll21KeysAndTheyReadBackTheSame) {
-  store("HighScoreName1", "  A LONG HAND EDITED NAME \"x\"  ");
-  store("HighScore1", "1234567");
-  store("Sound", "ON");
-  start();
-  host.close(now() + 100);
-  EXPECT_EQ(runToEnd(), 0);
-  EXPECT_EQ(saved("HighScoreName1"), "  A LONG HAND EDITED NAME \"x\"  ");
-  EXPECT_EQ(saved("HighScore1"), "1234567");
-  EXPECT_EQ(saved("Sound"), "ON");
-  for (int i = 2; i <= 10; ++i) {
-    EXPECT_EQ(saved("HighScoreName" + std::to_string(i)), "");
-    EXPECT_EQ(saved("HighScore" + std::to_string(i)), "0");
-  }
-  host.store.document("Frothwick") = host.store.saved["Frothwick"];
-  start();
-  EXPECT_EQ(f->HighScoreNames[1], "  A LONG HAND EDITED NAME \"x\"  ");
   EXPECT_EQ(f->pctSound.picture(), f->pctSoundOn.picture());
 }
 

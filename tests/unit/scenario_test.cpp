@@ -3,18 +3,110 @@
 // the way out. tests/data/record.sh records them again after an intended change; read the new trace
 // before committing it.
 #include "GameFixture.h"
-#include "Trace.h"
 
 #include "platform/KeyCodes.h"
 
+#include <array>
+#include <cstdlib>
+#include <fstream>
 #include <functional>
+#include <iomanip>
+#include <sstream>
 
 namespace {
 
 namespace vk = platform::vk;
 
+// A record of what the player sees and hears, in the order it happens: a line for every change of the
+// picture on screen, the score and lives, the board's contents and the window's state, and a line for
+// every sound, web page and message, each at its time from the start.
+class Trace {
+public:
+  Trace(platform::TestHost& host, frmMain& game) : host_(host), game_(game), start_(host.tickCount()) {
+    host_.onEffect = [this](const std::string& what) { effect(what); };
+  }
+  ~Trace() {
+    host_.onEffect = [](const std::string&) {};
+  }
+  Trace(const Trace&) = delete;
+  Trace& operator=(const Trace&) = delete;
+
+  void note(const std::string& line) { out_ << host_.tickCount() - start_ << ' ' << line << '\n'; }
+  std::string text() const { return out_.str(); }
+
+private:
+  void effect(const std::string& what) {
+    if (what != "present") {
+      note(what);
+      return;
+    }
+    std::ostringstream play, board, window, screen;
+    play << "score " << game_.Score << " lives " << game_.Lives << " delay " << game_.StepDelay << " step "
+         << game_.FallStep << (game_.Paused ? " paused" : "") << (game_.GameOver ? " over" : "")
+         << (game_.EnteringName ? " naming" : "");
+    board << "board"; // the rows that hold anything, as the kind (1..7) in each column
+    for (std::size_t row = 0; row < game_.Board.size(); ++row) {
+      std::string cells;
+      for (std::size_t column = 0; column < 15; ++column) {
+        cells += static_cast<char>(game_.Board[row][column] == 0 ? '.' : '0' + game_.Board[row][column]);
+      }
+      if (cells.find_first_not_of('.') != std::string::npos) {
+        board << " " << row << ":" << cells;
+      }
+    }
+    window << "window '" << host_.caption << "'" << (host_.borderless ? " borderless" : "")
+           << (host_.minimized ? " minimized" : "") << " pointer "
+           << (host_.pointer == platform::MousePointer::Hand ? "hand" : "arrow") << " drags " << host_.drags
+           << " tips " << host_.toolTips.size() << " saves " << host_.store.updates << " seeded "
+           << host_.randomizeCalls << (host_.toolTips.empty() ? "" : " '" + host_.toolTips.back() + "'");
+    std::uint64_t hash = 14695981039346656037ULL; // FNV-1a over every pixel
+    for (const platform::Pixel pixel : host_.screen().pixels()) {
+      hash = (hash ^ pixel) * 1099511628211ULL;
+    }
+    screen << "screen " << std::hex << std::setw(16) << std::setfill('0') << hash;
+    for (std::size_t kind = 0; kind < last_.size(); ++kind) {
+      const std::string now = std::array{&play, &board, &window, &screen}[kind]->str();
+      if (last_[kind] != now) {
+        last_[kind] = now;
+        note(now);
+      }
+    }
+  }
+
+  platform::TestHost& host_;
+  frmMain& game_;
+  std::uint32_t start_;
+  std::array<std::string, 4> last_; // the last line of each kind
+  std::ostringstream out_;
+};
+
+// Compares a trace with tests/data/<name>.trace, reporting the first line that differs; with
+// FROTHWICK_RECORD set, writes it there instead.
+void expectRecorded(const std::string& name, const std::string& trace) {
+  const std::string file = std::string(FROTHWICK_TEST_DATA) + "/" + name + ".trace";
+  if (std::getenv("FROTHWICK_RECORD") != nullptr) {
+    std::ofstream(file) << trace;
+    return;
+  }
+  std::ifstream in(file);
+  ASSERT_TRUE(in) << file << " is missing: record it with tests/data/record.sh";
+  std::istringstream got(trace);
+  std::string wantLine, gotLine;
+  for (int line = 1;; ++line) {
+    const bool wanted = static_cast<bool>(std::getline(in, wantLine));
+    const bool happened = static_cast<bool>(std::getline(got, gotLine));
+    if (!wanted && !happened) {
+      return;
+    }
+    ASSERT_EQ(happened ? gotLine : "(trace ended)", wanted ? wantLine : "(trace ended)")
+        << name << ".trace line " << line;
+  }
+}
+
+// Every session starts four seconds before the tick counter wraps: the game keeps its pace across it.
 class Scenario : public GameTest {
 protected:
+  Scenario() : GameTest(0xFFFFFFFFU - 4000U) {}
   // Presses Space every `gap` ms while a game runs, so that each beer drops as soon as it appears;
   // once a name is asked for, types `name` and presses Return.
   void dropEvery(std::uint32_t gap, const std::vector<std::pair<std::int16_t, std::int16_t>>& name) {
@@ -27,18 +119,12 @@ protected:
       // Keys in the first two seconds are still meant for the last beers, or hit as the game ends:
       // none of them types, starts a game or leaves.
       std::uint32_t at = now();
-      for (const auto& [code, shift] :
-           std::vector<std::pair<std::int16_t, std::int16_t>>{{vk::Space, 0},
-                                                              {vk::Down, 0},
-                                                              {vk::A, 0},
-                                                              {vk::Back, 0},
-                                                              {vk::Escape, 0},
-                                                              {vk::F2, 0},
-                                                              {vk::N, vk::CtrlMask},
-                                                              {vk::Q, vk::CtrlMask},
-                                                              {vk::Return, 0}}) {
-        host.key(at += 199, code, shift);
+      for (const std::int16_t code : {vk::Space, vk::Down, vk::A, vk::Back, vk::Escape, vk::F2}) {
+        host.key(at += 199, code);
       }
+      host.key(at += 199, vk::N, vk::CtrlMask);
+      host.key(at += 199, vk::Q, vk::CtrlMask);
+      host.key(at += 199, vk::Return);
       at = now() + 2000;
       for (const auto& [code, shift] : name) {
         host.key(at += 150, code, shift);
@@ -51,13 +137,16 @@ protected:
   // Starts the program on a store with a sound setting and a part-filled table, as an earlier
   // session leaves it, plays the scripted session to its end and compares what happened, start-up
   // included, with the recording.
-  void play(const std::string& name, const std::string& sound, const std::function<void()>& script) {
+  void play(const std::string& name, const std::string& sound, const std::function<void()>& script,
+            const std::vector<std::pair<std::string, std::string>>& table = {{"HighScoreName1", "MARGIT"},
+                                                                             {"HighScore1", "4000"},
+                                                                             {"HighScoreName2", "OLE 7"},
+                                                                             {"HighScore2", "385"}}) {
     platform::IniDocument& store = host.store.document("Frothwick");
     store.set("Settings", "Sound", sound);
-    store.set("Settings", "HighScoreName1", "MARGIT");
-    store.set("Settings", "HighScore1", "4000");
-    store.set("Settings", "HighScoreName2", "OLE 7");
-    store.set("Settings", "HighScore2", "385");
+    for (const auto& [key, value] : table) {
+      store.set("Settings", key, value);
+    }
     f = std::make_unique<frmMain>(host);
     Trace trace(host, *f);
     f->Load();
@@ -199,6 +288,129 @@ TEST_F(Scenario, AGameInterruptedEveryWayAndClosed) {
     host.randomValues({1.5F / 30000.0F, 0.5F / 7.0F, 3.5F / 15.0F});
     host.close(t + 30000);
   });
+}
+
+// The player's keys at the board's edges: Left in the first column and Right in the last do nothing,
+// Shift does not change a move, other keys and keys while paused move nothing, Down and Space drop
+// for points. Later beers are pushed toward the stacks at the edges while they enter the row beside
+// the stack's top, where only the row being entered decides.
+TEST_F(Scenario, KeysSteerAndDropBeersAtTheEdges) {
+  play("keys", "OFF", [this] {
+    spawns({{1, 0}, {2, 14}, {3, 1}, {4, 13}, {5, 1}, {6, 13}});
+    const std::uint32_t t = now();
+    startGame(t + 10);
+    std::uint32_t at = t + 100;
+    for (const std::int16_t code : {vk::Left, vk::Up, vk::Return, vk::A, vk::Numpad0, vk::Down, vk::Space}) {
+      host.key(at += 30, code);
+    }
+    for (const std::int16_t code : {vk::Right, vk::Right, vk::P, vk::Left, vk::Space, vk::Down, vk::P}) {
+      host.key(at += 100, code);
+    }
+    host.key(at += 100, vk::Space);
+    host.key(at += 400, vk::Left, vk::ShiftMask);
+    host.key(at += 100, vk::Space);
+    host.key(at += 400, vk::Right, vk::ShiftMask | vk::CtrlMask);
+    host.key(at += 100, vk::Space);
+    for (std::uint32_t probe = at + 300; probe - t < 30000; probe += 40) {
+      host.at(probe, [this] {
+        if (f->BeerY > f->RowY[17]) {
+          host.key(now(), f->BeerX < 240 ? vk::Left : vk::Right);
+        }
+      });
+    }
+    host.close(t + 40000);
+  });
+}
+
+// A veteran's game, the score set ahead at moments: ten million with every mug full rolls over
+// without a fourth life; crossings of 10,000 speed the steps up to 12 ms, then lengthen the fall step
+// up to a cell's height. Then every beer comes in the first column until the lives go, and the
+// first lost life comes back at the next roll-over. The score ends below a full table: no name is
+// asked, and two seconds later F2 starts afresh at the first speed with the fall step kept.
+TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
+  std::vector<std::pair<std::string, std::string>> table;
+  for (int rank = 1; rank <= 10; ++rank) {
+    table.insert(table.end(), {{"HighScoreName" + std::to_string(rank), "P" + std::to_string(rank)},
+                               {"HighScore" + std::to_string(rank), std::to_string(20000 - 1000 * rank)}});
+  }
+  play(
+      "veteran", "ON",
+      [this] {
+        const std::uint32_t t = now();
+        startGame(t + 10);
+        for (std::uint32_t i = 0; i < 70; ++i) {
+          host.key(t + 100 + 170 * i, vk::Space);
+        }
+        // Sideways at every phase of the fall while the fall step is 6 and 20, which divide no row.
+        for (std::uint32_t i = 0; i < 140; ++i) {
+          host.key(t + 6000 + 7 + 43 * i, i % 2 == 0 ? vk::Left : vk::Right);
+        }
+        host.at(t + 12000, [this] {
+          for (int i = 0; i < 80; ++i) {
+            spawns({{i % 7, 0}});
+          }
+        });
+        const std::pair<std::uint32_t, std::array<std::int32_t, 3>> setAhead[] = {
+            {500, {9999950, 80, 5}}, {2000, {9900, 80, 5}},    {4000, {349900, 14, 5}},
+            {6000, {359900, 12, 5}}, {8000, {509950, 12, 19}}, {10000, {519950, 12, 20}}};
+        for (const auto& [at, ahead] : setAhead) {
+          host.at(t + at, [this, state = ahead] { // score, step delay, fall step
+            f->Score = state[0];
+            f->StepDelay = static_cast<std::int16_t>(state[1]);
+            f->FallStep = state[2];
+          });
+        }
+        host.afterDispatch = [this, rolled = false, over = false]() mutable {
+          if (f->Lives == 2 && !rolled) {
+            f->Score = 9999800;
+            rolled = true;
+          }
+          if (f->Lives == 0 && !over) {
+            host.key(now() + 1000, vk::F2); // held back
+            host.key(now() + 2500, vk::F2);
+            host.close(now() + 3500);
+            over = true;
+          }
+        };
+      },
+      table);
+}
+
+// A hand-edited table as the board shows it and saves it back: the stored order kept, names of any
+// length and bytes in ten cells, scores of any size and sign in seven, what is not a number as 0; a
+// new entry goes above the first lower score, and a backspace in an empty name does nothing.
+TEST_F(Scenario, AHandEditedTableOnTheScoreBoard) {
+  play("hand_edited", "OFF",
+       [this] {
+         const std::uint32_t t = now();
+         host.click(t + 100, f->pctScores);
+         host.at(t + 1000, [this] { host.click(now(), f->pctOk); });
+         host.at(t + 2000, [this] {
+           f->Score = 120;
+           f->CheckHighScore();
+         });
+         host.key(t + 2100, 'Z');
+         host.key(t + 2200, vk::Back);
+         host.key(t + 2300, vk::Back);
+         host.key(t + 2400, 'B');
+         host.at(t + 4000, [this] { host.click(now(), f->pctOk); });
+         host.close(t + 5000);
+       },
+       {{"HighScoreName1", "low"},
+        {"HighScore1", "5"},
+        {"HighScoreName2", "ABCDEFGHIJKLMN"},
+        {"HighScore2", "2147483647"},
+        {"HighScoreName3", "xY-z.9"},
+        {"HighScore3", "-40"},
+        {"HighScoreName4", "\xC3\x89L\xC3\x89ONORE ABC"},
+        {"HighScore4", "123456789"},
+        {"HighScoreName5", "  A B \"q\"  "},
+        {"HighScore5", "-2147483648"},
+        {"HighScore6", "12abc"},
+        {"HighScore7", "99999999999"},
+        {"HighScore8", " 400 "},
+        {"HighScore9", "+300"},
+        {"HighScore10", "+-3"}});
 }
 
 } // namespace

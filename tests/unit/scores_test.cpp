@@ -1,59 +1,15 @@
-// The high-score board, read back from what is painted on it: the table, a new entry's place,
-// typing a name, Clear and Ok, and the end of a game that waits for the name.
+// The high-score table: a new entry's place, typing a name, Clear and Ok, and the end of a game that
+// waits for the name. What the board shows is in the scenario traces.
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
-
-#include <limits>
 
 namespace {
 
 namespace vk = platform::vk;
 
-// Does a surface show a picture at pixel (x, y)?
-bool shows(const platform::Surface& surface, std::int32_t x, std::int32_t y, const platform::Picture& p) {
-  for (std::int32_t dy = 0; dy < p.height; ++dy) {
-    for (std::int32_t dx = 0; dx < p.width; ++dx) {
-      if (surface.at(x + dx, y + dy) != p.at(dx, dy)) {
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
 class ScoresTest : public GameTest {
 protected:
-  // What the board shows at a cell (twips from its corner): a letter or digit, '_' the empty
-  // letter, '|' the cursor, '.' black, '?' anything else.
-  char cell(std::int32_t x, std::int32_t y) const {
-    std::vector<std::pair<char, platform::PicturePtr>> glyphs = {
-        {'_', f->pctEmptyLetter.picture()},
-        {'|', f->pctCursor.picture()},
-        {'.', platform::makeSolidPicture(22, 23, platform::kBlack)}};
-    for (std::size_t i = 0; i < 26; ++i) {
-      glyphs.emplace_back(static_cast<char>('A' + i), f->pctAlpha[i].picture());
-    }
-    for (std::size_t i = 0; i < 10; ++i) {
-      glyphs.emplace_back(static_cast<char>('0' + i), f->pctDigit[i].picture());
-    }
-    for (const auto& [c, picture] : glyphs) {
-      if (shows(f->pctScoreBoard.drawing().value(), x / 15, y / 15, *picture)) {
-        return c;
-      }
-    }
-    return '?';
-  }
-  // Rows are 345 twips apart and cells 330 wide, from the first cell of the play area.
-  std::string cells(int row, std::int32_t column, int count) const {
-    std::string s;
-    for (int k = 0; k < count; ++k) {
-      s += cell(15 * f->ColumnX[column] + 330 * k, 15 * f->RowY[0] + 345 * (row - 1));
-    }
-    return s;
-  }
-  std::string name(int row) const { return cells(row, 0, 10); }
-  std::string score(int row) const { return cells(row, 9, 7); }
   void fill(const std::vector<std::pair<std::string, std::int32_t>>& entries) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
       f->HighScoreNames[i + 1] = entries[i].first;
@@ -82,41 +38,7 @@ protected:
   bool menuShown() const {
     return f->pctNew.visible() && f->pctScores.visible() && !f->pctScoreBoard.visible();
   }
-  // Plays a game to its end, calling `watch` after every dispatch and `atEnd` when the last life
-  // goes. Returns that moment, once the menu is back.
-  std::uint32_t playToTheEnd(
-      const std::function<void(std::uint32_t)>& atEnd, const std::function<void()>& watch = [] {}) {
-    startGame(now() + 10);
-    std::uint32_t over = 0;
-    runWhileNot([&] {
-      watch();
-      if (f->Lives == 0 && over == 0) {
-        over = now();
-        atEnd(over);
-      }
-      return over != 0 && !f->pctAction.visible() && menuShown();
-    });
-    return over;
-  }
 };
-
-TEST_F(ScoresTest, HandEditedNamesAndScoresShowTenLettersAndSevenCells) {
-  fill({{"A B", 1},
-        {"ABCDEFGHIJKLMN", std::numeric_limits<std::int32_t>::max()},
-        {"xY-z.9", -40},
-        {"\xC3\x89L\xC3\x89ONORE ABC", 123456789},
-        {"Q", std::numeric_limits<std::int32_t>::min()}});
-  f->pctScores_Click();
-  EXPECT_EQ(name(1), "A_B.......");
-  EXPECT_EQ(name(2), "ABCDEFGHIJ");
-  EXPECT_EQ(name(3), "_Y___9....");
-  EXPECT_EQ(name(4), "_L_ONORE_A") << "one cell a character, ten characters";
-  EXPECT_EQ(score(1), "0000001");
-  EXPECT_EQ(score(2), "2147483");
-  EXPECT_EQ(score(3), "_000004") << "the sign, then seven places";
-  EXPECT_EQ(score(4), "1234567");
-  EXPECT_EQ(score(5), "_214748");
-}
 
 TEST_F(ScoresTest, ANewScoreGoesAboveAnEqualOneAndTheLastDropsOff) {
   ten(100, 10);
@@ -125,9 +47,6 @@ TEST_F(ScoresTest, ANewScoreGoesAboveAnEqualOneAndTheLastDropsOff) {
   EXPECT_EQ(f->HighScoreNames,
             (std::array<std::string, 11>{"", "A", "B", "", "C", "D", "E", "F", "G", "H", "I"}));
   EXPECT_EQ(f->HighScores, (std::array<std::int32_t, 11>{0, 100, 90, 80, 80, 70, 60, 50, 40, 30, 20}));
-  EXPECT_EQ(name(3), "|.........");
-  EXPECT_EQ(score(3), "0000080");
-  EXPECT_EQ(name(4), "C.........");
   EXPECT_FALSE(f->pctNew.visible());
 
   f->HighScores.fill(0);
@@ -135,7 +54,7 @@ TEST_F(ScoresTest, ANewScoreGoesAboveAnEqualOneAndTheLastDropsOff) {
   EXPECT_EQ(f->EntryRow, 1) << "nothing on an empty table is still an entry";
 }
 
-// Name entry, key by key: what each key sequence leaves in the table and on the board, whether the
+// Name entry, key by key: what each key sequence leaves in the table, whether the
 // entry is still open, and that no key reaches the game. Ok ends an open entry, keeping what was typed.
 struct Typing {
   const char* what;
@@ -143,37 +62,28 @@ struct Typing {
   std::int16_t shift;
   bool open;
   const char* name;
-  const char* shown;
 };
 
 TEST_F(ScoresTest, NameEntryKeys) {
   const Typing cases[] = {
-      {"letters and digits", {'A', 'B', '1'}, 0, true, "AB1", "AB1|......"},
-      {"whatever the shift", {'A', 'B', '1'}, vk::ShiftMask, true, "AB1", "AB1|......"},
+      {"letters and digits", {'A', 'B', '1'}, 0, true, "AB1"},
+      {"whatever the shift", {'A', 'B', '1'}, vk::ShiftMask, true, "AB1"},
       {"the tenth character ends it, an eleventh goes nowhere",
        {vk::Numpad0 + 9, '8', 'Z', vk::Space, vk::Numpad0, vk::Numpad0 + 1, 'Q', 'Q', 'Q', vk::Numpad0 + 5,
         'K'},
        0,
        false,
-       "98Z 01QQQ5",
-       "98Z_01QQQ5"},
-      {"ten spaces", std::vector<std::int16_t>(10, vk::Space), 0, false, "          ", "__________"},
-      {"backspace stops at the first cell", {vk::Back, vk::Back}, 0, true, "", "|........."},
-      {"backspace leaves the cursor over the removed letter",
-       {'A', 'B', vk::Back},
-       0,
-       true,
-       "A",
-       "A|_......."},
-      {"typing on after a backspace", {'A', 'B', vk::Back, 'C'}, 0, true, "AC", nullptr},
-      {"return at once keeps an empty name", {vk::Return, 'X'}, 0, false, "", "_........."},
+       "98Z 01QQQ5"},
+      {"ten spaces", std::vector<std::int16_t>(10, vk::Space), 0, false, "          "},
+      {"backspace stops at the first cell", {vk::Back, vk::Back}, 0, true, ""},
+      {"typing on after a backspace", {'A', 'B', vk::Back, 'C'}, 0, true, "AC"},
+      {"return at once keeps an empty name", {vk::Return, 'X'}, 0, false, ""},
       {"keys that type nothing",
        {vk::Left, vk::Right, vk::Down, vk::Up, vk::Shift, vk::Control, vk::Menu, vk::Escape, vk::Tab, 186,
         vk::OemMinus, vk::Multiply, vk::Add, vk::Subtract, vk::Decimal, vk::Divide, vk::F1, vk::F1 + 11, 255},
        0,
        true,
-       "",
-       "|........."},
+       ""},
   };
   // A game is under way and not paused: a key that leaked through to it would move its beer.
   spawns({{1, 7}});
@@ -189,9 +99,6 @@ TEST_F(ScoresTest, NameEntryKeys) {
     EXPECT_EQ(f->BeerY, y);
     EXPECT_EQ(f->HighScoreNames[1], c.name);
     EXPECT_EQ(f->EnteringName, c.open);
-    if (c.shown != nullptr) {
-      EXPECT_EQ(name(1), c.shown);
-    }
     EXPECT_EQ(menuShown(), !c.open);
     if (c.open) {
       host.click(now() + 1, f->pctOk);
@@ -207,8 +114,7 @@ TEST_F(ScoresTest, ClearEmptiesTheTableAndRestartsAnEntryAtRowOne) {
   f->pctScores_Click();
   host.click(now() + 1, f->pctClear);
   runUntil(now() + 2);
-  EXPECT_EQ(name(1), "..........");
-  EXPECT_EQ(score(1), "0000000");
+  EXPECT_EQ(f->HighScores, (std::array<std::int32_t, 11>{}));
   EXPECT_FALSE(f->EnteringName);
   EXPECT_TRUE(f->pctScoreBoard.visible());
 
@@ -220,9 +126,6 @@ TEST_F(ScoresTest, ClearEmptiesTheTableAndRestartsAnEntryAtRowOne) {
   EXPECT_TRUE(f->EnteringName);
   EXPECT_EQ(f->EntryRow, 1);
   EXPECT_EQ(f->HighScores, (std::array<std::int32_t, 11>{0, 750}));
-  EXPECT_EQ(name(1), "|.........");
-  EXPECT_EQ(score(1), "0000750");
-  EXPECT_EQ(name(3), "..........");
   press({'Z'});
   EXPECT_EQ(f->HighScoreNames[1], "Z");
 }
@@ -251,32 +154,21 @@ TEST_F(ScoresTest, EveryWayANameEntryEndsSavesItAtOnceOverWhatAnotherGameSaved) 
   }
 }
 
-TEST_F(ScoresTest, AScoreBelowTheTableEndsTheGameAfterTwoSeconds) {
-  ten(9000000, 0);
-  bool opened = false;
-  const std::uint32_t over =
-      playToTheEnd([](std::uint32_t) {}, [&] { opened = opened || f->pctScoreBoard.visible(); });
-  EXPECT_FALSE(opened);
-  EXPECT_FALSE(f->EnteringName);
-  EXPECT_GE(now() - over, 2000U);
-  EXPECT_LE(now() - over, 2000U + 80U) << "one step's wait, then two seconds";
-  EXPECT_EQ(f->HighScoreNames[10], "J");
-}
-
-TEST_F(ScoresTest, TheGameSleepsUntilTheNameIsFinished) {
-  int dispatches = 0;
-  const std::uint32_t over = playToTheEnd(
-      [&](std::uint32_t t) {
-        host.key(t + 3000, 'A');
-        host.key(t + 60000, vk::Return);
-      },
-      [&] {
-        // Counted from the end of the game; a wait that spins would never let time pass.
-        dispatches += f->Lives == 0 ? 1 : 0;
-        if (dispatches > 100000) {
-          throw StopHere{};
-        }
-      });
+// The end of a game holds keys back for two seconds, then sleeps until the name is given. A score
+// below the table ends the game after the two seconds: that is in the veteran's recorded session.
+TEST_F(ScoresTest, TheEndOfAGameSleepsUntilTheNameIsGiven) {
+  startGame(now() + 10);
+  const std::uint32_t over = now() + 100;
+  host.at(over, [this] { // the last life goes
+    f->Score = 500;
+    f->Lives = 0;
+  });
+  host.key(over + 1000, 'B');
+  host.key(over + 3000, 'A');
+  host.key(over + 60000, vk::Return);
+  int dispatches = 0; // a wait that spins would never let time pass
+  runWhileNot(
+      [&] { return ++dispatches > 100000 || (now() > over && menuShown() && !f->pctAction.visible()); });
   EXPECT_GE(now() - over, 60000U);
   EXPECT_LT(dispatches, 200) << "a minute of waiting wakes only for the banner and the keys";
   EXPECT_EQ(f->HighScoreNames[1], "A");

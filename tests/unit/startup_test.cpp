@@ -11,30 +11,22 @@
 
 namespace {
 
-TEST(StartupLogFile, OnlyAFileOrALinkOfThatNameIsTheOldLog) {
-  const auto asFolder = [](const std::filesystem::path& p) { std::filesystem::create_directory(p); };
-  const auto asLink = [](const std::filesystem::path& p) { std::filesystem::create_symlink("elsewhere", p); };
-  for (const auto& [make, deleted] : {std::pair{+asFolder, false}, std::pair{+asLink, true}}) {
+// The old log is a file or a link of that name in the program folder, nothing else.
+TEST(StartupLogFile, OnlyAFileOrALinkOfThatNameInTheProgramFolderGoes) {
+  namespace fs = std::filesystem;
+  const auto asFile = [](const fs::path& p) { std::ofstream(p) << "old log"; };
+  const auto asFolder = [](const fs::path& p) { fs::create_directory(p); };
+  const auto asLink = [](const fs::path& p) { fs::create_symlink("elsewhere", p); };
+  for (const auto& [make, deleted] :
+       {std::pair{+asFile, true}, std::pair{+asFolder, false}, std::pair{+asLink, true}}) {
     platform::TestHost host;
-    const auto log = host.folder / "Frothwick.txt";
-    make(log);
-    frmMain window(host);
-    window.Load();
-    EXPECT_EQ(std::filesystem::symlink_status(log).type() == std::filesystem::file_type::not_found, deleted);
+    fs::create_directory(host.folder / "elsewhere");
+    std::ofstream(host.folder / "elsewhere" / "Frothwick.txt") << "not ours";
+    make(host.folder / "Frothwick.txt");
+    frmMain(host).Load();
+    EXPECT_EQ(fs::symlink_status(host.folder / "Frothwick.txt").type() == fs::file_type::not_found, deleted);
+    EXPECT_TRUE(fs::exists(host.folder / "elsewhere" / "Frothwick.txt"));
   }
-}
-
-TEST(StartupLogFile, OnlyTheOneInTheProgramFolderIsDeleted) {
-  platform::TestHost host;
-  const auto log = host.folder / "Frothwick.txt";
-  std::filesystem::create_directory(host.folder / "elsewhere");
-  const auto other = host.folder / "elsewhere" / "Frothwick.txt";
-  std::ofstream(log) << "old log";
-  std::ofstream(other) << "not ours";
-  frmMain window(host);
-  window.Load();
-  EXPECT_FALSE(std::filesystem::exists(log));
-  EXPECT_TRUE(std::filesystem::exists(other));
 }
 
 // Only the header of a picture: enough to tell its size, too little to decode.

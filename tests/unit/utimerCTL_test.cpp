@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -106,6 +107,16 @@ TEST_F(UTimerTest, AZeroPeriodStandsStillAndTheShortestTicksOnAndOn) {
   EXPECT_EQ(events, "T@1:2 T@1:4");
 }
 
+TEST_F(UTimerTest, DisablingStopsTheCountAndEnablingStartsItAfresh) {
+  ctl.setMinuteInterval(3);
+  runUntil(kMinute + 1);
+  ctl.setEnabled(false);
+  runUntil(5 * kMinute);
+  ctl.setEnabled(true);
+  runUntil(5 * kMinute + 1);
+  EXPECT_EQ(events, "M3@0:1 M2@1:1 M3@5:1");
+}
+
 TEST_F(UTimerTest, OneShotStopsUntilTheModeIsSetAgain) {
   ctl.setTimerMode(1);
   ctl.setMinuteInterval(1);
@@ -121,35 +132,21 @@ TEST_F(UTimerTest, OneShotStopsUntilTheModeIsSetAgain) {
   EXPECT_EQ(events, "M1@0:1 T@1:1 M1@10:1 T@11:1 M1@12:1 T@13:1 M1@13:2 T@14:2");
 }
 
-TEST_F(UTimerTest, DisablingStopsTheCountAndEnablingStartsItAfresh) {
-  ctl.setMinuteInterval(3);
-  runUntil(kMinute + 1);
-  ctl.setEnabled(false);
-  runUntil(5 * kMinute);
-  ctl.setEnabled(true);
-  runUntil(5 * kMinute + 1);
-  EXPECT_EQ(events, "M3@0:1 M2@1:1 M3@5:1");
-}
-
 TEST_F(UTimerTest, WholeHoursTickEarlyAndRaiseRoundedHourMarks) {
   ctl.setHourInterval(3);
   runUntil(kMinute + 2);
   EXPECT_EQ(events, "H3@0:1 M180@0:1 H3@0:2 M179@0:2 H3@1:2 M178@1:2");
   runUntil(179 * kMinute + 2);
   EXPECT_TRUE(events.ends_with("M1@178:2 T@179:2"));
-  EXPECT_EQ(hourFor[151], 3);
-  EXPECT_EQ(hourFor[150], 2); // halves go to the even neighbour
-  EXPECT_EQ(hourFor[90], 2);
-  EXPECT_EQ(hourFor[89], 1);
-  EXPECT_EQ(hourFor[61], 1);
-  EXPECT_EQ(hourFor[60], 0);
-}
+  // Halves go to the even neighbour.
+  EXPECT_EQ((std::array{hourFor[151], hourFor[150], hourFor[90], hourFor[89], hourFor[61], hourFor[60]}),
+            (std::array{3, 2, 2, 1, 1, 0}));
 
-TEST_F(UTimerTest, OneHourEndsFiftyNineMinutesAfterTheEarlyTick) {
+  events.clear(); // one hour ends fifty-nine minutes after the early tick
   ctl.setHourInterval(1);
-  runUntil(59 * kMinute + 2);
-  EXPECT_TRUE(events.starts_with("M60@0:1 M59@0:2 M58@1:2 "));
-  EXPECT_TRUE(events.ends_with(" M1@58:2 T@59:2"));
+  runUntil(host.now + 59 * kMinute + 2);
+  EXPECT_TRUE(events.starts_with("M60@179:3 M59@179:4 M58@180:4 ")) << events;
+  EXPECT_TRUE(events.ends_with(" M1@237:4 T@238:4")) << events;
 }
 
 TEST_F(UTimerTest, MinuteAlarmHandlerChangesTheCount) {
@@ -221,18 +218,6 @@ TEST_F(UTimerTest, SavesOnlyChangedValuesInOrderBesideTheHostsOwn) {
   EXPECT_EQ(bag.keys(), Strings{"_ExtentX"});
 }
 
-TEST_F(UTimerTest, LoadIgnoresCaseAndSetterChecks) {
-  host.user = false;
-  PropertyBag bag;
-  bag.write<std::int32_t>("INTERVAL", 70000, 0);
-  bag.write<std::int16_t>("minuteinterval", 75, 0);
-  bag.write<std::int32_t>("timermode", 5, 0);
-  ctl.readProperties(bag);
-  EXPECT_EQ(std::tuple(ctl.Interval(), ctl.MinuteInterval(), ctl.TimerMode(), ctl.Enabled()),
-            std::tuple(70000, 75, 5, true));
-  EXPECT_FALSE(running());
-}
-
 TEST_F(UTimerTest, LoadStartsOnlyWhenRunningAndEnabled) {
   PropertyBag bag;
   bag.write<std::int16_t>("MinuteInterval", 1, 0);
@@ -243,7 +228,6 @@ TEST_F(UTimerTest, LoadStartsOnlyWhenRunningAndEnabled) {
   ctl.readProperties(bag);
   runUntil(1);
   EXPECT_EQ(events, "M1@0:1");
-
   bag.write<std::int16_t>("HourInterval", 600, 0);
   EXPECT_THROW(ctl.readProperties(bag), OverflowError);
 }
@@ -259,11 +243,17 @@ TEST_F(UTimerTest, DesignerStoresButNeverStarts) {
   ctl.readProperties(bag);
   EXPECT_FALSE(running());
   EXPECT_EQ(host.changed.size(), 4u);
-}
-
-TEST_F(UTimerTest, SizeIsFixed) {
+  // Loading ignores the case of names and the setters' checks.
+  PropertyBag odd;
+  odd.write<std::int32_t>("INTERVAL", 70000, 0);
+  odd.write<std::int16_t>("minuteinterval", 75, 0);
+  odd.write<std::int32_t>("timermode", 5, 0);
+  ctl.readProperties(odd);
+  EXPECT_EQ(std::tuple(ctl.Interval(), ctl.MinuteInterval(), ctl.TimerMode(), ctl.Enabled()),
+            std::tuple(70000, 75, 5, true));
+  EXPECT_FALSE(running());
   ctl.resize(1000, 20);
-  EXPECT_EQ(std::pair(ctl.width(), ctl.height()), std::pair(355, 335));
+  EXPECT_EQ(std::pair(ctl.width(), ctl.height()), std::pair(355, 335)) << "its size is fixed";
 }
 
 } // namespace
