@@ -83,10 +83,12 @@ void decodeOnce(Kept& entry, const std::filesystem::path& file, std::optional<Pi
 constexpr std::int64_t kLargestPrefetch = std::int64_t{1024} * 1024;
 
 void prefetch(const std::stop_token& stop, const std::filesystem::path& folder) {
+  // Nothing may escape this thread: a folder that cannot be read to the end is read as far as it goes.
   std::error_code error;
   std::vector<std::filesystem::path> files;
-  for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
-    files.push_back(item.path());
+  for (std::filesystem::directory_iterator item(folder, error), end; !error && item != end;
+       item.increment(error)) {
+    files.push_back(item->path());
   }
   std::sort(files.begin(), files.end());
   for (const auto& file : files) {
