@@ -80,7 +80,9 @@ TEST_F(ScoresTest, NameEntryKeys) {
       {"return at once keeps an empty name", {vk::Return, 'X'}, 0, false, ""},
       {"keys that type nothing",
        {vk::Left, vk::Right, vk::Down, vk::Up, vk::Shift, vk::Control, vk::Menu, vk::Escape, vk::Tab, 186,
-        vk::OemMinus, vk::Multiply, vk::Add, vk::Subtract, vk::Decimal, vk::Divide, vk::F1, vk::F1 + 11, 255},
+        vk::OemMinus, vk::Multiply, vk::Add, vk::Subtract, vk::Decimal, vk::Divide, vk::F1, vk::F1 + 11, 255,
+        // the codes on either side of the letters', digits' and keypad digits' ranges
+        vk::A - 1, vk::A + 26, vk::Digit0 - 1, vk::Digit0 + 10, vk::Numpad0 - 1},
        0,
        true,
        ""},
