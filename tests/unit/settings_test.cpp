@@ -3,6 +3,8 @@
 #include "platform/FileSettingsStore.h"
 #include "platform/IniDocument.h"
 
+#include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -10,11 +12,25 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+
+// A file system without locks, when a test asks for one: this program's own flock is the one the
+// store's saves call.
+std::atomic<bool> locksRefused{false};
+
+extern "C" int flock(int fd, int operation) {
+  if (locksRefused) {
+    errno = ENOLCK;
+    return -1;
+  }
+  return static_cast<int>(::syscall(SYS_flock, fd, operation));
+}
 
 namespace {
 
@@ -236,6 +252,16 @@ TEST(FileSettingsStore, ASaveChangesOnlyWhatItSetsAndKeepsThePlayersFiles) {
   ASSERT_EQ(error, "");
   ::stat(fresh.c_str(), &st);
   EXPECT_EQ(st.st_mode & 07777, 0600U);
+}
+
+TEST(FileSettingsStore, AFileSystemWithoutLocksStillSaves) {
+  TempFolder temp;
+  const fs::path file = temp.path / "Frothwick" / "settings.ini";
+  locksRefused = true;
+  const std::string error = saveSoundOn(file);
+  locksRefused = false;
+  ASSERT_EQ(error, "");
+  EXPECT_EQ(readText(file), "[Settings]\nSound=\"ON\"\n");
 }
 
 TEST(FileSettingsStore, AFailedSaveSaysWhyAndLeavesTheOldFileWhole) {
