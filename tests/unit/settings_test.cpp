@@ -58,6 +58,7 @@ TEST(IniDocument, ReadsDamagedFilesAsFarAsTheyGoAndWritesAnyValueBackExactly) {
       "junk before any section\n" + std::string("\x00\x01 binary\n", 10) +
       "[Other]\nKeep = me\n; a comment\n[ settings ]\nHighScoreName1 =  Plain unquoted  \n"
       "HighScore1=\"123\"\nHighScoreName2=\"no closing quote\nHighScore2=5\nHighScore2=6\n"
+      "HighScoreName3=\"\\xZZ \\x4Z \\x41\"\n"
       "=no key\nLong=" +
       std::string(100000, 'x') + "\nSound=\"ON\" trailing junk\r\nLast=no newline";
   IniDocument doc = IniDocument::parse(text);
@@ -65,6 +66,7 @@ TEST(IniDocument, ReadsDamagedFilesAsFarAsTheyGoAndWritesAnyValueBackExactly) {
   EXPECT_EQ(doc.get("Settings", "HighScore1"), "123");
   EXPECT_EQ(doc.get("Settings", "HighScoreName2"), "no closing quote");
   EXPECT_EQ(doc.get("Settings", "HighScore2"), "6") << "the later duplicate wins";
+  EXPECT_EQ(doc.get("Settings", "HighScoreName3"), "xZZ x4Z A") << "only two hex digits make an escape";
   EXPECT_EQ(doc.get("Settings", "Long")->size(), 100000U);
   EXPECT_EQ(doc.get("Settings", "Sound"), "ON");
   EXPECT_EQ(doc.get("Settings", "Last"), "no newline");
