@@ -17,9 +17,10 @@ namespace fs = std::filesystem;
 
 // A PNG whose header declares `width` x `height` and whose picture data is damaged.
 void writeDamagedPng(const fs::path& file, std::uint8_t width, std::uint8_t height) {
-  const std::string header("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0", 19);
-  std::ofstream(file, std::ios::binary) << header << static_cast<char>(width) << std::string("\0\0\0", 3)
-                                        << static_cast<char>(height) << "\x08\x06\0\0\0garbage";
+  const std::string zeros(3, '\0');
+  const std::string bytes = "\x89PNG\r\n\x1a\n" + zeros + "\x0dIHDR" + zeros + static_cast<char>(width) +
+                            zeros + static_cast<char>(height) + "\x08\x06 and no picture after it";
+  std::ofstream(file, std::ios::binary) << bytes;
 }
 
 TEST(PicturePrefetch, LoadsGetWhatTheFilesHoldAndHearOfTheirFaults) {
