@@ -124,7 +124,11 @@ PicturePtr readPictureFile(const std::filesystem::path& file, PixelSize size) {
 PicturePrefetch::PicturePrefetch(const std::filesystem::path& folder) {
   // The decoders' own start-up is done here, once, rather than raced by two threads.
   IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
-  worker_ = std::jthread([folder](const std::stop_token& stop) { prefetch(stop, folder); });
+  worker_ = std::jthread([folder](const std::stop_token& stop) {
+    prefetch(stop, folder);
+    // SDL keeps a thread's last error in storage of the thread's own, which only SDL's threads free.
+    SDL_TLSCleanup();
+  });
 }
 
 } // namespace platform
