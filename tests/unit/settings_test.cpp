@@ -99,6 +99,10 @@ TEST(IniDocument, SettingAValueKeepsEveryOtherLineAndTheLineEndings) {
   crlf.set("Settings", "HighScore1", "2");
   crlf.set("Settings", "Sound", "ON");
   EXPECT_EQ(crlf.serialize(), "[Settings]\r\nOdd =  +7 \r\nHighScore1=\"2\"\r\nSound=\"ON\"\r\n");
+  // A file that already ends in a blank line gets no second one before a new section.
+  IniDocument spaced = IniDocument::parse("[Other]\nx=1\n\n");
+  spaced.set("Settings", "Sound", "ON");
+  EXPECT_EQ(spaced.serialize(), "[Other]\nx=1\n\n[Settings]\nSound=\"ON\"\n");
 }
 
 std::string readText(const fs::path& path) {
