@@ -8,6 +8,7 @@
 #include "platform/sdl/SdlSession.h"
 #include "platform/sdl/SdlSound.h"
 #include "platform/sdl/SdlToolTips.h"
+#include "platform/sdl/SdlX11.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -114,12 +115,19 @@ void SdlHost::waitForEvents(std::uint32_t maxMs) {
     SDL_WaitEventTimeout(nullptr, -1);
     return;
   }
-  // The wait ends when the game's millisecond clock reaches its deadline, not a little after: SDL
-  // sleeps in whole milliseconds by a clock of its own, so it sleeps for whole milliseconds while
-  // they remain and the last fraction is slept precisely.
+  // The wait ends when the game's millisecond clock reaches its deadline, not a little after.
   using Clock = std::chrono::steady_clock;
   const auto deadline =
       std::chrono::floor<std::chrono::milliseconds>(Clock::now()) + std::chrono::milliseconds(wait);
+  if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE) {
+    return;
+  }
+  // On X11 that is one sleep on the display's connection, to the nanosecond.
+  if (x11::waitForServer(desktop_ != nullptr ? desktop_->handle() : nullptr, deadline - Clock::now())) {
+    return;
+  }
+  // Elsewhere SDL sleeps in whole milliseconds by a clock of its own, so it sleeps for whole
+  // milliseconds while they remain and the last fraction is slept precisely.
   for (auto left = deadline - Clock::now(); left > Clock::duration::zero(); left = deadline - Clock::now()) {
     const auto whole = std::chrono::floor<std::chrono::milliseconds>(left).count();
     if (whole == 0) {

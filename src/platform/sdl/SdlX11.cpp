@@ -6,6 +6,8 @@
 #include <X11/Xlib.h>
 #include <algorithm>
 #include <optional>
+#include <poll.h>
+#include <time.h>
 
 namespace platform::x11 {
 
@@ -178,6 +180,23 @@ bool queryPointer(SDL_Window* window, int& x, int& y, bool& held) {
     return false;
   }
   held = (mask & kButtonMasks) != 0;
+  return true;
+}
+
+bool waitForServer(SDL_Window* window, std::chrono::nanoseconds left) {
+  const auto handles = handlesOf(window);
+  if (!handles) {
+    return false;
+  }
+  // Whatever the server has sent already is read here; waiting on the connection would miss it.
+  if (XEventsQueued(handles->display, QueuedAfterFlush) > 0) {
+    return true;
+  }
+  left = std::max(left, std::chrono::nanoseconds::zero());
+  const auto seconds = std::chrono::floor<std::chrono::seconds>(left);
+  const timespec timeout{seconds.count(), (left - seconds).count()};
+  pollfd connection{ConnectionNumber(handles->display), POLLIN, 0};
+  ::ppoll(&connection, 1, &timeout, nullptr);
   return true;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // What the game's frameless window asks of an X11 desktop that SDL does not ask for it. Every
 // function does nothing (or answers no) when the window is not on X11.
+#include <chrono>
+
 struct SDL_Window;
 
 namespace platform::x11 {
@@ -16,5 +18,9 @@ bool handMoveToWindowManager(SDL_Window* window);
 // Where the pointer is on the screen and whether a button is held, asked of the X server itself:
 // SDL's own idea of it misses pointers moved by absolute position. False when not on X11.
 bool queryPointer(SDL_Window* window, int& x, int& y, bool& held);
+
+// Sleeps once, precisely, until the X server sends the game something or `left` has passed, after
+// sending on what is still buffered. False, without sleeping, when the window is not on X11.
+bool waitForServer(SDL_Window* window, std::chrono::nanoseconds left);
 
 } // namespace platform::x11
