@@ -77,33 +77,22 @@ void DesktopWindow::draw(const Surface& part, std::int32_t x, std::int32_t y, st
   if (target == nullptr) {
     return;
   }
-  if (scale > 1) {
-    drawEnlarged(*target, part, x, y, scale);
-    return;
+  const std::uint32_t format = target->format->format;
+  if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
+    drawDirect(*target, part, x, y, scale);
+  } else if (scale > 1) {
+    drawConverted(*target, enlarged(part, scale), x, y);
+  } else {
+    drawConverted(*target, part, x, y);
   }
-  // A window manager may hand us a surface of another size for a moment; show what fits.
-  const Rect area = Rect{x, y, part.width(), part.height()}.intersected({0, 0, target->w, target->h});
-  if (area.empty()) {
-    return;
-  }
-  const Pixel* from =
-      part.pixels().data() + static_cast<std::ptrdiff_t>(area.y - y) * part.width() + (area.x - x);
-  auto* to = static_cast<std::uint8_t*>(target->pixels) +
-             static_cast<std::ptrdiff_t>(area.y) * target->pitch +
-             static_cast<std::ptrdiff_t>(area.x) * target->format->BytesPerPixel;
-  SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_ARGB8888, from, part.width() * 4, target->format->format,
-                    to, target->pitch);
 }
 
-void DesktopWindow::drawEnlarged(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y,
-                                 std::int32_t scale) {
-  const std::uint32_t format = target.format->format;
-  if (format != SDL_PIXELFORMAT_RGB888 && format != SDL_PIXELFORMAT_ARGB8888) {
-    draw(enlarged(part, scale), x, y);
-    return;
-  }
-  // The screen's pixels have the layout of the game's, so the squares are written straight into
-  // the window's surface: one pass over only the pixels that change.
+// The screen's pixels have the layout of the game's, so the (enlarged) pixels are written straight
+// into the window's surface: one pass over only the pixels that change, and no call into SDL, which
+// would build a converter for every part however small.
+void DesktopWindow::drawDirect(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y,
+                               std::int32_t scale) {
+  // A window manager may hand us a surface of another size for a moment; show what fits.
   const Rect area =
       Rect{x, y, part.width() * scale, part.height() * scale}.intersected({0, 0, target.w, target.h});
   if (area.empty()) {
@@ -113,6 +102,19 @@ void DesktopWindow::drawEnlarged(SDL_Surface& target, const Surface& part, std::
                                       static_cast<std::ptrdiff_t>(area.y) * target.pitch) +
              area.x;
   enlargeInto(part, scale, {area.x - x, area.y - y, area.w, area.h}, to, target.pitch / 4);
+}
+
+void DesktopWindow::drawConverted(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y) {
+  const Rect area = Rect{x, y, part.width(), part.height()}.intersected({0, 0, target.w, target.h});
+  if (area.empty()) {
+    return;
+  }
+  const Pixel* from =
+      part.pixels().data() + static_cast<std::ptrdiff_t>(area.y - y) * part.width() + (area.x - x);
+  auto* to = static_cast<std::uint8_t*>(target.pixels) + static_cast<std::ptrdiff_t>(area.y) * target.pitch +
+             static_cast<std::ptrdiff_t>(area.x) * target.format->BytesPerPixel;
+  SDL_ConvertPixels(area.w, area.h, SDL_PIXELFORMAT_ARGB8888, from, part.width() * 4, target.format->format,
+                    to, target.pitch);
 }
 
 void DesktopWindow::show(const Rect& area) {

@@ -40,8 +40,9 @@ public:
   void setScale(std::int32_t scale);
 
 private:
-  void drawEnlarged(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y,
-                    std::int32_t scale);
+  static void drawDirect(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y,
+                         std::int32_t scale);
+  static void drawConverted(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y);
 
   SDL_Window* window_ = nullptr;
   SDL_Cursor* arrow_ = nullptr;
