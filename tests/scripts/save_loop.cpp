@@ -22,12 +22,9 @@ void setVersion(platform::IniDocument& doc, char version) {
 }
 
 std::string textOf(char version) {
-  if (version == 'I') {
-    return kInitial;
-  }
   platform::IniDocument doc = platform::IniDocument::parse(kInitial);
   setVersion(doc, version);
-  return doc.serialize();
+  return version == 'I' ? kInitial : doc.serialize();
 }
 
 } // namespace
@@ -39,23 +36,18 @@ int main(int argc, char** argv) {
     return platform::writeFileAtomically(file, kInitial).empty() ? 0 : 1;
   }
   const std::string text = platform::readStoreFile(file).text;
-  if (mode == "loop") {
-    // Every save changes the file: the first writes the version it does not hold.
-    char version = text == textOf('A') ? 'B' : 'A';
-    platform::FileSettingsStore store([&](const std::string&) { return file; });
-    for (;; version = version == 'A' ? 'B' : 'A') {
-      const std::string error = store.update("Frothwick", [&](auto& doc) { setVersion(doc, version); });
-      if (!error.empty()) {
-        std::fprintf(stderr, "save_loop: %s\n", error.c_str());
-        return 1;
-      }
-      std::printf("saved %c\n", version);
-      std::fflush(stdout);
+  platform::FileSettingsStore store([&](const std::string&) { return file; });
+  // Every save changes the file: the first writes the version it does not hold.
+  for (char version = text == textOf('A') ? 'B' : 'A'; mode == "loop"; version = version == 'A' ? 'B' : 'A') {
+    if (const std::string error = store.update("Frothwick", [&](auto& doc) { setVersion(doc, version); });
+        !error.empty()) {
+      std::fprintf(stderr, "save_loop: %s\n", error.c_str());
+      return 1;
     }
   }
-  for (const char version : {'I', 'A', 'B'}) {
-    if (mode == "check" && text == textOf(version)) {
-      std::printf("%c\n", version);
+  for (const char held : {'I', 'A', 'B'}) {
+    if (mode == "check" && text == textOf(held)) {
+      std::printf("%c\n", held);
       return 0;
     }
   }

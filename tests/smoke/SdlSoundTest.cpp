@@ -23,9 +23,8 @@ long msPlaying(SdlHost& host, std::initializer_list<std::pair<std::filesystem::p
   for (const auto& [file, mode] : sounds) {
     host.playSound(file, mode);
   }
-  return static_cast<long>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
-          .count());
+  const auto took = std::chrono::steady_clock::now() - start;
+  return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(took).count());
 }
 
 TEST(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
@@ -36,9 +35,8 @@ TEST(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
   const long played = msPlaying(host, {{kBurp, SoundMode::Sync}});
   EXPECT_GE(played, kAtOnce);
   EXPECT_LT(played, 2 * kBurpMs - 100) << "the sound was played more than once";
-  // A second sound cuts off the first, and plays on.
+  // A second sound cuts off the first, and plays on: the mixer the game opened for itself says so.
   EXPECT_LT(msPlaying(host, {{kBurp, SoundMode::Async}, {kBurp, SoundMode::Async}}), kAtOnce);
-  // Asked of the mixer the game opened for itself: this program does not link it either.
   LateLibrary mixer("libSDL2_mixer-2.0.so.0", "no channels to count");
   int (*playing)(int) = nullptr;
   mixer.bind(playing, "Mix_Playing");

@@ -68,28 +68,16 @@ TEST(SkipComposeTable, ThePlayersSettingIsBackAfterward) {
   ::unsetenv("XCOMPOSEFILE");
 }
 
-TEST(LateLibrary, CompleteOnlyWithTheLibraryAndEveryFunction) {
-  using GetVersion = void(SDL_version*);
-  struct Case {
-    const char* file;
-    const char* second;
-    bool complete;
-  };
-  for (const Case& c : {Case{"libSDL2-2.0.so.0", "SDL_GetRevision", true},
-                        Case{"libSDL2-2.0.so.0", "SDL_NoSuchFunction", false},
-                        Case{"libFrothwickMissing.so.0", "SDL_GetRevision", false}}) {
-    SCOPED_TRACE(std::string(c.file) + " " + c.second);
-    LateLibrary library(c.file, "for a test");
-    GetVersion* getVersion = nullptr;
+// Complete with the library and every function: the sound test binds the mixer that way.
+TEST(LateLibrary, IncompleteWithoutTheLibraryOrAnyOneFunction) {
+  for (const auto& [file, function] : {std::pair{"libSDL2-2.0.so.0", "SDL_NoSuchFunction"},
+                                       std::pair{"libFrothwickMissing.so.0", "SDL_GetRevision"}}) {
+    LateLibrary library(file, "for a test");
+    void (*getVersion)(SDL_version*) = nullptr;
     const char* (*second)() = nullptr;
     library.bind(getVersion, "SDL_GetVersion");
-    library.bind(second, c.second);
-    EXPECT_EQ(library.complete(), c.complete);
-    if (c.complete) {
-      SDL_version version{};
-      getVersion(&version);
-      EXPECT_EQ(version.major, 2);
-    }
+    library.bind(second, function);
+    EXPECT_FALSE(library.complete()) << file << " " << function;
   }
 }
 
