@@ -22,15 +22,11 @@ SDL_Event key(SDL_Keycode sym, Uint16 mod, SDL_Scancode place = SDL_SCANCODE_UNK
   event.key.keysym = {place, sym, mod, 0};
   return event;
 }
-
 SDL_Event button(Uint32 type, Uint8 which, Sint32 x, Sint32 y) {
   SDL_Event event{type};
-  event.button.button = which;
-  event.button.x = x;
-  event.button.y = y;
+  std::tie(event.button.button, event.button.x, event.button.y) = std::tuple(which, x, y);
   return event;
 }
-
 SDL_Event windowEvent(SDL_WindowEventID change) {
   SDL_Event event{SDL_WINDOWEVENT};
   event.window.event = static_cast<Uint8>(change);
@@ -173,10 +169,7 @@ TEST(SdlHost, KnowsItsProgramFolderAndDrawsRandomNumbersOverTheUnitInterval) {
   host.randomize();
   std::generate(second.begin(), second.end(), [&] { return host.rnd(); });
   const auto [least, most] = std::minmax_element(first.begin(), first.end());
-  EXPECT_GE(*least, 0.0F);
-  EXPECT_LT(*least, 0.01F);
-  EXPECT_LT(*most, 1.0F);
-  EXPECT_GT(*most, 0.99F);
+  EXPECT_TRUE(*least >= 0.0F && *least < 0.01F && *most > 0.99F && *most < 1.0F) << *least << " to " << *most;
   EXPECT_NE(first, second);
 }
 

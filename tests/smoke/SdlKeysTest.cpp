@@ -1,5 +1,5 @@
-// The codes the game's key handlers were written for: every range at both ends, every key of no
-// range, the keypad with NumLock on and off, and foreign letters by the place of their key.
+// The codes the game's key handlers were written for: every range at both ends, the keys the game
+// reacts to, the keypad with NumLock on and off, and foreign letters by the place of their key.
 #include "platform/sdl/SdlKeys.h"
 #include "platform/KeyCodes.h"
 
@@ -12,38 +12,24 @@ namespace {
 
 using KeyCode = std::pair<SDL_Keycode, std::int16_t>;
 
-// With NumLock on: every range at both ends, and every key of no range.
-const KeyCode kRangeEndsAndControlKeys[] = {
-    {SDLK_a, 65},        {SDLK_z, 90},      {SDLK_0, 48},      {SDLK_9, 57},        {SDLK_F1, 112},
-    {SDLK_F12, 123},     {SDLK_F13, 0},     {SDLK_KP_0, 96},   {SDLK_KP_1, 97},     {SDLK_KP_9, 105},
-    {SDLK_BACKSPACE, 8}, {SDLK_TAB, 9},     {SDLK_RETURN, 13}, {SDLK_KP_ENTER, 13}, {SDLK_LSHIFT, 16},
-    {SDLK_RSHIFT, 16},   {SDLK_LCTRL, 17},  {SDLK_RCTRL, 17},  {SDLK_LALT, 18},     {SDLK_RALT, 18},
-    {SDLK_PAUSE, 19},    {SDLK_ESCAPE, 27}, {SDLK_SPACE, 32},  {SDLK_PAGEUP, 33},
+// With NumLock on: every range at both ends, the keys the game reacts to, and keys of no code.
+const KeyCode kWithNumLock[] = {
+    {SDLK_a, 65},         {SDLK_z, 90},       {SDLK_0, 48},        {SDLK_9, 57},      {SDLK_F1, 112},
+    {SDLK_F12, 123},      {SDLK_F13, 0},      {SDLK_KP_0, 96},     {SDLK_KP_1, 97},   {SDLK_KP_9, 105},
+    {SDLK_BACKSPACE, 8},  {SDLK_RETURN, 13},  {SDLK_KP_ENTER, 13}, {SDLK_PAUSE, 19},  {SDLK_ESCAPE, 27},
+    {SDLK_SPACE, 32},     {SDLK_LEFT, 37},    {SDLK_RIGHT, 39},    {SDLK_DOWN, 40},   {SDLK_KP_PLUS, 107},
+    {SDLK_KP_MINUS, 109}, {SDLK_EQUALS, 187}, {SDLK_PLUS, 187},    {SDLK_MINUS, 189}, {SDLK_UNKNOWN, 0},
+    {SDLK_LGUI, 0},       {SDLK_MENU, 0},     {SDLK_VOLUMEUP, 0},
 };
-const KeyCode kCursorKeypadAndPunctuation[] = {
-    {SDLK_PAGEDOWN, 34},      {SDLK_END, 35},          {SDLK_HOME, 36},
-    {SDLK_LEFT, 37},          {SDLK_UP, 38},           {SDLK_RIGHT, 39},
-    {SDLK_DOWN, 40},          {SDLK_INSERT, 45},       {SDLK_DELETE, 46},
-    {SDLK_KP_MULTIPLY, 106},  {SDLK_KP_PLUS, 107},     {SDLK_KP_MINUS, 109},
-    {SDLK_KP_PERIOD, 110},    {SDLK_KP_DIVIDE, 111},   {SDLK_SEMICOLON, 186},
-    {SDLK_EQUALS, 187},       {SDLK_PLUS, 187},        {SDLK_COMMA, 188},
-    {SDLK_MINUS, 189},        {SDLK_PERIOD, 190},      {SDLK_SLASH, 191},
-    {SDLK_BACKQUOTE, 192},    {SDLK_LEFTBRACKET, 219}, {SDLK_BACKSLASH, 220},
-    {SDLK_RIGHTBRACKET, 221}, {SDLK_QUOTE, 222},       {SDLK_UNKNOWN, 0},
-    {SDLK_LGUI, 0},           {SDLK_MENU, 0},          {SDLK_VOLUMEUP, 0},
-};
-// Without NumLock the keypad's digits are the keys printed under them.
+// Without NumLock the keypad's digits are the keys printed under them: they steer, and type nothing.
 const KeyCode kWithoutNumLock[] = {
-    {SDLK_KP_0, 45},      {SDLK_KP_1, 35},     {SDLK_KP_2, 40},     {SDLK_KP_3, 34}, {SDLK_KP_4, 37},
-    {SDLK_KP_5, 12},      {SDLK_KP_6, 39},     {SDLK_KP_7, 36},     {SDLK_KP_8, 38}, {SDLK_KP_9, 33},
+    {SDLK_KP_0, 45},      {SDLK_KP_2, 40},     {SDLK_KP_4, 37},     {SDLK_KP_6, 39}, {SDLK_KP_9, 33},
     {SDLK_KP_PERIOD, 46}, {SDLK_KP_ENTER, 13}, {SDLK_KP_PLUS, 107}, {SDLK_4, 52},    {SDLK_LEFT, 37},
 };
 
 TEST(SdlKeys, KeysTranslateToTheCodesTheGameHandlesWhateverShiftSays) {
-  const std::pair<std::span<const KeyCode>, std::uint16_t> tables[] = {
-      {kRangeEndsAndControlKeys, KMOD_NUM},
-      {kCursorKeypadAndPunctuation, KMOD_NUM},
-      {kWithoutNumLock, KMOD_NONE}};
+  const std::pair<std::span<const KeyCode>, std::uint16_t> tables[] = {{kWithNumLock, KMOD_NUM},
+                                                                       {kWithoutNumLock, KMOD_NONE}};
   for (const auto& [keys, modifiers] : tables) {
     for (const auto& [key, code] : keys) {
       EXPECT_EQ(virtualKeyFor(key, modifiers), code)
