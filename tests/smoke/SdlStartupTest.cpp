@@ -1,7 +1,6 @@
 // What the SDL host does to start quickly and must not cost the player anything: pictures decoded on
-// a second thread, the mixer and font libraries opened on first need, the compose table left unread.
+// a second thread, the compose table left unread.
 #include "platform/Host.h"
-#include "platform/sdl/LateLibrary.h"
 #include "platform/sdl/PictureFile.h"
 #include "platform/sdl/SkipComposeTable.h"
 
@@ -66,19 +65,6 @@ TEST(SkipComposeTable, ThePlayersSettingIsBackAfterward) {
     EXPECT_STREQ(std::getenv("XCOMPOSEFILE"), players);
   }
   ::unsetenv("XCOMPOSEFILE");
-}
-
-// Complete with the library and every function: the sound test binds the mixer that way.
-TEST(LateLibrary, IncompleteWithoutTheLibraryOrAnyOneFunction) {
-  for (const auto& [file, function] : {std::pair{"libSDL2-2.0.so.0", "SDL_NoSuchFunction"},
-                                       std::pair{"libFrothwickMissing.so.0", "SDL_GetRevision"}}) {
-    LateLibrary library(file, "for a test");
-    void (*getVersion)(SDL_version*) = nullptr;
-    const char* (*second)() = nullptr;
-    library.bind(getVersion, "SDL_GetVersion");
-    library.bind(second, function);
-    EXPECT_FALSE(library.complete()) << file << " " << function;
-  }
 }
 
 } // namespace
