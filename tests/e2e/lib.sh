@@ -1,19 +1,15 @@
 # The built game in an X server of its own, driven by xdotool, checked on screenshots against the
 # game's own pictures and on the settings file it leaves. Usage: source lib.sh <game> <assets folder>
 set -euo pipefail
-GAME=$1
-ASSETS=$2
-WORK=$(mktemp -d /tmp/frothwick-e2e.XXXXXX)
+GAME=$1 ASSETS=$2 WORK=$(mktemp -d /tmp/frothwick-e2e.XXXXXX) STEP="setting up"
 export XDG_CONFIG_HOME=$WORK/config SDL_AUDIODRIVER=dummy
-SETTINGS=$XDG_CONFIG_HOME/Frothwick/settings.ini
-STEP="setting up"
-XVFB_PID="" GAME_PID="" WIN="" WIN_X=0 WIN_Y=0
+SETTINGS=$XDG_CONFIG_HOME/Frothwick/settings.ini XVFB_PID="" GAME_PID="" WIN="" WIN_X=0 WIN_Y=0
 source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 trap end_x_session EXIT
 
 fail() {
   echo "FAILED at step '$STEP': $*" >&2
-  [ -z "$WIN" ] || ! cp "$WORK/screen.png" "/tmp/frothwick-failure-$$.png" 2>/dev/null || echo "last screenshot: /tmp/frothwick-failure-$$.png" >&2
+  ! cp "$WORK/screen.png" "/tmp/frothwick-failure-$$.png" 2>/dev/null || echo "last screenshot: /tmp/frothwick-failure-$$.png" >&2
   exit 1
 }
 step() { STEP=$1 && echo "-- $STEP"; }
@@ -29,9 +25,10 @@ start_game() {
     WIN_X=$X WIN_Y=$Y && screenshot && menu_shown' 20 || fail "the window never showed its first frame"
 }
 
-# Ends the game as the window system would (SIGTERM is a quit request, SIGHUP is passed on as SIGTERM).
+# Ends the game as the window system would (SIGTERM is a quit request, SIGHUP is passed on as SIGTERM),
+# or waits for its end, with the status it must end with (0 unless told).
 close_game() { kill "-${1:-TERM}" "$GAME_PID" && wait_game_exit; }
-wait_game_exit() { # [the status it must end with, 0 unless told]
+wait_game_exit() {
   local status=0
   timeout 20 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end"
   wait "$GAME_PID" || status=$?

@@ -31,8 +31,6 @@ printf '[Settings]\nHighScoreName1=ALICE\nHighScore1=999999\nHighScoreName2=BOB 
 start_x
 setxkbmap -layout ru || fail "the Russian layout could not be set"
 start_game
-eval "$(xdotool getwindowgeometry --shell "$WIN")"
-[ "$WIDTH $HEIGHT" = "687 510" ] || fail "the window is ${WIDTH}x${HEIGHT}"
 click_at 594 290 # High Scores; the board is all there once the last row's last digit shows
 eventually 'shows pctOk.png 578 172 && cell_shows pctDigit_0.png 10 7 288' || fail "the board did not open"
 expect_board_row 1 ALICE 0999999
@@ -43,7 +41,6 @@ eventually menu_shown || fail "the menu did not come back"
 step "F2 starts a game and Pause pauses and resumes it; the game played to its end by stacking one column"
 xdotool key F2 Pause
 eventually 'action_shows pctPlay.png' 10 || fail "F2 and Pause did not give a paused game"
-expect_picture pctMug.png 608 461
 xdotool key Pause
 eventually 'action_shows pctPause.png' 10 || fail "Pause did not resume the game"
 # The keypad's Down (NumLock off) drops like Space but types nothing, so late keys cannot spoil the name.
@@ -52,8 +49,7 @@ for round in $(seq 600); do
   sleep 0.12
   [ $((round % 10)) != 0 ] || eventually 'shows pctScores.png 578 274' 0 || break
 done
-eventually 'shows pctOk.png 578 172' || fail "the board did not open for a name"
-cell_shows pctCursor.png 2 1 || fail "the cursor is not on row 2"
+eventually 'shows pctOk.png 578 172 && cell_shows pctCursor.png 2 1' || fail "the board did not open for a name on row 2"
 
 step "a name typed on the Russian layout, with a keypad digit"
 # No key is typed for two seconds after the last life: the A key (Cyrillic ef) is pressed until it shows.
@@ -61,7 +57,6 @@ step "a name typed on the Russian layout, with a keypad digit"
 within 'xdotool key Cyrillic_ef; eventually "cell_shows pctAlpha_0.png 2 1" 1' 20 || fail "typing never started"
 xdotool key --delay 30 Cyrillic_es Cyrillic_u space KP_7 KP_Enter
 eventually menu_shown || fail "the menu did not come back"
-eventually '! action_shows pctPause.png' || fail "play/pause is still shown"
 
 step "sound on; the X server goes away: the game ends with one line, and everything is saved"
 click_at 594 418

@@ -9,14 +9,9 @@ printf '; my scores, kept by hand\n[Settings]\nHighScoreName1="ANNA"\nHighScore1
   "a line the game never reads" >"$KNOWN"
 expect_unchanged() { cmp -s "$1" "$KNOWN" || fail "the settings changed though nothing could be saved: $(cat "$1")"; }
 expect_told() { grep -q "$1" "$WORK/err" || fail "standard error does not say '$1': $(cat "$WORK/err")"; }
-new_case() {
-  step "$1"
-  CONFIG=$WORK/case-$2
-  mkdir -p "$CONFIG/Frothwick"
-  cp "$KNOWN" "$CONFIG/Frothwick/settings.ini"
-}
-# Answers the game's message box: a window named like the game's own but for its main window (SDL
-# titles its box in UTF-8, which xdotool's name search does not read).
+new_case() { step "$1" && CONFIG=$WORK/case-$2 && mkdir -p "$CONFIG/Frothwick" && cp "$KNOWN" "$CONFIG/Frothwick/settings.ini"; }
+# Answers the game's message box: a window named like the game's but for its main window (SDL titles
+# its box in UTF-8, which xdotool's name search does not read).
 answer_message_box() {
   local box="" main
   main=$(printf '0x%x' "${WIN:-0}")
@@ -69,8 +64,7 @@ done
 
 new_case "no display" display
 mkdir "$WORK/cwd"
-status=0
-(cd "$WORK/cwd" && env -u DISPLAY XDG_CONFIG_HOME="$CONFIG" timeout 30 "$GAME" 2>"$WORK/err") || status=$?
+(cd "$WORK/cwd" && env -u DISPLAY XDG_CONFIG_HOME="$CONFIG" timeout 30 "$GAME" 2>"$WORK/err") && status=0 || status=$?
 [ "$status" = 1 ] || fail "the game ended with status $status: $(cat "$WORK/err")"
 expect_told "display"
 [ -z "$(ls -A "$WORK/cwd")" ] || fail "the game left files behind (a core?): $(ls -A "$WORK/cwd")"
@@ -79,9 +73,7 @@ expect_unchanged "$CONFIG/Frothwick/settings.ini"
 # A picture whose header is whole but whose pixels are cut off: the decoder refuses it, the player is
 # told which, and the game stops with 1 once the box is answered.
 new_case "a damaged picture" picture
-mkdir "$WORK/install"
-cp "$GAME" "$WORK/install/frothwick"
-cp -r "$ASSETS" "$WORK/install/assets"
+mkdir "$WORK/install" && cp "$GAME" "$WORK/install/frothwick" && cp -r "$ASSETS" "$WORK/install/assets"
 truncate -s $(($(stat -c %s "$ASSETS/frmMain.png") / 2)) "$WORK/install/assets/frmMain.png"
 XDG_CONFIG_HOME=$CONFIG "$WORK/install/frothwick" 2>"$WORK/err" &
 GAME_PID=$!
