@@ -4,8 +4,7 @@
 # the desktop; under a window manager started late, frame-less, moved, minimised and restored as it
 # was; at 2x every pixel a square, the hand twice the size, the minimise icon and Exit where drawn.
 source "$(dirname "$0")/lib.sh" "$@"
-OPENBOX_PID=""
-trap '[ -z "$OPENBOX_PID" ] || kill "$OPENBOX_PID" 2>/dev/null; end_x_session' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; end_x_session' EXIT # the window manager too
 
 # The game opens web pages through xdg-open; this one only writes down what it was asked to open.
 OPENED=$WORK/opened PATH="$WORK/bin:$PATH"
@@ -90,7 +89,6 @@ click_at 257 306 # the close mark
 
 step "under openbox started while the game runs, as when a session's manager restarts: the game is frame-less"
 openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-OPENBOX_PID=$!
 within 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
   fail "openbox did not start: $(cat "$WORK/openbox.log")"
 frameless() { xprop -id "$WIN" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0' &&

@@ -1,5 +1,4 @@
-// The SDL host under SDL's dummy drivers: SDL's events in the game's terms, drawing only what changed,
-// waiting no longer or shorter than due, its folder and random numbers.
+// The SDL host on SDL's dummy drivers: events in the game's terms, drawing, waiting, folder, random numbers.
 #include "platform/sdl/SdlHost.h"
 #include "platform/KeyCodes.h"
 
@@ -84,7 +83,7 @@ private:
 };
 
 // SDL's quit request is also what SIGINT and SIGTERM raise: every one asks the window to close.
-TEST_F(SdlHostWindow, EventsReachTheHandlersInTheGamesTermsAndOnlyChangesAreDrawn) {
+TEST_F(SdlHostWindow, EventsReachTheHandlersOnceInTheGamesTermsAndOnlyChangesAreDrawn) {
   EXPECT_GE(host.presents(), 1);
   push({key(SDLK_q, KMOD_LSHIFT), key(SDLK_LGUI, KMOD_NONE), key(SDLK_KP_ENTER, KMOD_LCTRL | KMOD_LALT),
         key(0x444, KMOD_NUM, SDL_SCANCODE_A), button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 20),
@@ -103,11 +102,9 @@ TEST_F(SdlHostWindow, EventsReachTheHandlersInTheGamesTermsAndOnlyChangesAreDraw
   box.setLeft(100 * 15);
   host.doEvents();
   EXPECT_EQ(host.presents(), drawn + 1);
-}
 
-// A click that starts a game runs the game's own event loop from inside the click; a drag asked for
-// with no button held ends at once and keeps the events behind it.
-TEST_F(SdlHostWindow, EventsHandledInsideAHandlerOrADragAreHandledOnce) {
+  // Events handled by a loop inside a handler (a click that starts a game) or a drag come once.
+  seen.clear();
   window.KeyDown = [this](std::int16_t& code, std::int16_t) {
     note("key", code);
     if (code == vk::A) {
@@ -123,8 +120,7 @@ TEST_F(SdlHostWindow, EventsHandledInsideAHandlerOrADragAreHandledOnce) {
   EXPECT_EQ(seen, (Strings{"key 65", "key 66", "close"}));
 }
 
-// The wait for events ends at its own deadline, at the next inner timer's tick, or at once when a
-// tool tip has come due; it never returns long before any of them.
+// The wait for events ends at its deadline, at an inner timer's tick, or when a tool tip comes due.
 TEST_F(SdlHostWindow, SleepsUntilItsDeadlineAnInnerTimersTickOrAToolTipComesDue) {
   std::uint32_t start = host.tickCount(); // the clock the host's timers run on
   const auto msWaited = [&] { return host.tickCount() - start; };

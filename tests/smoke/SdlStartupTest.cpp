@@ -1,5 +1,4 @@
-// What the SDL host does to start quickly and must not cost the player anything: pictures decoded on
-// a second thread, the compose table left unread.
+// Starting quickly must cost the player nothing: pictures decoded ahead, the compose table left unread.
 #include "platform/Host.h"
 #include "platform/sdl/PictureFile.h"
 #include "platform/sdl/SkipComposeTable.h"
