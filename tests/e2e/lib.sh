@@ -38,7 +38,6 @@ wait_game_exit() {
 
 screenshot() { /usr/bin/import -window root "PNG24:$WORK/screen.png"; }
 click_at() { xdotool mousemove --sync $((WIN_X + $1)) $((WIN_Y + $2)) click 1; }
-
 # Whether a picture is on the last screenshot at a client position, but for its transparent pixels; a
 # width compares only its left part.
 shows() { # picture, x, y [, width]
@@ -48,19 +47,13 @@ shows() { # picture, x, y [, width]
   /usr/bin/convert "$WORK/got.png" "$ASSETS/$1" -composite "PNG24:$WORK/want.png"
   [ "$(/usr/bin/compare -metric AE "$WORK/got.png" "$WORK/want.png" null: 2>&1)" = 0 ]
 }
-expect_picture() { shows "$@" || fail "$1 is not shown at ($2, $3)"; }
 menu_shown() { shows pctNew.png 578 240; }
 action_shows() { shows "$1" 578 138; }
-
-# A value of the settings file (the game's, unless told), as the game reads it: the last one wins.
-setting() { grep -E "^$1=" "${2:-$SETTINGS}" | tail -1 | sed -E 's/^[^=]*=//; s/^"//; s/"$//'; }
-
+# A value of the game's settings file, as the game reads it: the last one wins.
+setting() { grep -E "^$1=" "$SETTINGS" | tail -1 | sed -E 's/^[^=]*=//; s/^"//; s/"$//'; }
 # Retries a check until it holds, for some seconds (10 unless told): a busy machine may answer late.
 within() {
   local end=$((SECONDS + ${2:-10}))
-  until eval "$1"; do
-    [ "$SECONDS" -lt "$end" ] || return 1
-    sleep 0.1
-  done
+  until eval "$1"; do [ "$SECONDS" -lt "$end" ] && sleep 0.1 || return 1; done
 }
 eventually() { within "screenshot; $1" "${2:-5}"; } # on fresh screenshots, 5 seconds unless told

@@ -49,12 +49,10 @@ drag_from() { # x, y, dx, dy, follows (yes/no) [, button, motion (relative/absol
   xdotool mouseup "$button"
   WIN_X=$wx WIN_Y=$wy
 }
-
 step "a full-HD screen: the window opens at 1x, centred"
 start_x 1920x1080
 start_game
 [ "$(window_position)" = "616 285" ] || fail "the window is at ($(window_position))"
-
 step "the hand over a button, a tool tip below and right of the pointer, the plain pointer over the board"
 pointer_to 250 300
 screenshot
@@ -65,11 +63,9 @@ within hand_shown || fail "over New the pointer is $("$WORK/pointer_shape")"
 eventually '[ "$(changed_pixels "$tip_crop" "$WORK/tip_before.png")" -gt 400 ]' || fail "no tip was shown"
 pointer_to 250 300
 within '! hand_shown' || fail "the hand shows over the board"
-
 step "without a window manager: dragging by the board with either button moves the window with the pointer"
 drag_from 250 300 60 40 yes 1 relative
 drag_from 250 300 -35 25 yes 3 absolute
-
 step "without a window manager: a game goes on while the button is held on the board"
 click_at 594 256 # New
 pointer_to 250 300
@@ -79,14 +75,12 @@ screenshot && crop_of "$board" "$WORK/held.png"
 eventually '[ "$(changed_pixels "$board" "$WORK/held.png")" != 0 ]' || fail "the game stood still while the button was held"
 xdotool mouseup 1
 click_at 594 154 # pause
-
 step "pressing on About opens the panel and does not move the window; its link is handed to the desktop"
 drag_from 594 324 10 8 no
 eventually 'shows pctAboutText1.png 104 228' || fail "the about panel did not open"
 click_at 256 274
 expect_opened https://tallowmere-games.example/
 click_at 257 306 # the close mark
-
 step "under openbox started while the game runs, as when a session's manager restarts: the game is frame-less"
 openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
 within 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
@@ -95,7 +89,6 @@ frameless() { xprop -id "$WIN" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0' &&
   [ "$(xwininfo -id "$WIN" | grep -cE 'Relative upper-left [XY]: +0$')" = 2 ]; }
 within frameless || fail "openbox framed the game: $(xprop -id "$WIN" _NET_FRAME_EXTENTS)"
 read -r WIN_X WIN_Y < <(window_position)
-
 step "under openbox: dragging by the board hands the move to the manager, so it stops at the screen's edge"
 pointer_to 250 300
 xdotool mousedown 1 sleep 0.2 mousemove_relative --sync -- $((5 - WIN_X)) 0 sleep 0.2 mousemove_relative --sync -- -10 0
@@ -114,7 +107,6 @@ minimise_and_restore() { # [the icon's place in the window]
   [ "$(xdotool getwindowname "$WIN")" = Frothwick ] || fail "the window is named '$(xdotool getwindowname "$WIN")'"
   read -r WIN_X WIN_Y < <(window_position)
 }
-
 step "under openbox: a game paused by P looks exactly the same after a minimise and restore"
 click_at 594 256 # New
 xdotool key space
@@ -138,7 +130,6 @@ at_2x() {
   eval "$1"
 }
 sized() { eval "$(xdotool getwindowgeometry --shell "$WIN")" && [ "$WIDTH $HEIGHT" = "$1" ]; }
-
 step "Ctrl+Plus in a running game: 2x, every pixel a 2 x 2 square, and the hand twice the size"
 xdotool key Escape ctrl+plus
 within 'sized "1374 1020"' || fail "the window is ${WIDTH}x$HEIGHT after Ctrl+Plus"
@@ -148,12 +139,10 @@ within 'at_2x "menu_shown && action_shows pctPause.png && shows pctMinimizeIcon.
 xdotool mousemove --sync $((WIN_X + 2 * 598)) $((WIN_Y + 2 * 250))
 HAND="64 64 24 2"
 within hand_shown || fail "over New at 2x the pointer is $("$WORK/pointer_shape")"
-
 step "at 2x the minimise icon and a restore leave the window frame-less at 2x, its game paused"
 minimise_and_restore $((2 * 644)) $((2 * 20))
 sized "1374 1020" || fail "restored, the window is ${WIDTH}x$HEIGHT"
 within 'at_2x "action_shows pctPlay.png"' || fail "the restored window is not at 2x with its game paused"
-
 step "the Exit button, clicked at 2x, ends the game and saves every setting, the scale too"
 xdotool mousemove --sync $((WIN_X + 2 * 594)) $((WIN_Y + 2 * 358)) click 1
 wait_game_exit

@@ -1,9 +1,8 @@
-# Starts an X server of our own on a free display that Xvfb picks, so tests and benchmarks side by side
-# never share one. Sets XVFB_PID, exports DISPLAY. Arguments: a scratch folder [, WxHxDepth].
+# Starts an X server of our own on a free display Xvfb picks, so that tests and benchmarks never share
+# one; sets XVFB_PID, exports DISPLAY. Arguments: a scratch folder [, WxHxDepth].
 start_xvfb() {
   rm -f "$1/display"
-  # -noreset: else the server resets when its last client leaves and refuses one that connects meanwhile.
-  # It ends with the script that started it, however that script ends.
+  # -noreset: else it resets when its last client leaves, refusing one that connects meanwhile.
   setpriv --pdeathsig TERM Xvfb -displayfd 3 -screen 0 "${2:-1024x768x24}" -nolisten tcp -noreset 3>"$1/display" \
     >"$1/xvfb.log" 2>&1 &
   XVFB_PID=$!

@@ -50,7 +50,6 @@ if unshare --mount mount -t tmpfs -o size=8k tmpfs "$WORK/disk" 2>"$WORK/err"; t
 else
   echo "no small file system can be mounted here ($(cat "$WORK/err")): the unit tests' file size limit stands in"
 fi
-
 new_case "no display" display
 mkdir "$WORK/cwd"
 (cd "$WORK/cwd" && env -u DISPLAY XDG_CONFIG_HOME="$CONFIG" timeout 30 "$GAME" 2>"$WORK/err") && status=0 || status=$?

@@ -5,7 +5,6 @@
 # game needs to run. Arguments: the game binary, the assets folder, the build folder, the source folder.
 ASSETS_SRC=$2 SOURCE=$4
 source "$SOURCE/tests/e2e/lib.sh" frothwick "$ASSETS_SRC"
-
 step "a Release build, configured as a packager would"
 BUILD=$WORK/release
 cmake -S "$SOURCE" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFROTHWICK_TESTS=OFF >"$WORK/build.log" 2>&1 &&
@@ -23,7 +22,6 @@ ARCH=$(dpkg --print-architecture)
   for f in "$ASSETS_SRC"/*; do echo "$GAMEDIR/assets/$(basename "$f")"; done
 } | LC_ALL=C sort >"$WORK/expected"
 same_files() { diff -u "$WORK/expected" "$2" >"$WORK/files.diff" || fail "$1 differs (- missing, + unexpected): $(grep -E '^[-+][^-+]' "$WORK/files.diff")"; }
-
 step "install into a temporary prefix, then move it"
 cmake --install "$BUILD" --prefix "$WORK/prefix" >"$WORK/install.log" 2>&1 || fail "cmake --install: $(cat "$WORK/install.log")"
 mv "$WORK/prefix" "$WORK/moved"
@@ -35,7 +33,6 @@ for f in "$ASSETS_SRC"/* "$SOURCE"/sounds/*; do
   cmp -s "$f" "$target" || fail "$target differs from $f"
 done
 cmp -s "$ASSETS_SRC/frmMain_icon.png" "$P/share/icons/hicolor/32x32/apps/frothwick.png" || fail "the icon is not the window's"
-
 step "the menu entry and the software centre card: valid, and naming the program, icon and version installed"
 DESKTOP=$P/share/applications/$APP_ID.desktop METAINFO=$P/share/metainfo/$APP_ID.metainfo.xml
 grep -qx Exec=frothwick "$DESKTOP" && grep -qx Icon=frothwick "$DESKTOP" || fail "the menu entry: $(cat "$DESKTOP")"
@@ -60,7 +57,6 @@ start_game
 close_game HUP
 [ "$(setting HighScore10)" = 0 ] || fail "the game did not save: $(cat "$SETTINGS")"
 for line in "${KEPT[@]}"; do grep -qxF "$line" "$SETTINGS" || fail "'$line' was lost: $(cat "$SETTINGS")"; done
-
 step "the Debian package"
 (cd "$BUILD" && cpack -G DEB -B "$WORK/pkg") >"$WORK/cpack.log" 2>&1 || fail "cpack failed: $(cat "$WORK/cpack.log")"
 DEB=$WORK/pkg/frothwick_${VERSION}_$ARCH.deb

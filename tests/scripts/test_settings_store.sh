@@ -18,8 +18,7 @@ mkdir -p "$DIR"
 "$WORK/save_loop" init "$STORE" && [ "$("$WORK/save_loop" check "$STORE")" = I ] || fail "no first store"
 temporaries() { find "$DIR" -maxdepth 1 -name '.settings.ini.frothwick-save-??????' | wc -l; }
 # Kills up to 20 ms in land before, inside and between saves of about 200 KB.
-declare -A seen=([I]=0 [A]=0 [B]=0)
-caught_writing=0
+declare -A seen=([I]=0 [A]=0 [B]=0) && caught_writing=0
 for kill_number in $(seq 200); do
   "$WORK/save_loop" loop "$STORE" 2>"$WORK/errors" &
   sleep "$(printf '0.%03d' $((RANDOM % 21)))"
@@ -62,11 +61,8 @@ cp "$SOURCE"/tests/fuzz/seeds/*.ini "$WORK/corpus/"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 timeout 240 \
   "$WORK/fuzz_settings" -max_total_time=60 -timeout=10 -artifact_prefix="$WORK/artifacts/" "$WORK/corpus" \
   >"$WORK/log" 2>&1 && [ -z "$(ls "$WORK/artifacts")" ] && grep -qE 'Done [0-9]+ runs' "$WORK/log" || {
-  tail -60 "$WORK/log" >&2
-  for artifact in "$WORK"/artifacts/*; do
-    [ -e "$artifact" ] && echo "the input that failed, as hex:" >&2 && head -c 512 "$artifact" | od -A x -t x1z >&2
-  done
-  fail "the fuzzer stopped early, or found the input above"
-}
+  tail -60 "$WORK/log" && find "$WORK/artifacts" -type f -exec od -A x -t x1z {} + | head -40
+  fail "the fuzzer stopped early, or found the input shown last, in hex"
+} >&2
 echo "$(grep -oE 'Done [0-9]+ runs' "$WORK/log"), $(ls "$WORK/corpus" | wc -l) stores in the corpus at the end"
 echo "1 passed, 0 failed"
