@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The window's furniture with real pointer input on a full-HD screen: the hand, a tool tip, dragging
-# the frame-less window by its board, not by a button, a game going on during a drag, a page handed to
-# the desktop; under a window manager started late, frame-less, moved, minimised and restored as it
-# was; at 2x every pixel a square, the hand twice the size, the minimise icon and Exit where drawn.
+# The window's furniture with real pointer input on a full-HD screen: without a window manager, under
+# one started late, and at 2x.
 source "$(dirname "$0")/lib.sh" "$@"
 trap 'kill $(jobs -p) 2>/dev/null; end_x_session' EXIT # the window manager too
 
@@ -12,8 +10,7 @@ mkdir -p "$WORK/bin" && printf '#!/bin/sh\necho "$@" >>"%s"\n' "$OPENED" >"$WORK
 expect_opened() { within "grep -qxF '$1' '$OPENED' 2>/dev/null" 5 || fail "$1 was not opened: $(cat "$OPENED")"; }
 
 # The pointer's shape (width, height, hot spot) tells the hand from the arrow.
-cc -O1 -o "$WORK/pointer_shape" "$(dirname "$0")/pointer_shape.c" -lXfixes -lX11 ||
-  fail "the pointer-shape reader does not build (it needs libxfixes-dev)"
+cc -O1 -o "$WORK/pointer_shape" "$(dirname "$0")/pointer_shape.c" -lXfixes -lX11 || fail "libxfixes-dev is missing"
 hand_shown() { [ "$("$WORK/pointer_shape")" = "$HAND" ]; }
 HAND="32 32 12 1"
 
@@ -121,9 +118,8 @@ eventually '[ "$(changed_pixels "687x510+$WIN_X+$WIN_Y" "$WORK/before.png")" = 0
 # At 2x the picture checks read the window reduced to client pixels, when each is a 2 x 2 square.
 at_2x() {
   screenshot
-  /usr/bin/convert "$WORK/screen.png" -crop "1374x1020+$WIN_X+$WIN_Y" +repage "PNG24:$WORK/window.png"
-  /usr/bin/convert "$WORK/window.png" -sample 687x510 "PNG24:$WORK/client.png"
-  /usr/bin/convert "$WORK/client.png" -sample 1374x1020 "PNG24:$WORK/again.png"
+  /usr/bin/convert "$WORK/screen.png" -crop "1374x1020+$WIN_X+$WIN_Y" +repage -write "PNG24:$WORK/window.png" \
+    -sample 687x510 -write "PNG24:$WORK/client.png" -sample 1374x1020 "PNG24:$WORK/again.png"
   [ "$(/usr/bin/compare -metric AE "$WORK/window.png" "$WORK/again.png" null: 2>&1)" = 0 ] || return 1
   cp "$WORK/client.png" "$WORK/screen.png"
   local WIN_X=0 WIN_Y=0

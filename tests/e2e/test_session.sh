@@ -4,8 +4,7 @@
 # keys, the sound on, and the X server going away: the game ends with one line, and all is saved.
 source "$(dirname "$0")/lib.sh" "$@"
 
-# A board row's letter or score digit (both 1-based): letters from (32, 180), cells 22 x 23, the score
-# 288 further right.
+# A board row's letter or score digit (both 1-based): cells of 22 x 23 from (32, 180), scores 288 right.
 cell_shows() { # picture, row, position [, 288 for a score digit]
   shows "$1" $((32 + 22 * ($3 - 1) + ${4:-0})) $((180 + 23 * ($2 - 1))) 21
 }

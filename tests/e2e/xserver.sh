@@ -17,8 +17,7 @@ start_xvfb() {
 
 # The exit trap: ends the game (GAME_PID) and the X server (XVFB_PID) if still running, removes WORK.
 end_x_session() {
-  [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null || true
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  kill ${GAME_PID:-} ${XVFB_PID:-} 2>/dev/null || true # either may be unset, or have ended
   wait 2>/dev/null || true
   rm -rf "$WORK"
 }

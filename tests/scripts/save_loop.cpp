@@ -12,8 +12,7 @@ namespace {
 const char* const kInitial =
     "; kept by hand\n[Settings]\nHighScore1=\"98765\"\nSound=\"ON\"\n\n[Mine]\nColour=green\n";
 
-// About 200 KB a version, so that a kill at a random moment often finds a save half-way through its
-// file; no two lines or versions share a value.
+// About 200 KB a version, so that a random kill often finds a save half-way; no two lines share a value.
 void setVersion(platform::IniDocument& doc, char version) {
   doc.set("Settings", "Version", std::string(1, version));
   for (int line = 0; line < 20; ++line) {

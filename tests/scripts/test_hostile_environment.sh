@@ -10,8 +10,7 @@ printf '; my scores, kept by hand\n[Settings]\nHighScoreName1="ANNA"\nHighScore1
 expect_unchanged() { cmp -s "$1" "$KNOWN" || fail "the settings changed though nothing could be saved: $(cat "$1")"; }
 expect_told() { grep -q "$1" "$WORK/err" || fail "standard error does not say '$1': $(cat "$WORK/err")"; }
 new_case() { step "$1" && CONFIG=$WORK/case-$2 && mkdir -p "$CONFIG/Frothwick" && cp "$KNOWN" "$CONFIG/Frothwick/settings.ini"; }
-# Answers the game's message box: a window named like the game's but for its main window (SDL titles
-# its box in UTF-8, which xdotool's name search does not read).
+# Answers the game's message box, the other window of its name (xdotool cannot search SDL's UTF-8 title).
 answer_message_box() {
   local box="" main
   main=$(printf '0x%x' "${WIN:-0}")

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The settings store against the worst: a save killed at any moment leaves the old store or a new one,
-# whole, and no pile of temporary files; and a minute of generated stores for its reader, under
-# libFuzzer with sanitizers, finds no crash, leak, undefined behaviour, hang or value that does not
-# read back. Arguments: the game binary, the assets folder, the build folder, the source folder.
+# The settings store against the worst: a save killed at any moment leaves a whole store and no pile of
+# temporary files; a minute of generated stores under libFuzzer and sanitizers finds no crash, leak,
+# undefined behaviour, hang or value that does not read back. Arguments: game, assets, build, source.
 set -euo pipefail
 SOURCE=$4
 WORK=$(mktemp -d /tmp/frothwick-store.XXXXXX)
