@@ -27,18 +27,15 @@ window_position() { eval "$(xdotool getwindowgeometry --shell "$WIN")" && echo "
 
 # Holds a button on a client pixel and moves the pointer in two steps, by relative or absolute motion:
 # the first starts a drag, the second must still be followed. The window follows, or stays.
-drag_from() { # x, y, dx, dy, follows (yes/no) [, button, motion (relative/absolute)]
-  local dx=$3 dy=$4 button=${6:-1} x0=$((WIN_X + $1)) y0=$((WIN_Y + $2)) wx=$WIN_X wy=$WIN_Y part X Y
+drag_from() { # x, y, dx, dy, follows (yes/no) [, button, motion (mousemove_relative/mousemove)]
+  local dx=$3 dy=$4 button=${6:-1} motion=${7:-mousemove_relative} x0=$((WIN_X + $1)) y0=$((WIN_Y + $2))
+  local wx=$WIN_X wy=$WIN_Y part X=0 Y=0
   pointer_to "$1" "$2"
   xdotool mousedown "$button"
   for part in $((dx / 2)),$((dy / 2)) $dx,$dy; do
     sleep 0.2
-    eval "$(xdotool getmouselocation --shell)"
-    if [ "${7:-relative}" = relative ]; then
-      xdotool mousemove_relative --sync -- $((x0 + ${part%,*} - X)) $((y0 + ${part#*,} - Y))
-    else
-      xdotool mousemove --sync $((x0 + ${part%,*})) $((y0 + ${part#*,}))
-    fi
+    [ "$motion" = mousemove ] || eval "$(xdotool getmouselocation --shell)"
+    xdotool "$motion" --sync -- $((x0 + ${part%,*} - X)) $((y0 + ${part#*,} - Y))
   done
   [ "$5" = no ] || wx=$((wx + dx)) wy=$((wy + dy))
   within '[ "$(window_position)" = "$wx $wy" ]' 2 ||
@@ -61,8 +58,8 @@ eventually '[ "$(changed_pixels "$tip_crop" "$WORK/tip_before.png")" -gt 400 ]' 
 pointer_to 250 300
 within '! hand_shown' || fail "the hand shows over the board"
 step "without a window manager: dragging by the board with either button moves the window with the pointer"
-drag_from 250 300 60 40 yes 1 relative
-drag_from 250 300 -35 25 yes 3 absolute
+drag_from 250 300 60 40 yes 1 mousemove_relative
+drag_from 250 300 -35 25 yes 3 mousemove
 step "without a window manager: a game goes on while the button is held on the board"
 click_at 594 256 # New
 pointer_to 250 300

@@ -50,8 +50,7 @@ else
   echo "no small file system can be mounted here ($(cat "$WORK/err")): the unit tests' file size limit stands in"
 fi
 new_case "no display" display
-mkdir "$WORK/cwd"
-(cd "$WORK/cwd" && env -u DISPLAY XDG_CONFIG_HOME="$CONFIG" timeout 30 "$GAME" 2>"$WORK/err") && status=0 || status=$?
+mkdir "$WORK/cwd" && (cd "$WORK/cwd" && env -u DISPLAY XDG_CONFIG_HOME="$CONFIG" timeout 30 "$GAME" 2>"$WORK/err") && status=0 || status=$?
 [ "$status" = 1 ] || fail "the game ended with status $status: $(cat "$WORK/err")"
 expect_told "display"
 [ -z "$(ls -A "$WORK/cwd")" ] || fail "the game left files behind (a core?): $(ls -A "$WORK/cwd")"

@@ -44,8 +44,7 @@ grep -qF "<release version=\"$VERSION\"" "$METAINFO" || fail "the card has no re
 # SDL looks for a sound device itself. Closing the terminal the game was started from (SIGHUP) ends it
 # as closing its window does, and what the game does not know of is kept.
 step "the installed game started through a link on PATH, with no sound device, ended by SIGHUP: all saved"
-mkdir -p "$WORK/path" "$(dirname "$SETTINGS")"
-ln -s "$P/bin/frothwick" "$WORK/path/frothwick"
+mkdir -p "$WORK/path" "$(dirname "$SETTINGS")" && ln -s "$P/bin/frothwick" "$WORK/path/frothwick"
 export PATH=$WORK/path:$PATH
 unset SDL_AUDIODRIVER
 KEPT=('; my scores, kept by hand' '[Settings]' 'HighScoreName1="ANNA"' 'HighScore1="98765"' 'Sound="ON"' '[Notes]' 'Mine="a line the game never reads"')

@@ -38,12 +38,9 @@ echo "the store was found ${seen[I]} times first, ${seen[A]} times A, ${seen[B]}
 # Two copies of the game closing together: a save's clean-up must not take the temporary file of a
 # save still writing, which holds a lock on it; once that one is gone, its file goes too.
 LIVE=$DIR/.settings.ini.frothwick-save-Live01
-(
-  exec 9>"$LIVE"
-  flock --exclusive 9
-  touch "$WORK/locked"
-  while :; do sleep 0.1 9>&-; done # the lock is the holder's alone
-) </dev/null >/dev/null 2>&1 &
+# The lock is the holder's alone: its sleeps do not inherit it.
+(exec 9>"$LIVE" && flock --exclusive 9 && touch "$WORK/locked" && while :; do sleep 0.1 9>&-; done) \
+  </dev/null >/dev/null 2>&1 &
 HOLDER=$!
 for _ in $(seq 50); do [ -e "$WORK/locked" ] && break || sleep 0.1; done
 "$WORK/save_loop" init "$STORE" && [ -e "$LIVE" ] || fail "a save took the file of a save still writing"
