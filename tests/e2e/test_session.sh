@@ -20,8 +20,7 @@ expect_board_row() { # row, name (capitals, digits and spaces), score (seven dig
   done
 }
 step "a hand-written settings file: sound off, two entries, shown on the board"
-mkdir -p "$(dirname "$SETTINGS")"
-printf '[Settings]\nHighScoreName1=ALICE\nHighScore1=999999\nHighScoreName2=BOB 2\nHighScore2=20\nSound=OFF\n' >"$SETTINGS"
+mkdir -p "$(dirname "$SETTINGS")" && printf '[Settings]\nHighScoreName1=ALICE\nHighScore1=999999\nHighScoreName2=BOB 2\nHighScore2=20\nSound=OFF\n' >"$SETTINGS"
 start_x
 setxkbmap -layout ru || fail "the Russian layout could not be set"
 start_game
@@ -52,8 +51,7 @@ eventually menu_shown || fail "the menu did not come back"
 step "sound on; the X server goes away: the game ends with one line, and everything is saved"
 click_at 594 418
 eventually 'shows pctSoundOn.png 578 402' || fail "sound did not come on"
-kill "$XVFB_PID"
-wait "$XVFB_PID" || true
+kill "$XVFB_PID" && wait "$XVFB_PID" || true
 wait_game_exit 1
 [ "$(wc -l <"$WORK/game.out")" = 1 ] || fail "standard error: $(cat "$WORK/game.out")"
 [ "$(setting Sound)" = ON ] || fail "Sound is $(setting Sound)"
