@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Every C and C++ source of the project is formatted as the root .clang-format says.
-# Usage: check_format.sh <source folder>
+# Every C and C++ source is formatted as the root .clang-format says. Usage: check_format.sh <source folder>
 set -euo pipefail
 cd "$1"
 mapfile -t sources < <(git ls-files '*.cpp' '*.h' '*.c' 2>/dev/null || find src tests bench tools -name '*.cpp' -o -name '*.h' -o -name '*.c')

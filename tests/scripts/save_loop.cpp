@@ -1,4 +1,4 @@
-// The game at the moment it saves, for test_crash_during_save.sh: `init` writes a player's older
+// The game at the moment it saves, for test_settings_store.sh: `init` writes a player's older
 // store, `loop` saves versions A and B of it in turn through the game's settings store until killed,
 // and `check` prints which whole store the file holds (I, A or B), or fails.
 #include "platform/FileSettingsStore.h"
@@ -12,8 +12,7 @@ namespace {
 const char* const kInitial =
     "; kept by hand\n[Settings]\nHighScore1=\"98765\"\nSound=\"ON\"\n\n[Mine]\nColour=green\n";
 
-// About 200 KB a version, so that a kill at a random moment often finds a save half-way through its
-// file; no two lines or versions share a value.
+// About 200 KB a version, so that a random kill often finds a save half-way; no two lines share a value.
 void setVersion(platform::IniDocument& doc, char version) {
   doc.set("Settings", "Version", std::string(1, version));
   for (int line = 0; line < 20; ++line) {
@@ -22,12 +21,9 @@ void setVersion(platform::IniDocument& doc, char version) {
 }
 
 std::string textOf(char version) {
-  if (version == 'I') {
-    return kInitial;
-  }
   platform::IniDocument doc = platform::IniDocument::parse(kInitial);
   setVersion(doc, version);
-  return doc.serialize();
+  return version == 'I' ? kInitial : doc.serialize();
 }
 
 } // namespace
@@ -39,23 +35,18 @@ int main(int argc, char** argv) {
     return platform::writeFileAtomically(file, kInitial).empty() ? 0 : 1;
   }
   const std::string text = platform::readStoreFile(file).text;
-  if (mode == "loop") {
-    // Every save changes the file: the first writes the version it does not hold.
-    char version = text == textOf('A') ? 'B' : 'A';
-    platform::FileSettingsStore store([&](const std::string&) { return file; });
-    for (;; version = version == 'A' ? 'B' : 'A') {
-      const std::string error = store.update("Frothwick", [&](auto& doc) { setVersion(doc, version); });
-      if (!error.empty()) {
-        std::fprintf(stderr, "save_loop: %s\n", error.c_str());
-        return 1;
-      }
-      std::printf("saved %c\n", version);
-      std::fflush(stdout);
+  platform::FileSettingsStore store([&](const std::string&) { return file; });
+  // Every save changes the file: the first writes the version it does not hold.
+  for (char version = text == textOf('A') ? 'B' : 'A'; mode == "loop"; version = version == 'A' ? 'B' : 'A') {
+    if (const std::string error = store.update("Frothwick", [&](auto& doc) { setVersion(doc, version); });
+        !error.empty()) {
+      std::fprintf(stderr, "save_loop: %s\n", error.c_str());
+      return 1;
     }
   }
-  for (const char version : {'I', 'A', 'B'}) {
-    if (mode == "check" && text == textOf(version)) {
-      std::printf("%c\n", version);
+  for (const char held : {'I', 'A', 'B'}) {
+    if (mode == "check" && text == textOf(held)) {
+      std::printf("%c\n", held);
       return 0;
     }
   }

@@ -1,90 +1,63 @@
-// The codes the game's key handlers were written for: every range at both ends, every key of no
-// range, the keypad with NumLock on and off, and foreign letters by the place of their key.
+// The codes the game's key handlers were written for, from SDL's keys and the places of foreign letters.
 #include "platform/sdl/SdlKeys.h"
-#include "platform/KeyCodes.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <span>
 
 namespace platform {
 namespace {
 
-struct KeyCase {
-  SDL_Keycode key;
-  std::int16_t code;
+using KeyCode = std::pair<SDL_Keycode, std::int16_t>;
+
+// With NumLock on: every range at both ends, the keys the game reacts to, and keys of no code.
+const KeyCode kWithNumLock[] = {
+    {SDLK_a, 65},         {SDLK_z, 90},       {SDLK_0, 48},        {SDLK_9, 57},      {SDLK_F1, 112},
+    {SDLK_F12, 123},      {SDLK_F13, 0},      {SDLK_KP_0, 96},     {SDLK_KP_1, 97},   {SDLK_KP_9, 105},
+    {SDLK_BACKSPACE, 8},  {SDLK_RETURN, 13},  {SDLK_KP_ENTER, 13}, {SDLK_PAUSE, 19},  {SDLK_ESCAPE, 27},
+    {SDLK_SPACE, 32},     {SDLK_LEFT, 37},    {SDLK_RIGHT, 39},    {SDLK_DOWN, 40},   {SDLK_KP_PLUS, 107},
+    {SDLK_KP_MINUS, 109}, {SDLK_EQUALS, 187}, {SDLK_PLUS, 187},    {SDLK_MINUS, 189}, {SDLK_UNKNOWN, 0},
+    {SDLK_LGUI, 0},       {SDLK_MENU, 0},     {SDLK_VOLUMEUP, 0},
+};
+// Without NumLock the keypad's digits are the keys printed under them: they steer, and type nothing.
+const KeyCode kWithoutNumLock[] = {
+    {SDLK_KP_0, 45},      {SDLK_KP_2, 40},     {SDLK_KP_4, 37},     {SDLK_KP_6, 39}, {SDLK_KP_9, 33},
+    {SDLK_KP_PERIOD, 46}, {SDLK_KP_ENTER, 13}, {SDLK_KP_PLUS, 107}, {SDLK_4, 52},    {SDLK_LEFT, 37},
 };
 
-void expectCodes(std::initializer_list<KeyCase> cases, std::uint16_t modifiers) {
-  for (const KeyCase& c : cases) {
-    EXPECT_EQ(virtualKeyFor(c.key, modifiers), c.code)
-        << SDL_GetKeyName(c.key) << " with modifiers " << modifiers;
-  }
-}
-
-TEST(SdlKeys, KeysTranslateToTheCodesTheGameHandles) {
-  expectCodes(
-      {
-          {SDLK_a, 65},        {SDLK_z, 90},      {SDLK_0, 48},      {SDLK_9, 57},        {SDLK_F1, 112},
-          {SDLK_F12, 123},     {SDLK_F13, 0},     {SDLK_KP_0, 96},   {SDLK_KP_1, 97},     {SDLK_KP_9, 105},
-          {SDLK_BACKSPACE, 8}, {SDLK_TAB, 9},     {SDLK_RETURN, 13}, {SDLK_KP_ENTER, 13}, {SDLK_LSHIFT, 16},
-          {SDLK_RSHIFT, 16},   {SDLK_LCTRL, 17},  {SDLK_RCTRL, 17},  {SDLK_LALT, 18},     {SDLK_RALT, 18},
-          {SDLK_PAUSE, 19},    {SDLK_ESCAPE, 27}, {SDLK_SPACE, 32},  {SDLK_PAGEUP, 33},
-      },
-      KMOD_NUM);
-  expectCodes(
-      {
-          {SDLK_PAGEDOWN, 34},      {SDLK_END, 35},          {SDLK_HOME, 36},
-          {SDLK_LEFT, 37},          {SDLK_UP, 38},           {SDLK_RIGHT, 39},
-          {SDLK_DOWN, 40},          {SDLK_INSERT, 45},       {SDLK_DELETE, 46},
-          {SDLK_KP_MULTIPLY, 106},  {SDLK_KP_PLUS, 107},     {SDLK_KP_MINUS, 109},
-          {SDLK_KP_PERIOD, 110},    {SDLK_KP_DIVIDE, 111},   {SDLK_SEMICOLON, 186},
-          {SDLK_EQUALS, 187},       {SDLK_PLUS, 187},        {SDLK_COMMA, 188},
-          {SDLK_MINUS, 189},        {SDLK_PERIOD, 190},      {SDLK_SLASH, 191},
-          {SDLK_BACKQUOTE, 192},    {SDLK_LEFTBRACKET, 219}, {SDLK_BACKSLASH, 220},
-          {SDLK_RIGHTBRACKET, 221}, {SDLK_QUOTE, 222},       {SDLK_UNKNOWN, 0},
-          {SDLK_LGUI, 0},           {SDLK_MENU, 0},          {SDLK_VOLUMEUP, 0},
-      },
-      KMOD_NUM);
-  // Without NumLock the keypad's digits are the keys printed under them; Shift changes nothing.
-  const KeyCase withoutNumLock[] = {
-      {SDLK_KP_0, 45},      {SDLK_KP_1, 35},     {SDLK_KP_2, 40},     {SDLK_KP_3, 34}, {SDLK_KP_4, 37},
-      {SDLK_KP_5, 12},      {SDLK_KP_6, 39},     {SDLK_KP_7, 36},     {SDLK_KP_8, 38}, {SDLK_KP_9, 33},
-      {SDLK_KP_PERIOD, 46}, {SDLK_KP_ENTER, 13}, {SDLK_KP_PLUS, 107}, {SDLK_4, 52},    {SDLK_LEFT, 37},
-  };
-  for (const KeyCase& c : withoutNumLock) {
-    EXPECT_EQ(virtualKeyFor(c.key, KMOD_NONE), c.code) << SDL_GetKeyName(c.key);
-    EXPECT_EQ(virtualKeyFor(c.key, KMOD_SHIFT), c.code) << SDL_GetKeyName(c.key);
+TEST(SdlKeys, KeysTranslateToTheCodesTheGameHandlesWhateverShiftSays) {
+  const std::pair<std::span<const KeyCode>, std::uint16_t> tables[] = {{kWithNumLock, KMOD_NUM},
+                                                                       {kWithoutNumLock, KMOD_NONE}};
+  for (const auto& [keys, modifiers] : tables) {
+    for (const auto& [key, code] : keys) {
+      EXPECT_EQ(virtualKeyFor(key, modifiers), code)
+          << SDL_GetKeyName(key) << " with modifiers " << modifiers;
+      EXPECT_EQ(virtualKeyFor(key, modifiers | KMOD_SHIFT), code) << SDL_GetKeyName(key) << " with Shift";
+    }
   }
 }
 
 TEST(SdlKeys, ALetterKeyWhoseSymbolHasNoCodeGivesTheLetterOfItsPlace) {
-  struct PlacedKey {
-    SDL_Keycode key;
-    SDL_Scancode place;
-    std::int16_t code;
-  };
-  const PlacedKey cases[] = {
+  const std::tuple<SDL_Keycode, SDL_Scancode, std::int16_t> cases[] = {
       {0x444, SDL_SCANCODE_A, 'A'},      // Russian: the Cyrillic ef on the A key
-      {0x3C9, SDL_SCANCODE_V, 'V'},      // Greek: omega on the V key
-      {0x3C7, SDL_SCANCODE_Z, 'Z'},      // a letter on the last letter key
+      {0x3C7, SDL_SCANCODE_Z, 'Z'},      // Greek: chi on the last letter key
       {SDLK_q, SDL_SCANCODE_A, 'Q'},     // French: a Latin letter is the letter it shows
       {SDLK_COMMA, SDL_SCANCODE_M, 188}, // French: the comma on the M key stays a comma
-      {0xE9, SDL_SCANCODE_2, 0},         // French: not a letter key
-      {0xE9, SDL_SCANCODE_1, 0},
+      {0xE9, SDL_SCANCODE_1, 0},         // French: the key after the last letter key is no letter key
   };
-  for (const PlacedKey& c : cases) {
-    EXPECT_EQ(virtualKeyFor(c.key, KMOD_NUM, c.place), c.code) << c.key;
+  for (const auto& [key, place, code] : cases) {
+    EXPECT_EQ(virtualKeyFor(key, KMOD_NUM, place), code) << key;
   }
 }
 
 TEST(SdlKeys, ModifiersOfEitherSideSetTheirShiftBitsAndLocksNone) {
   const std::pair<std::uint16_t, std::int16_t> cases[] = {
       {KMOD_NONE, 0},
-      {KMOD_LSHIFT, vk::ShiftMask},
-      {KMOD_RSHIFT, vk::ShiftMask},
-      {KMOD_RCTRL, vk::CtrlMask},
-      {KMOD_LALT, vk::AltMask},
-      {KMOD_LSHIFT | KMOD_RCTRL | KMOD_RALT, vk::ShiftMask | vk::CtrlMask | vk::AltMask},
+      {KMOD_LSHIFT, 1},
+      {KMOD_RSHIFT, 1},
+      {KMOD_RCTRL, 2},
+      {KMOD_LALT, 4},
+      {KMOD_LSHIFT | KMOD_RCTRL | KMOD_RALT, 7},
       {KMOD_CAPS | KMOD_NUM | KMOD_GUI, 0},
   };
   for (const auto& [modifiers, shift] : cases) {

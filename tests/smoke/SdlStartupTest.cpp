@@ -1,7 +1,5 @@
-// What the SDL host does to start quickly and must not cost the player anything: pictures decoded on
-// a second thread, the mixer and font libraries opened on first need, the compose table left unread.
+// Starting quickly must cost the player nothing: pictures decoded ahead, the compose table left unread.
 #include "platform/Host.h"
-#include "platform/sdl/LateLibrary.h"
 #include "platform/sdl/PictureFile.h"
 #include "platform/sdl/SkipComposeTable.h"
 
@@ -66,31 +64,6 @@ TEST(SkipComposeTable, ThePlayersSettingIsBackAfterward) {
     EXPECT_STREQ(std::getenv("XCOMPOSEFILE"), players);
   }
   ::unsetenv("XCOMPOSEFILE");
-}
-
-TEST(LateLibrary, CompleteOnlyWithTheLibraryAndEveryFunction) {
-  using GetVersion = void(SDL_version*);
-  struct Case {
-    const char* file;
-    const char* second;
-    bool complete;
-  };
-  for (const Case& c : {Case{"libSDL2-2.0.so.0", "SDL_GetRevision", true},
-                        Case{"libSDL2-2.0.so.0", "SDL_NoSuchFunction", false},
-                        Case{"libFrothwickMissing.so.0", "SDL_GetRevision", false}}) {
-    SCOPED_TRACE(std::string(c.file) + " " + c.second);
-    LateLibrary library(c.file, "for a test");
-    GetVersion* getVersion = nullptr;
-    const char* (*second)() = nullptr;
-    library.bind(getVersion, "SDL_GetVersion");
-    library.bind(second, c.second);
-    EXPECT_EQ(library.complete(), c.complete);
-    if (c.complete) {
-      SDL_version version{};
-      getVersion(&version);
-      EXPECT_EQ(version.major, 2);
-    }
-  }
 }
 
 } // namespace
