@@ -1,7 +1,5 @@
-// Whole sessions on the test host, each compared line by line with the trace recorded under
-// tests/data/: what the player sees and hears, and in which order, from start-up to what is saved on
-// the way out. tests/data/record.sh records them again after an intended change; read the new trace
-// before committing it.
+// Whole sessions compared line by line with their traces under tests/data/ (re-recorded by
+// tests/data/record.sh after an intended change; read the new trace before committing it).
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
@@ -17,9 +15,8 @@ namespace {
 
 namespace vk = platform::vk;
 
-// A record of what the player sees and hears, in the order it happens: a line for every change of the
-// picture on screen, the score and lives, the board's contents and the window's state, and a line for
-// every sound, web page and message, each at its time from the start.
+// What the player sees and hears, in order: a line for every change of the screen, play, board or
+// window, and for every sound, web page and message, each at its time from the start.
 class Trace {
 public:
   Trace(platform::TestHost& host, frmMain& game) : host_(host), game_(game), start_(host.tickCount()) {
@@ -80,8 +77,7 @@ private:
   std::ostringstream out_;
 };
 
-// Compares a trace with tests/data/<name>.trace, reporting the first line that differs; with
-// FROTHWICK_RECORD set, writes it there instead.
+// Compares a trace with tests/data/<name>.trace up to the first line that differs, or records it.
 void expectRecorded(const std::string& name, const std::string& trace) {
   const std::string file = std::string(FROTHWICK_TEST_DATA) + "/" + name + ".trace";
   if (std::getenv("FROTHWICK_RECORD") != nullptr) {
@@ -107,8 +103,7 @@ void expectRecorded(const std::string& name, const std::string& trace) {
 class Scenario : public GameTest {
 protected:
   Scenario() : GameTest(0xFFFFFFFFU - 4000U) {}
-  // Presses Space every `gap` ms while a game runs, so that each beer drops as soon as it appears;
-  // once a name is asked for, types `name` and presses Return.
+  // Drops each beer as it appears, every `gap` ms; once a name is asked for, types it.
   void dropEvery(std::uint32_t gap, const std::vector<std::pair<std::int16_t, std::int16_t>>& name) {
     host.at(now() + gap, [this, gap, name] {
       if (!f->EnteringName) {
@@ -116,8 +111,7 @@ protected:
         dropEvery(gap, name);
         return;
       }
-      // Keys in the first two seconds are still meant for the last beers, or hit as the game ends:
-      // none of them types, starts a game or leaves.
+      // Keys in the first two seconds were meant for the last beers: none types, starts or leaves.
       std::uint32_t at = now();
       for (const std::int16_t code : {vk::Space, vk::Down, vk::A, vk::Back, vk::Escape, vk::F2}) {
         host.key(at += 199, code);
