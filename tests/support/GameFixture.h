@@ -35,17 +35,6 @@ protected:
     runUntilStopped(host);
   }
 
-  // Runs until a condition holds after some event dispatch (inside a game's waits too).
-  template <typename Condition> void runWhileNot(Condition condition) {
-    host.afterDispatch = [&] {
-      if (condition()) {
-        throw StopHere{};
-      }
-    };
-    runUntilStopped(host);
-    host.afterDispatch = nullptr;
-  }
-
   // Scripts the random draws of the next spawns: no raid, then the kind and the column.
   void spawns(std::initializer_list<std::pair<int, int>> kindAndColumn) {
     std::vector<float> draws;

@@ -195,18 +195,21 @@ PicturePtr TestHost::loadPicture(const std::filesystem::path& file, PixelSize si
   return readPictureFile(file, size);
 }
 
+void TestHost::effect(const std::string& what) {
+  effects.push_back(what);
+  onEffect(what);
+}
+
 void TestHost::openUrl(const std::string& url) {
-  onEffect("url " + url);
+  effect("url " + url);
 }
 
 void TestHost::messageBox(const std::string& text) {
-  messages.push_back(text);
-  onEffect("message " + text);
+  effect("message " + text);
 }
 
 void TestHost::playSound(const std::filesystem::path& file, SoundMode mode) {
-  sounds.push_back({file, mode, now_});
-  onEffect("sound " + file.filename().string() + (mode == SoundMode::Sync ? " to its end" : ""));
+  effect("sound " + file.filename().string() + (mode == SoundMode::Sync ? " to its end" : ""));
   if (mode == SoundMode::Sync) {
     now_ += 2000; // a siren keeps the program busy to its end
   }

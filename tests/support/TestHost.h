@@ -36,12 +36,6 @@ private:
   std::map<std::string, IniDocument> documents_;
 };
 
-struct SoundPlayed {
-  std::filesystem::path file;
-  SoundMode mode;
-  std::uint32_t at;
-};
-
 class TestHost : public Host {
 public:
   enum class Kind { Key, Click, MouseDown, MouseMove, Close, Expose, Minimize, Restore, Call };
@@ -123,8 +117,7 @@ public:
   // Records.
   MemorySettingsStore store;
   std::filesystem::path folder;
-  std::vector<SoundPlayed> sounds;
-  std::vector<std::string> messages;
+  std::vector<std::string> effects;  // every sound, web page and message box, as onEffect is told them
   std::vector<std::string> toolTips; // every tool tip shown, in order
   std::string caption;
   bool borderless = false;
@@ -146,6 +139,7 @@ private:
                 std::int32_t x = 0, std::int32_t y = 0, std::function<void()> call = {});
   void deliver(const Input& input);
   void showAtScale();
+  void effect(const std::string& what);
 
   std::uint32_t now_;
   std::deque<Input> inputs_;

@@ -93,11 +93,7 @@ TEST_P(Blocks, ClearAsTheRulesSay) {
   EXPECT_EQ(found, block.score > 0);
   EXPECT_EQ(bottom(before.size()), block.after != nullptr ? rowsOf(block.after) : before);
   EXPECT_EQ(f->Score, block.score);
-  EXPECT_EQ(host.sounds.size(), soundOn ? static_cast<std::size_t>(block.score / 500) : 0U);
-  for (const auto& sound : host.sounds) {
-    EXPECT_EQ(sound.file, host.folder / "burp.wav");
-    EXPECT_EQ(sound.mode, platform::SoundMode::Async);
-  }
+  EXPECT_EQ(host.effects, std::vector<std::string>(soundOn ? block.score / 500 : 0, "sound burp.wav"));
   // What the board holds is what the window shows.
   for (std::int16_t r = 0; r < 20 && block.score > 0; ++r) {
     for (std::int16_t c = 0; c < 15; ++c) {

@@ -38,8 +38,8 @@ TEST_F(RegistryTest, AFailedSaveOnTheWayOutIsShownAndEndsWithStatusOne) {
   const std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(err.find("No space left on device"), std::string::npos) << err;
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
-  ASSERT_EQ(host.messages.size(), 1U);
-  EXPECT_NE(host.messages[0].find("settings.ini: No space left on device"), std::string::npos);
+  ASSERT_EQ(host.effects.size(), 1U);
+  EXPECT_NE(host.effects[0].find("settings.ini: No space left on device"), std::string::npos);
 }
 
 TEST_F(RegistryTest, AStoreThatCannotBeReadIsAnnouncedOnceAndNeverWritten) {
@@ -53,9 +53,9 @@ TEST_F(RegistryTest, AStoreThatCannotBeReadIsAnnouncedOnceAndNeverWritten) {
   EXPECT_EQ(runToEnd(), 1);
   const std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(host.store.updates, 1) << "only the save on the way out is tried, and refused";
-  ASSERT_EQ(host.messages.size(), 1U);
-  EXPECT_NE(host.messages[0].find("/home/p/settings.ini: Permission denied"), std::string::npos);
-  EXPECT_NE(host.messages[0].find("leave that file alone"), std::string::npos);
+  ASSERT_EQ(host.effects.size(), 1U);
+  EXPECT_NE(host.effects[0].find("/home/p/settings.ini: Permission denied"), std::string::npos);
+  EXPECT_NE(host.effects[0].find("leave that file alone"), std::string::npos);
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
   EXPECT_NE(err.find("not saved"), std::string::npos) << err;
 }

@@ -1,7 +1,5 @@
-// Whole sessions on the test host, each compared line by line with the trace recorded under
-// tests/data/: what the player sees and hears, and in which order, from start-up to what is saved on
-// the way out. tests/data/record.sh records them again after an intended change; read the new trace
-// before committing it.
+// Whole sessions compared line by line with their traces under tests/data/ (re-recorded by
+// tests/data/record.sh after an intended change; read the new trace before committing it).
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
@@ -17,9 +15,8 @@ namespace {
 
 namespace vk = platform::vk;
 
-// A record of what the player sees and hears, in the order it happens: a line for every change of the
-// picture on screen, the score and lives, the board's contents and the window's state, and a line for
-// every sound, web page and message, each at its time from the start.
+// What the player sees and hears, in order: a line for every change of the screen, play, board or
+// window, and for every sound, web page and message, each at its time from the start.
 class Trace {
 public:
   Trace(platform::TestHost& host, frmMain& game) : host_(host), game_(game), start_(host.tickCount()) {
@@ -80,8 +77,7 @@ private:
   std::ostringstream out_;
 };
 
-// Compares a trace with tests/data/<name>.trace, reporting the first line that differs; with
-// FROTHWICK_RECORD set, writes it there instead.
+// Compares a trace with tests/data/<name>.trace up to the first line that differs, or records it.
 void expectRecorded(const std::string& name, const std::string& trace) {
   const std::string file = std::string(FROTHWICK_TEST_DATA) + "/" + name + ".trace";
   if (std::getenv("FROTHWICK_RECORD") != nullptr) {
@@ -107,8 +103,7 @@ void expectRecorded(const std::string& name, const std::string& trace) {
 class Scenario : public GameTest {
 protected:
   Scenario() : GameTest(0xFFFFFFFFU - 4000U) {}
-  // Presses Space every `gap` ms while a game runs, so that each beer drops as soon as it appears;
-  // once a name is asked for, types `name` and presses Return.
+  // Drops each beer as it appears, every `gap` ms; once a name is asked for, types it.
   void dropEvery(std::uint32_t gap, const std::vector<std::pair<std::int16_t, std::int16_t>>& name) {
     host.at(now() + gap, [this, gap, name] {
       if (!f->EnteringName) {
@@ -116,8 +111,7 @@ protected:
         dropEvery(gap, name);
         return;
       }
-      // Keys in the first two seconds are still meant for the last beers, or hit as the game ends:
-      // none of them types, starts a game or leaves.
+      // Keys in the first two seconds were meant for the last beers: none types, starts or leaves.
       std::uint32_t at = now();
       for (const std::int16_t code : {vk::Space, vk::Down, vk::A, vk::Back, vk::Escape, vk::F2}) {
         host.key(at += 199, code);
@@ -134,19 +128,12 @@ protected:
     });
   }
 
-  // Starts the program on a store with a sound setting and a part-filled table, as an earlier
-  // session leaves it, plays the scripted session to its end and compares what happened, start-up
-  // included, with the recording.
-  void play(const std::string& name, const std::string& sound, const std::function<void()>& script,
-            const std::vector<std::pair<std::string, std::string>>& table = {{"HighScoreName1", "MARGIT"},
-                                                                             {"HighScore1", "4000"},
-                                                                             {"HighScoreName2", "OLE 7"},
-                                                                             {"HighScore2", "385"}}) {
-    platform::IniDocument& store = host.store.document("Frothwick");
-    store.set("Settings", "Sound", sound);
-    for (const auto& [key, value] : table) {
-      store.set("Settings", key, value);
-    }
+  // Starts the program on the store tests/data/<name>.ini, as an earlier session left it, plays the
+  // scripted session to its end and compares what happened, start-up included, with the recording.
+  void play(const std::string& name, const std::function<void()>& script) {
+    std::ifstream stored(std::string(FROTHWICK_TEST_DATA) + "/" + name + ".ini");
+    host.store.document("Frothwick") =
+        platform::IniDocument::parse(std::string(std::istreambuf_iterator<char>(stored), {}));
     f = std::make_unique<frmMain>(host);
     Trace trace(host, *f);
     f->Load();
@@ -166,7 +153,7 @@ protected:
 // the top, then random beers until the last life; the name typed with letters, digits, shift and
 // backspace is saved over the table with the sound left on.
 TEST_F(Scenario, AGameOfBlocksRaidAndStackedColumnToTheHighScoreTable) {
-  play("game", "ON", [this] {
+  play("game", [this] {
     spawns({{1, 0},  {1, 1},  {1, 2},  {1, 0},  {1, 1},  {1, 2},     // wide, left edge
             {3, 13}, {3, 14}, {3, 13}, {3, 14}, {3, 13}, {3, 14},    // tall, right edge
             {4, 12}, {4, 13}, {4, 14}, {4, 12}, {4, 13}, {4, 14},    // wide, right edge
@@ -192,7 +179,7 @@ TEST_F(Scenario, AGameOfBlocksRaidAndStackedColumnToTheHighScoreTable) {
 // maker's page, a banner and its turns, sound off and on, dragging, minimising, the score board, the
 // command keys, and the Exit icon, which saves.
 TEST_F(Scenario, TheWindowsFurnitureAroundAnIdleGame) {
-  play("furniture", "OFF", [this] {
+  play("furniture", [this] {
     const std::uint32_t t = now();
     host.mouseMove(t + 100, f->pctNew.pixelLeft() + 5, f->pctNew.pixelTop() + 5);
     host.mouseMove(t + 900, 100, 250);
@@ -234,7 +221,7 @@ TEST_F(Scenario, TheWindowsFurnitureAroundAnIdleGame) {
 // banner pauses it however often it is clicked, the board drags without pausing, and minimising by
 // icon or desktop leaves it paused, with the banner moving on meanwhile.
 TEST_F(Scenario, TheWindowsFurnitureAroundARunningGame) {
-  play("furniture_in_game", "ON", [this] {
+  play("furniture_in_game", [this] {
     spawns({{3, 9}, {1, 2}});
     const std::uint32_t t = now();
     startGame(t + 10);
@@ -263,7 +250,7 @@ TEST_F(Scenario, TheWindowsFurnitureAroundARunningGame) {
 // covered and uncovered, minimised, restarted with F2, raided without a siren and left by closing the
 // window: the table keeps the old entries and nothing is asked.
 TEST_F(Scenario, AGameInterruptedEveryWayAndClosed) {
-  play("interrupted", "OFF", [this] {
+  play("interrupted", [this] {
     spawns({{2, 4}, {2, 4}, {6, 10}});
     const std::uint32_t t = now();
     startGame(t + 10);
@@ -298,7 +285,7 @@ TEST_F(Scenario, AGameInterruptedEveryWayAndClosed) {
 // for points. Later beers are pushed toward the stacks at the edges while they enter the row beside
 // the stack's top, where only the row being entered decides.
 TEST_F(Scenario, KeysSteerAndDropBeersAtTheEdges) {
-  play("keys", "OFF", [this] {
+  play("keys", [this] {
     spawns({{1, 0}, {2, 14}, {3, 1}, {4, 13}, {5, 1}, {6, 13}});
     const std::uint32_t t = now();
     startGame(t + 10);
@@ -331,89 +318,65 @@ TEST_F(Scenario, KeysSteerAndDropBeersAtTheEdges) {
 // first lost life comes back at the next roll-over. The score ends below a full table: no name is
 // asked, and two seconds later F2 starts afresh at the first speed with the fall step kept.
 TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
-  std::vector<std::pair<std::string, std::string>> table;
-  for (int rank = 1; rank <= 10; ++rank) {
-    table.insert(table.end(), {{"HighScoreName" + std::to_string(rank), "P" + std::to_string(rank)},
-                               {"HighScore" + std::to_string(rank), std::to_string(20000 - 1000 * rank)}});
-  }
-  play(
-      "veteran", "ON",
-      [this] {
-        const std::uint32_t t = now();
-        startGame(t + 10);
-        for (std::uint32_t i = 0; i < 70; ++i) {
-          host.key(t + 100 + 170 * i, vk::Space);
-        }
-        // Sideways at every phase of the fall while the fall step is 6 and 20, which divide no row.
-        for (std::uint32_t i = 0; i < 140; ++i) {
-          host.key(t + 6000 + 7 + 43 * i, i % 2 == 0 ? vk::Left : vk::Right);
-        }
-        host.at(t + 12000, [this] {
-          for (int i = 0; i < 80; ++i) {
-            spawns({{i % 7, 0}});
-          }
-        });
-        const std::pair<std::uint32_t, std::array<std::int32_t, 3>> setAhead[] = {
-            {500, {9999950, 80, 5}}, {2000, {9900, 80, 5}},    {4000, {349900, 14, 5}},
-            {6000, {359900, 12, 5}}, {8000, {509950, 12, 19}}, {10000, {519950, 12, 20}}};
-        for (const auto& [at, ahead] : setAhead) {
-          host.at(t + at, [this, state = ahead] { // score, step delay, fall step
-            f->Score = state[0];
-            f->StepDelay = static_cast<std::int16_t>(state[1]);
-            f->FallStep = state[2];
-          });
-        }
-        host.afterDispatch = [this, rolled = false, over = false]() mutable {
-          if (f->Lives == 2 && !rolled) {
-            f->Score = 9999800;
-            rolled = true;
-          }
-          if (f->Lives == 0 && !over) {
-            host.key(now() + 1000, vk::F2); // held back
-            host.key(now() + 2500, vk::F2);
-            host.close(now() + 3500);
-            over = true;
-          }
-        };
-      },
-      table);
+  play("veteran", [this] {
+    const std::uint32_t t = now();
+    startGame(t + 10);
+    for (std::uint32_t i = 0; i < 70; ++i) {
+      host.key(t + 100 + 170 * i, vk::Space);
+    }
+    // Sideways at every phase of the fall while the fall step is 6 and 20, which divide no row.
+    for (std::uint32_t i = 0; i < 140; ++i) {
+      host.key(t + 6000 + 7 + 43 * i, i % 2 == 0 ? vk::Left : vk::Right);
+    }
+    host.at(t + 12000, [this] {
+      for (int i = 0; i < 80; ++i) {
+        spawns({{i % 7, 0}});
+      }
+    });
+    const std::pair<std::uint32_t, std::array<std::int32_t, 3>> setAhead[] = {
+        {500, {9999950, 80, 5}}, {2000, {9900, 80, 5}},    {4000, {349900, 14, 5}},
+        {6000, {359900, 12, 5}}, {8000, {509950, 12, 19}}, {10000, {519950, 12, 20}}};
+    for (const auto& [at, ahead] : setAhead) {
+      host.at(t + at, [this, state = ahead] { // score, step delay, fall step
+        f->Score = state[0];
+        f->StepDelay = static_cast<std::int16_t>(state[1]);
+        f->FallStep = state[2];
+      });
+    }
+    host.afterDispatch = [this, rolled = false, over = false]() mutable {
+      if (f->Lives == 2 && !rolled) {
+        f->Score = 9999800;
+        rolled = true;
+      }
+      if (f->Lives == 0 && !over) {
+        host.key(now() + 1000, vk::F2); // held back
+        host.key(now() + 2500, vk::F2);
+        host.close(now() + 3500);
+        over = true;
+      }
+    };
+  });
 }
 
 // A hand-edited table as the board shows it and saves it back: the stored order kept, names of any
 // length and bytes in ten cells, scores of any size and sign in seven, what is not a number as 0; a
 // new entry goes above the first lower score, and a backspace in an empty name does nothing.
 TEST_F(Scenario, AHandEditedTableOnTheScoreBoard) {
-  play("hand_edited", "OFF",
-       [this] {
-         const std::uint32_t t = now();
-         host.click(t + 100, f->pctScores);
-         host.at(t + 1000, [this] { host.click(now(), f->pctOk); });
-         host.at(t + 2000, [this] {
-           f->Score = 120;
-           f->CheckHighScore();
-         });
-         host.key(t + 2100, 'Z');
-         host.key(t + 2200, vk::Back);
-         host.key(t + 2300, vk::Back);
-         host.key(t + 2400, 'B');
-         host.at(t + 4000, [this] { host.click(now(), f->pctOk); });
-         host.close(t + 5000);
-       },
-       {{"HighScoreName1", "low"},
-        {"HighScore1", "5"},
-        {"HighScoreName2", "ABCDEFGHIJKLMN"},
-        {"HighScore2", "2147483647"},
-        {"HighScoreName3", "xY-z.9"},
-        {"HighScore3", "-40"},
-        {"HighScoreName4", "\xC3\x89L\xC3\x89ONORE ABC"},
-        {"HighScore4", "123456789"},
-        {"HighScoreName5", "  A B \"q\"  "},
-        {"HighScore5", "-2147483648"},
-        {"HighScore6", "12abc"},
-        {"HighScore7", "99999999999"},
-        {"HighScore8", " 400 "},
-        {"HighScore9", "+300"},
-        {"HighScore10", "+-3"}});
+  play("hand_edited", [this] {
+    const std::uint32_t t = now();
+    host.click(t + 100, f->pctScores);
+    host.at(t + 1000, [this] { host.click(now(), f->pctOk); });
+    host.at(t + 2000, [this] {
+      f->Score = 120;
+      f->CheckHighScore();
+    });
+    host.key(t + 2100, 'Z');
+    host.key(t + 2200, vk::Back);
+    host.key(t + 2300, vk::Back);
+    host.key(t + 2400, 'B');
+    host.at(t + 4000, [this] { host.click(now(), f->pctOk); });
+    host.close(t + 5000);
+  });
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
 #include <random>
 #include <string_view>
 
@@ -27,24 +26,10 @@ struct RuleBroken {
 };
 struct GameTimeUp {};
 
-// Reads each picture once for the whole soak and composes no screen: the soak looks at the game's
-// state only. Every load still hands out a copy, as the game tells pictures apart.
-class SoakHost : public platform::TestHost {
-public:
-  explicit SoakHost(std::uint32_t seed) : TestHost(1000, seed) { composeScreen = false; }
-  platform::PicturePtr loadPicture(const std::filesystem::path& file, platform::PixelSize size) override {
-    static std::map<std::string, platform::PicturePtr> decoded;
-    auto [it, added] = decoded.try_emplace(file.filename().string());
-    if (added) {
-      it->second = TestHost::loadPicture(file, size);
-    }
-    return std::make_shared<const platform::Picture>(*it->second);
-  }
-};
-
 class Bot {
 public:
-  explicit Bot(std::uint32_t seed) : host_(seed), game_(host_) {
+  explicit Bot(std::uint32_t seed) : host_(1000, seed), game_(host_) {
+    host_.composeScreen = false; // the soak looks at the game's state, never at pixels
     game_.Load();
     host_.afterDispatch = [this] { watch(); };
   }
@@ -150,7 +135,7 @@ private:
     check(elapsed() < 2 * kGameMs, "the window did not come back to its menu");
   }
 
-  SoakHost host_;
+  platform::TestHost host_;
   frmMain game_;
   std::mt19937 moves_;
   std::uint32_t start_ = 0;
