@@ -122,7 +122,8 @@ void SdlHost::waitForEvents(std::uint32_t maxMs) {
   if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE) {
     return;
   }
-  // On X11 that is one sleep on the display's connection, to the nanosecond.
+  // On X11 that is one sleep on the display's connection, to the nanosecond: only the X server and
+  // signals bring the game anything, since no thread of its own posts events.
   if (x11::waitForServer(desktop_ != nullptr ? desktop_->handle() : nullptr, deadline - Clock::now())) {
     return;
   }
