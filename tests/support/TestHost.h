@@ -54,23 +54,19 @@ public:
   TestHost(const TestHost&) = delete;
   TestHost& operator=(const TestHost&) = delete;
 
-  // Scripting. Times are absolute virtual milliseconds.
+  // Scripting. Times are absolute virtual milliseconds. Minimize and Restore come from the desktop,
+  // as a task bar or a window manager's key does them.
+  void schedule(std::uint32_t at, Kind kind, std::int16_t code = 0, std::int16_t shift = 0,
+                std::int32_t x = 0, std::int32_t y = 0, std::function<void()> call = {});
   void key(std::uint32_t at, std::int16_t code, std::int16_t shift = 0) {
     schedule(at, Kind::Key, code, shift);
   }
   void click(std::uint32_t at, std::int32_t x, std::int32_t y) { schedule(at, Kind::Click, 1, 0, x, y); }
   void click(std::uint32_t at, const Control& control);
-  void mouseDown(std::uint32_t at, std::int16_t button, std::int32_t x, std::int32_t y) {
-    schedule(at, Kind::MouseDown, button, 0, x, y);
-  }
   void mouseMove(std::uint32_t at, std::int32_t x, std::int32_t y) {
     schedule(at, Kind::MouseMove, 0, 0, x, y);
   }
   void close(std::uint32_t at) { schedule(at, Kind::Close); }
-  void expose(std::uint32_t at) { schedule(at, Kind::Expose); }
-  // The desktop minimises or restores the window, as a task bar or a window manager's key does.
-  void minimizeFromDesktop(std::uint32_t at) { schedule(at, Kind::Minimize); }
-  void restore(std::uint32_t at) { schedule(at, Kind::Restore); }
   void at(std::uint32_t at, std::function<void()> call) {
     schedule(at, Kind::Call, 0, 0, 0, 0, std::move(call));
   }
@@ -135,8 +131,6 @@ protected:
   void attached(Form& window) override;
 
 private:
-  void schedule(std::uint32_t at, Kind kind, std::int16_t code = 0, std::int16_t shift = 0,
-                std::int32_t x = 0, std::int32_t y = 0, std::function<void()> call = {});
   void deliver(const Input& input);
   void showAtScale();
   void effect(const std::string& what);

@@ -103,40 +103,19 @@ void expectRecorded(const std::string& name, const std::string& trace) {
 class Scenario : public GameTest {
 protected:
   Scenario() : GameTest(0xFFFFFFFFU - 4000U) {}
-  // Drops each beer as it appears, every `gap` ms; once a name is asked for, types it.
-  void dropEvery(std::uint32_t gap, const std::vector<std::pair<std::int16_t, std::int16_t>>& name) {
-    host.at(now() + gap, [this, gap, name] {
-      if (!f->EnteringName) {
-        host.key(now(), vk::Space);
-        dropEvery(gap, name);
-        return;
-      }
-      // Keys in the first two seconds were meant for the last beers: none types, starts or leaves.
-      std::uint32_t at = now();
-      for (const std::int16_t code : {vk::Space, vk::Down, vk::A, vk::Back, vk::Escape, vk::F2}) {
-        host.key(at += 199, code);
-      }
-      host.key(at += 199, vk::N, vk::CtrlMask);
-      host.key(at += 199, vk::Q, vk::CtrlMask);
-      host.key(at += 199, vk::Return);
-      at = now() + 2000;
-      for (const auto& [code, shift] : name) {
-        host.key(at += 150, code, shift);
-      }
-      host.expose(at + 10); // the name typed so far is painted again
-      host.key(at + 150, vk::Return);
-    });
-  }
+  void SetUp() override {}
 
-  // Starts the program on the store tests/data/<name>.ini, as an earlier session left it, plays the
-  // scripted session to its end and compares what happened, start-up included, with the recording.
-  void play(const std::string& name, const std::function<void()>& script) {
+  // Starts the program on the store tests/data/<name>.ini, as an earlier session left it, plays
+  // <name>.input and what the script adds to its end, and compares all that happened with the trace.
+  void play(
+      const std::string& name, const std::function<void()>& script = [] {}) {
     std::ifstream stored(std::string(FROTHWICK_TEST_DATA) + "/" + name + ".ini");
     host.store.document("Frothwick") =
         platform::IniDocument::parse(std::string(std::istreambuf_iterator<char>(stored), {}));
     f = std::make_unique<frmMain>(host);
     Trace trace(host, *f);
     f->Load();
+    feed(name, now());
     script();
     trace.note("ended with status " + std::to_string(runToEnd()));
     std::istringstream saved(host.store.saved["Frothwick"].serialize());
@@ -146,198 +125,154 @@ protected:
     expectRecorded(name, trace.text());
   }
 
-  void SetUp() override {}
+  // Schedules tests/data/<file>.input, a line "<ms> <what> <arguments>" for each input with its time
+  // counted from `from`; lines starting with # are notes.
+  void feed(const std::string& file, std::uint32_t from) {
+    std::ifstream in(std::string(FROTHWICK_TEST_DATA) + "/" + file + ".input");
+    ASSERT_TRUE(in) << file << ".input is missing";
+    for (std::string line; std::getline(in, line);) {
+      std::istringstream words(line);
+      std::uint32_t at = 0;
+      std::string what, name;
+      if (line.empty() || line[0] == '#') {
+        continue;
+      }
+      ASSERT_TRUE(words >> at >> what) << line;
+      at += from;
+      if (what == "key") {
+        std::int16_t shift = 0;
+        words >> name;
+        for (std::string modifier; words >> modifier;) {
+          shift = static_cast<std::int16_t>(shift | (modifier == "shift" ? vk::ShiftMask : vk::CtrlMask));
+        }
+        host.key(at, keyCode(name), shift);
+      } else if (what == "click") {
+        words >> name; // found where it is when clicked: the about panel moves its parts
+        host.at(at, [this, name] { host.click(now(), control(name)); });
+      } else if (what == "move" || what == "press") {
+        std::int16_t button = 0;
+        std::int32_t x = 0, y = 0;
+        if (what == "press") {
+          words >> button;
+        }
+        words >> name >> x >> y; // from the top-left corner of a control, or of the window
+        const bool inWindow = name == "window";
+        host.schedule(at, what == "press" ? Kind::MouseDown : Kind::MouseMove, button, 0,
+                      x + (inWindow ? 0 : control(name).pixelLeft()),
+                      y + (inWindow ? 0 : control(name).pixelTop()));
+      } else if (what == "beer" || what == "raid") {
+        float kind = 0, column = 0;
+        words >> kind >> column;
+        const std::vector<float> draws{what == "raid" ? 1.5F / 30000.0F : 0.0F, (kind + 0.5F) / 7.0F,
+                                       (column + 0.5F) / 15.0F};
+        host.at(at, [this, draws] { host.randomValues(draws); });
+      } else if (what == "leave") {
+        host.at(at, [this] { f->form().mouseLeave(); });
+      } else {
+        host.schedule(at, std::map<std::string, Kind>{{"close", Kind::Close},
+                                                      {"expose", Kind::Expose},
+                                                      {"minimize", Kind::Minimize},
+                                                      {"restore", Kind::Restore}}
+                              .at(what));
+      }
+    }
+  }
+
+  // A control the sessions use, by the name the window's design gives it.
+  const platform::Control& control(const std::string& name) const {
+    for (const platform::Control* c : std::initializer_list<const platform::Control*>{
+             &f->pctNew, &f->pctScores, &f->pctAbout, &f->pctAboutText2, &f->pctAboutText3, &f->pctAction,
+             &f->pctOk, &f->pctClear, &f->pctSound, &f->pctMinimizeIcon, &f->pctExitIcon, &f->imgAd[0]}) {
+      if (c->name() == name) {
+        return *c;
+      }
+    }
+    throw std::invalid_argument("no control named " + name);
+  }
+
+  // A letter or a digit is its own key code; other keys go by name or by code.
+  static std::int16_t keyCode(const std::string& name) {
+    static const std::map<std::string, std::int16_t> named{
+        {"Back", vk::Back}, {"Return", vk::Return}, {"Escape", vk::Escape}, {"Space", vk::Space},
+        {"Left", vk::Left}, {"Up", vk::Up},         {"Right", vk::Right},   {"Down", vk::Down},
+        {"F1", vk::F1},     {"F2", vk::F2}};
+    if (name.size() == 1) {
+      return name[0];
+    }
+    const auto it = named.find(name);
+    return it != named.end() ? it->second : static_cast<std::int16_t>(std::stoi(name));
+  }
+
+  // Drops each beer as it appears; once a name is asked for, types game_name.input.
+  void dropEachBeer() {
+    host.at(now() + 170, [this] {
+      if (f->EnteringName) {
+        feed("game_name", now());
+        return;
+      }
+      host.key(now(), vk::Space);
+      dropEachBeer();
+    });
+  }
+
+  using Kind = platform::TestHost::Kind;
 };
 
-// Blocks at both edges in both shapes, kinds that do not match, a police raid, a column stacked to
-// the top, then random beers until the last life; the name typed with letters, digits, shift and
-// backspace is saved over the table with the sound left on.
+// Blocks at both edges in both shapes, a raid and a stacked column, then the name saved over the table.
 TEST_F(Scenario, AGameOfBlocksRaidAndStackedColumnToTheHighScoreTable) {
-  play("game", [this] {
-    spawns({{1, 0},  {1, 1},  {1, 2},  {1, 0},  {1, 1},  {1, 2},     // wide, left edge
-            {3, 13}, {3, 14}, {3, 13}, {3, 14}, {3, 13}, {3, 14},    // tall, right edge
-            {4, 12}, {4, 13}, {4, 14}, {4, 12}, {4, 13}, {4, 14},    // wide, right edge
-            {5, 0},  {5, 1},  {5, 0},  {5, 1},  {5, 0},  {5, 1},     // tall, left edge
-            {2, 5},  {2, 6},  {2, 7},  {6, 5},  {6, 6},  {0, 7}});   // two kinds: nothing clears
-    host.randomValues({1.5F / 30000.0F, 0.5F / 7.0F, 7.5F / 15.0F}); // a raid
-    for (int i = 0; i < 21; ++i) {
-      spawns({{i % 7, 9}});
-    }
-    startGame(now() + 10);
-    dropEvery(170, {{vk::A, 0},
-                    {vk::N, vk::ShiftMask},
-                    {vk::Digit0 + 7, 0},
-                    {vk::Back, 0},
-                    {vk::Numpad0 + 4, 0},
-                    {vk::Space, 0},
-                    {static_cast<std::int16_t>(vk::A + 25), 0}});
-    host.close(now() + 40 * 60000);
-  });
+  play("game", [this] { dropEachBeer(); });
 }
 
-// The window's furniture with no game running: tips and the hand pointer, the about panel and the
-// maker's page, a banner and its turns, sound off and on, dragging, minimising, the score board, the
-// command keys, and the Exit icon, which saves.
+// The window's furniture with no game running, left by the Exit icon, which saves.
 TEST_F(Scenario, TheWindowsFurnitureAroundAnIdleGame) {
   play("furniture", [this] {
-    const std::uint32_t t = now();
-    host.mouseMove(t + 100, f->pctNew.pixelLeft() + 5, f->pctNew.pixelTop() + 5);
-    host.mouseMove(t + 900, 100, 250);
-    host.click(t + 1500, f->pctAbout);
-    host.at(t + 2000, [this] { host.click(now(), f->pctAboutText2); });
-    host.at(t + 2500, [this] { host.click(now(), f->pctAboutText3); });
-    host.click(t + 3000, f->imgAd[0]);
-    host.click(t + 3500, f->pctSound);
-    host.click(t + 4000, f->pctSound);
-    host.mouseDown(t + 4500, 1, 100, 250);
-    host.mouseDown(t + 4600, 3, f->pctNew.pixelLeft() + 5, f->pctNew.pixelTop() + 5);
-    host.click(t + 5000, f->pctMinimizeIcon);
-    host.restore(t + 6000);
-    host.minimizeFromDesktop(t + 7000);
-    host.expose(t + 8000);
-    host.restore(t + 9000);
-    host.click(t + 10000, f->pctScores);
-    host.key(t + 11000, vk::Escape);
-    host.key(t + 12000, vk::F1);
-    host.key(t + 13000, vk::Escape);
-    host.click(t + 14000, f->pctScores);
-    host.at(t + 15000, [this] { host.click(now(), f->pctClear); });
-    host.at(t + 16000, [this] { host.click(now(), f->pctOk); });
-    // The pointer rests on New and leaves the window before its tip is due: no tip comes.
-    host.mouseMove(t + 16200, f->pctNew.pixelLeft() + 5, f->pctNew.pixelTop() + 5);
-    host.at(t + 16300, [this] { f->form().mouseLeave(); });
     // Hidden twice, the menu comes back once without the play button that no game needs.
-    host.at(t + 17000, [this] {
+    host.at(now() + 17000, [this] {
       f->pctAction.setVisible(true);
       f->HideMenu();
       f->HideMenu();
       f->ShowMenu();
     });
-    host.at(t + 7 * 60000, [this] { host.click(now(), f->pctExitIcon); });
   });
 }
 
-// The furniture while a game runs: the about panel stops it and its close mark lets it run on, the
-// banner pauses it however often it is clicked, the board drags without pausing, and minimising by
-// icon or desktop leaves it paused, with the banner moving on meanwhile.
+// The furniture while a game runs: what pauses it, what lets it run on, and what goes on meanwhile.
 TEST_F(Scenario, TheWindowsFurnitureAroundARunningGame) {
-  play("furniture_in_game", [this] {
-    spawns({{3, 9}, {1, 2}});
-    const std::uint32_t t = now();
-    startGame(t + 10);
-    host.at(t + 400, [this] { host.click(now(), f->pctAbout); });
-    host.at(t + 2400, [this] { host.click(now(), f->pctAboutText3); });
-    host.at(t + 2900, [this] { host.click(now(), f->pctAction); });
-    host.at(t + 3400, [this] { host.click(now(), f->pctAction); });
-    host.mouseDown(t + 3600, 1, 100, 250);
-    host.mouseDown(t + 3700, 2, 100, 250);
-    host.at(t + 3900, [this] { host.click(now(), f->imgAd[0]); });
-    host.at(t + 4900, [this] { host.click(now(), f->imgAd[0]); });
-    host.at(t + 5900, [this] { host.click(now(), f->pctAction); });
-    host.at(t + 6900, [this] { host.click(now(), f->pctMinimizeIcon); });
-    host.restore(t + 7900);
-    host.at(t + 8900, [this] { host.click(now(), f->pctAction); });
-    host.at(t + 9900, [this] { host.click(now(), f->pctAbout); });
-    host.minimizeFromDesktop(t + 10900);
-    host.restore(t + 4 * 60000);
-    host.at(t + 4 * 60000 + 500, [this] { host.click(now(), f->pctAboutText3); });
-    host.at(t + 4 * 60000 + 1000, [this] { host.click(now(), f->pctAction); });
-    host.close(t + 7 * 60000);
-  });
+  play("furniture_in_game");
 }
 
-// A game with the sound off, paused and resumed by button and key, looked at on the score board,
-// covered and uncovered, minimised, restarted with F2, raided without a siren and left by closing the
-// window: the table keeps the old entries and nothing is asked.
+// A game with the sound off interrupted every way and closed: the table keeps its entries, nothing asked.
 TEST_F(Scenario, AGameInterruptedEveryWayAndClosed) {
-  play("interrupted", [this] {
-    spawns({{2, 4}, {2, 4}, {6, 10}});
-    const std::uint32_t t = now();
-    startGame(t + 10);
-    host.at(t + 1000, [this] { host.click(now(), f->pctAction); });
-    host.key(t + 2000, vk::Right);
-    host.key(t + 3000, vk::P);
-    host.key(t + 3100, vk::Left);
-    host.key(t + 3200, vk::Left);
-    host.key(t + 3300, vk::Down);
-    host.key(t + 3900, vk::P); // paused, then halted by the score board: Ok resumes it all the same
-    host.at(t + 4000, [this] { host.click(now(), f->pctScores); });
-    host.at(t + 5000, [this] { host.click(now(), f->pctOk); });
-    host.expose(t + 5500);
-    host.minimizeFromDesktop(t + 6000);
-    host.restore(t + 7000);
-    host.at(t + 8000, [this] { host.click(now(), f->pctAction); });
-    host.key(t + 9000, vk::F2);
-    host.key(t + 9400, vk::Right);
-    host.key(t + 9500, vk::Right);
-    host.key(t + 9600, vk::Right);
-    host.key(t + 9700, vk::Right, vk::ShiftMask);
-    host.key(t + 12000, vk::Escape);
-    host.key(t + 12500, vk::Escape);
-    // A raid with the sound off: the picture and the waits, no siren.
-    host.randomValues({1.5F / 30000.0F, 0.5F / 7.0F, 3.5F / 15.0F});
-    host.close(t + 30000);
-  });
+  play("interrupted");
 }
 
-// The player's keys at the board's edges: Left in the first column and Right in the last do nothing,
-// Shift does not change a move, other keys and keys while paused move nothing, Down and Space drop
-// for points. Later beers are pushed toward the stacks at the edges while they enter the row beside
-// the stack's top, where only the row being entered decides.
+// The player's keys at the board's edges. Later beers are pushed toward the stacks at the edges while
+// they enter the row beside the stack's top, where only the row being entered decides.
 TEST_F(Scenario, KeysSteerAndDropBeersAtTheEdges) {
   play("keys", [this] {
-    spawns({{1, 0}, {2, 14}, {3, 1}, {4, 13}, {5, 1}, {6, 13}});
     const std::uint32_t t = now();
-    startGame(t + 10);
-    std::uint32_t at = t + 100;
-    for (const std::int16_t code : {vk::Left, vk::Up, vk::Return, vk::A, vk::Numpad0, vk::Down, vk::Space}) {
-      host.key(at += 30, code);
-    }
-    for (const std::int16_t code : {vk::Right, vk::Right, vk::P, vk::Left, vk::Space, vk::Down, vk::P}) {
-      host.key(at += 100, code);
-    }
-    host.key(at += 100, vk::Space);
-    host.key(at += 400, vk::Left, vk::ShiftMask);
-    host.key(at += 100, vk::Space);
-    host.key(at += 400, vk::Right, vk::ShiftMask | vk::CtrlMask);
-    host.key(at += 100, vk::Space);
-    for (std::uint32_t probe = at + 300; probe - t < 30000; probe += 40) {
+    for (std::uint32_t probe = t + 2410; probe - t < 30000; probe += 40) {
       host.at(probe, [this] {
         if (f->BeerY > f->RowY[17]) {
           host.key(now(), f->BeerX < 240 ? vk::Left : vk::Right);
         }
       });
     }
-    host.close(t + 40000);
   });
 }
 
 // A veteran's game, the score set ahead at moments: ten million with every mug full rolls over
 // without a fourth life; crossings of 10,000 speed the steps up to 12 ms, then lengthen the fall step
-// up to a cell's height. Then every beer comes in the first column until the lives go, and the
-// first lost life comes back at the next roll-over. The score ends below a full table: no name is
-// asked, and two seconds later F2 starts afresh at the first speed with the fall step kept.
+// up to a cell's height. The first lost life comes back at the next roll-over. The score ends below a
+// full table: no name is asked, and two seconds later F2 starts afresh at the first speed with the
+// fall step kept.
 TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
   play("veteran", [this] {
-    const std::uint32_t t = now();
-    startGame(t + 10);
-    for (std::uint32_t i = 0; i < 70; ++i) {
-      host.key(t + 100 + 170 * i, vk::Space);
-    }
-    // Sideways at every phase of the fall while the fall step is 6 and 20, which divide no row.
-    for (std::uint32_t i = 0; i < 140; ++i) {
-      host.key(t + 6000 + 7 + 43 * i, i % 2 == 0 ? vk::Left : vk::Right);
-    }
-    host.at(t + 12000, [this] {
-      for (int i = 0; i < 80; ++i) {
-        spawns({{i % 7, 0}});
-      }
-    });
     const std::pair<std::uint32_t, std::array<std::int32_t, 3>> setAhead[] = {
         {500, {9999950, 80, 5}}, {2000, {9900, 80, 5}},    {4000, {349900, 14, 5}},
         {6000, {359900, 12, 5}}, {8000, {509950, 12, 19}}, {10000, {519950, 12, 20}}};
     for (const auto& [at, ahead] : setAhead) {
-      host.at(t + at, [this, state = ahead] { // score, step delay, fall step
+      host.at(now() + at, [this, state = ahead] { // score, step delay, fall step
         f->Score = state[0];
         f->StepDelay = static_cast<std::int16_t>(state[1]);
         f->FallStep = state[2];
@@ -360,22 +295,13 @@ TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
 
 // A hand-edited table as the board shows it and saves it back: the stored order kept, names of any
 // length and bytes in ten cells, scores of any size and sign in seven, what is not a number as 0; a
-// new entry goes above the first lower score, and a backspace in an empty name does nothing.
+// new entry goes above the first lower score.
 TEST_F(Scenario, AHandEditedTableOnTheScoreBoard) {
   play("hand_edited", [this] {
-    const std::uint32_t t = now();
-    host.click(t + 100, f->pctScores);
-    host.at(t + 1000, [this] { host.click(now(), f->pctOk); });
-    host.at(t + 2000, [this] {
+    host.at(now() + 2000, [this] {
       f->Score = 120;
       f->CheckHighScore();
     });
-    host.key(t + 2100, 'Z');
-    host.key(t + 2200, vk::Back);
-    host.key(t + 2300, vk::Back);
-    host.key(t + 2400, 'B');
-    host.at(t + 4000, [this] { host.click(now(), f->pctOk); });
-    host.close(t + 5000);
   });
 }
 
