@@ -1,5 +1,6 @@
-// Whole sessions compared line by line with their traces under tests/data/ (re-recorded by
-// tests/data/record.sh after an intended change; read the new trace before committing it).
+// Whole sessions: tests/data/<name>.input, and what a session's code adds, played on the test host;
+// what the player sees and hears is compared with <name>.trace, which tests/data/record.sh records
+// again after an intended change (read the new trace before committing it).
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
@@ -9,94 +10,16 @@
 #include <fstream>
 #include <functional>
 #include <iomanip>
+#include <map>
 #include <sstream>
 
 namespace {
 
 namespace vk = platform::vk;
+using Kind = platform::TestHost::Kind;
 
-// What the player sees and hears, in order: a line for every change of the screen, play, board or
-// window, and for every sound, web page and message, each at its time from the start.
-class Trace {
-public:
-  Trace(platform::TestHost& host, frmMain& game) : host_(host), game_(game), start_(host.tickCount()) {
-    host_.onEffect = [this](const std::string& what) { effect(what); };
-  }
-  ~Trace() {
-    host_.onEffect = [](const std::string&) {};
-  }
-  Trace(const Trace&) = delete;
-  Trace& operator=(const Trace&) = delete;
-
-  void note(const std::string& line) { out_ << host_.tickCount() - start_ << ' ' << line << '\n'; }
-  std::string text() const { return out_.str(); }
-
-private:
-  void effect(const std::string& what) {
-    if (what != "present") {
-      note(what);
-      return;
-    }
-    std::ostringstream play, board, window, screen;
-    play << "score " << game_.Score << " lives " << game_.Lives << " delay " << game_.StepDelay << " step "
-         << game_.FallStep << (game_.Paused ? " paused" : "") << (game_.GameOver ? " over" : "")
-         << (game_.EnteringName ? " naming" : "");
-    board << "board"; // the rows that hold anything, as the kind (1..7) in each column
-    for (std::size_t row = 0; row < game_.Board.size(); ++row) {
-      std::string cells;
-      for (std::size_t column = 0; column < 15; ++column) {
-        cells += static_cast<char>(game_.Board[row][column] == 0 ? '.' : '0' + game_.Board[row][column]);
-      }
-      if (cells.find_first_not_of('.') != std::string::npos) {
-        board << " " << row << ":" << cells;
-      }
-    }
-    window << "window '" << host_.caption << "'" << (host_.borderless ? " borderless" : "")
-           << (host_.minimized ? " minimized" : "") << " pointer "
-           << (host_.pointer == platform::MousePointer::Hand ? "hand" : "arrow") << " drags " << host_.drags
-           << " tips " << host_.toolTips.size() << " saves " << host_.store.updates << " seeded "
-           << host_.randomizeCalls << (host_.toolTips.empty() ? "" : " '" + host_.toolTips.back() + "'");
-    std::uint64_t hash = 14695981039346656037ULL; // FNV-1a over every pixel
-    for (const platform::Pixel pixel : host_.screen().pixels()) {
-      hash = (hash ^ pixel) * 1099511628211ULL;
-    }
-    screen << "screen " << std::hex << std::setw(16) << std::setfill('0') << hash;
-    for (std::size_t kind = 0; kind < last_.size(); ++kind) {
-      const std::string now = std::array{&play, &board, &window, &screen}[kind]->str();
-      if (last_[kind] != now) {
-        last_[kind] = now;
-        note(now);
-      }
-    }
-  }
-
-  platform::TestHost& host_;
-  frmMain& game_;
-  std::uint32_t start_;
-  std::array<std::string, 4> last_; // the last line of each kind
-  std::ostringstream out_;
-};
-
-// Compares a trace with tests/data/<name>.trace up to the first line that differs, or records it.
-void expectRecorded(const std::string& name, const std::string& trace) {
-  const std::string file = std::string(FROTHWICK_TEST_DATA) + "/" + name + ".trace";
-  if (std::getenv("FROTHWICK_RECORD") != nullptr) {
-    std::ofstream(file) << trace;
-    return;
-  }
-  std::ifstream in(file);
-  ASSERT_TRUE(in) << file << " is missing: record it with tests/data/record.sh";
-  std::istringstream got(trace);
-  std::string wantLine, gotLine;
-  for (int line = 1;; ++line) {
-    const bool wanted = static_cast<bool>(std::getline(in, wantLine));
-    const bool happened = static_cast<bool>(std::getline(got, gotLine));
-    if (!wanted && !happened) {
-      return;
-    }
-    ASSERT_EQ(happened ? gotLine : "(trace ended)", wanted ? wantLine : "(trace ended)")
-        << name << ".trace line " << line;
-  }
+std::string dataFile(const std::string& name) {
+  return std::string(FROTHWICK_TEST_DATA) + "/" + name;
 }
 
 // Every session starts four seconds before the tick counter wraps: the game keeps its pace across it.
@@ -104,31 +27,89 @@ class Scenario : public GameTest {
 protected:
   Scenario() : GameTest(0xFFFFFFFFU - 4000U) {}
   void SetUp() override {}
+  void TearDown() override {
+    host.onEffect = [](const std::string&) {};
+  }
 
-  // Starts the program on the store tests/data/<name>.ini, as an earlier session left it, plays
-  // <name>.input and what the script adds to its end, and compares all that happened with the trace.
+  // Starts the program on the store <name>.ini as an earlier session left it, plays <name>.input and
+  // what the script adds, and compares all that happened, start-up included, with <name>.trace.
   void play(
       const std::string& name, const std::function<void()>& script = [] {}) {
-    std::ifstream stored(std::string(FROTHWICK_TEST_DATA) + "/" + name + ".ini");
+    std::ifstream stored(dataFile(name + ".ini"));
     host.store.document("Frothwick") =
         platform::IniDocument::parse(std::string(std::istreambuf_iterator<char>(stored), {}));
     f = std::make_unique<frmMain>(host);
-    Trace trace(host, *f);
+    start_ = now();
+    host.onEffect = [this](const std::string& what) { what == "present" ? presented() : note(what); };
     f->Load();
     feed(name, now());
     script();
-    trace.note("ended with status " + std::to_string(runToEnd()));
+    note("ended with status " + std::to_string(runToEnd()));
     std::istringstream saved(host.store.saved["Frothwick"].serialize());
     for (std::string line; std::getline(saved, line);) {
-      trace.note("saved " + line);
+      note("saved " + line);
     }
-    expectRecorded(name, trace.text());
+    expectRecorded(name);
   }
 
-  // Schedules tests/data/<file>.input, a line "<ms> <what> <arguments>" for each input with its time
-  // counted from `from`; lines starting with # are notes.
+  // Each line of the trace: what the player saw or heard, at its time from the start.
+  void note(const std::string& line) { trace_ << now() - start_ << ' ' << line << '\n'; }
+
+  // A line for each of the play, the board, the window and the screen that changed since last shown.
+  void presented() {
+    std::ostringstream play, board, window, screen;
+    play << "score " << f->Score << " lives " << f->Lives << " delay " << f->StepDelay << " step "
+         << f->FallStep << (f->Paused ? " paused" : "") << (f->GameOver ? " over" : "")
+         << (f->EnteringName ? " naming" : "");
+    board << "board"; // the rows that hold anything, as the kind (1..7) in each column
+    for (std::size_t row = 0; row < f->Board.size(); ++row) {
+      std::string cells;
+      for (std::size_t column = 0; column < 15; ++column) {
+        cells += static_cast<char>(f->Board[row][column] == 0 ? '.' : '0' + f->Board[row][column]);
+      }
+      if (cells.find_first_not_of('.') != std::string::npos) {
+        board << " " << row << ":" << cells;
+      }
+    }
+    window << "window '" << host.caption << "'" << (host.borderless ? " borderless" : "")
+           << (host.minimized ? " minimized" : "") << " pointer "
+           << (host.pointer == platform::MousePointer::Hand ? "hand" : "arrow") << " drags " << host.drags
+           << " tips " << host.toolTips.size() << " saves " << host.store.updates << " seeded "
+           << host.randomizeCalls << (host.toolTips.empty() ? "" : " '" + host.toolTips.back() + "'");
+    std::uint64_t hash = 14695981039346656037ULL; // FNV-1a over every pixel
+    for (const platform::Pixel pixel : host.screen().pixels()) {
+      hash = (hash ^ pixel) * 1099511628211ULL;
+    }
+    screen << "screen " << std::hex << std::setw(16) << std::setfill('0') << hash;
+    for (std::size_t kind = 0; kind < last_.size(); ++kind) {
+      if (const std::string line = std::array{&play, &board, &window, &screen}[kind]->str();
+          line != last_[kind]) {
+        last_[kind] = line;
+        note(line);
+      }
+    }
+  }
+
+  // Compares the trace with <name>.trace up to the first line that differs, or records it.
+  void expectRecorded(const std::string& name) {
+    if (std::getenv("FROTHWICK_RECORD") != nullptr) {
+      std::ofstream(dataFile(name + ".trace")) << trace_.str();
+      return;
+    }
+    std::ifstream recorded(dataFile(name + ".trace"));
+    std::istringstream got(trace_.str());
+    for (int line = 1; recorded || got; ++line) {
+      std::string wanted = "(trace ended)", happened = "(trace ended)";
+      std::getline(recorded, wanted);
+      std::getline(got, happened);
+      ASSERT_EQ(happened, wanted) << name << ".trace line " << line << " (recorded by tests/data/record.sh)";
+    }
+  }
+
+  // Schedules tests/data/<file>.input: a line "<ms> <what> <arguments>" for each input, its time
+  // counted from `from`; a line starting with # is a note.
   void feed(const std::string& file, std::uint32_t from) {
-    std::ifstream in(std::string(FROTHWICK_TEST_DATA) + "/" + file + ".input");
+    std::ifstream in(dataFile(file + ".input"));
     ASSERT_TRUE(in) << file << ".input is missing";
     for (std::string line; std::getline(in, line);) {
       std::istringstream words(line);
@@ -146,8 +127,8 @@ protected:
           shift = static_cast<std::int16_t>(shift | (modifier == "shift" ? vk::ShiftMask : vk::CtrlMask));
         }
         host.key(at, keyCode(name), shift);
-      } else if (what == "click") {
-        words >> name; // found where it is when clicked: the about panel moves its parts
+      } else if (what == "click") { // found where it is when clicked: the about panel moves its parts
+        words >> name;
         host.at(at, [this, name] { host.click(now(), control(name)); });
       } else if (what == "move" || what == "press") {
         std::int16_t button = 0;
@@ -156,10 +137,9 @@ protected:
           words >> button;
         }
         words >> name >> x >> y; // from the top-left corner of a control, or of the window
-        const bool inWindow = name == "window";
-        host.schedule(at, what == "press" ? Kind::MouseDown : Kind::MouseMove, button, 0,
-                      x + (inWindow ? 0 : control(name).pixelLeft()),
-                      y + (inWindow ? 0 : control(name).pixelTop()));
+        const platform::Rect origin = name == "window" ? platform::Rect{} : control(name).pixelBounds();
+        host.schedule(at, what == "press" ? Kind::MouseDown : Kind::MouseMove, button, 0, origin.x + x,
+                      origin.y + y);
       } else if (what == "beer" || what == "raid") {
         float kind = 0, column = 0;
         words >> kind >> column;
@@ -169,11 +149,11 @@ protected:
       } else if (what == "leave") {
         host.at(at, [this] { f->form().mouseLeave(); });
       } else {
-        host.schedule(at, std::map<std::string, Kind>{{"close", Kind::Close},
-                                                      {"expose", Kind::Expose},
-                                                      {"minimize", Kind::Minimize},
-                                                      {"restore", Kind::Restore}}
-                              .at(what));
+        static const std::map<std::string, Kind> plain{{"close", Kind::Close},
+                                                       {"expose", Kind::Expose},
+                                                       {"minimize", Kind::Minimize},
+                                                       {"restore", Kind::Restore}};
+        host.schedule(at, plain.at(what));
       }
     }
   }
@@ -215,7 +195,9 @@ protected:
     });
   }
 
-  using Kind = platform::TestHost::Kind;
+  std::ostringstream trace_;
+  std::uint32_t start_ = 0;
+  std::array<std::string, 4> last_; // the last line of each kind
 };
 
 // Blocks at both edges in both shapes, a raid and a stacked column, then the name saved over the table.
