@@ -5,6 +5,7 @@
 #include "platform/Host.h"
 #include "platform/IniDocument.h"
 #include "platform/WindowScale.h"
+#include "platform/sdl/PictureFile.h"
 
 #include <deque>
 #include <map>
@@ -20,9 +21,14 @@ struct ScriptExhausted {
 
 class MemorySettingsStore : public SettingsStore {
 public:
-  std::string problem(const std::string& app) override;
+  std::string problem(const std::string& app) override {
+    const auto it = unreadable.find(app);
+    return it == unreadable.end() ? std::string{} : it->second;
+  }
   std::string get(const std::string& app, const std::string& section, const std::string& key,
-                  const std::string& fallback) override;
+                  const std::string& fallback) override {
+    return problem(app).empty() ? documents_[app].get(section, key).value_or(fallback) : fallback;
+  }
   std::string update(const std::string& app, const std::function<void(IniDocument&)>& change) override;
 
   // The store as the game finds it when it starts.
@@ -62,7 +68,10 @@ public:
     schedule(at, Kind::Key, code, shift);
   }
   void click(std::uint32_t at, std::int32_t x, std::int32_t y) { schedule(at, Kind::Click, 1, 0, x, y); }
-  void click(std::uint32_t at, const Control& control);
+  void click(std::uint32_t at, const Control& control) {
+    click(at, (control.pixelLeft() + control.pixelWidth() / 2) * scale(),
+          (control.pixelTop() + control.pixelHeight() / 2) * scale());
+  }
   void mouseMove(std::uint32_t at, std::int32_t x, std::int32_t y) {
     schedule(at, Kind::MouseMove, 0, 0, x, y);
   }
@@ -85,10 +94,12 @@ public:
   void doEvents() override;
   void present() override;
   void waitForEvents(std::uint32_t maxMs) override;
-  PicturePtr loadPicture(const std::filesystem::path& file, PixelSize size) override;
+  PicturePtr loadPicture(const std::filesystem::path& file, PixelSize size) override {
+    return readPictureFile(file, size);
+  }
   void playSound(const std::filesystem::path& file, SoundMode mode) override;
-  void openUrl(const std::string& url) override;
-  void messageBox(const std::string& text) override;
+  void openUrl(const std::string& url) override { effect("url " + url); }
+  void messageBox(const std::string& text) override { effect("message " + text); }
   SettingsStore& settings() override { return store; }
   std::filesystem::path programFolder() override { return folder; }
   float rnd() override;
@@ -133,7 +144,10 @@ protected:
 private:
   void deliver(const Input& input);
   void showAtScale();
-  void effect(const std::string& what);
+  void effect(const std::string& what) {
+    effects.push_back(what);
+    onEffect(what);
+  }
 
   std::uint32_t now_;
   std::deque<Input> inputs_;

@@ -1,6 +1,5 @@
-// Whole sessions: tests/data/<name>.input, and what a session's code adds, played on the test host;
-// what the player sees and hears is compared with <name>.trace, which tests/data/record.sh records
-// again after an intended change (read the new trace before committing it).
+// Whole sessions played from tests/data/<name>.input and compared with <name>.trace; record.sh there
+// records the traces again after an intended change (read the new trace before committing it).
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
@@ -11,6 +10,7 @@
 #include <functional>
 #include <iomanip>
 #include <map>
+#include <numeric>
 #include <sstream>
 
 namespace {
@@ -76,10 +76,10 @@ protected:
            << (host.pointer == platform::MousePointer::Hand ? "hand" : "arrow") << " drags " << host.drags
            << " tips " << host.toolTips.size() << " saves " << host.store.updates << " seeded "
            << host.randomizeCalls << (host.toolTips.empty() ? "" : " '" + host.toolTips.back() + "'");
-    std::uint64_t hash = 14695981039346656037ULL; // FNV-1a over every pixel
-    for (const platform::Pixel pixel : host.screen().pixels()) {
-      hash = (hash ^ pixel) * 1099511628211ULL;
-    }
+    const auto& pixels = host.screen().pixels(); // FNV-1a over every pixel
+    const std::uint64_t hash =
+        std::accumulate(pixels.begin(), pixels.end(), 14695981039346656037ULL,
+                        [](std::uint64_t h, platform::Pixel p) { return (h ^ p) * 1099511628211ULL; });
     screen << "screen " << std::hex << std::setw(16) << std::setfill('0') << hash;
     for (std::size_t kind = 0; kind < last_.size(); ++kind) {
       if (const std::string line = std::array{&play, &board, &window, &screen}[kind]->str();
@@ -133,10 +133,7 @@ protected:
       } else if (what == "move" || what == "press") {
         std::int16_t button = 0;
         std::int32_t x = 0, y = 0;
-        if (what == "press") {
-          words >> button;
-        }
-        words >> name >> x >> y; // from the top-left corner of a control, or of the window
+        words >> name >> x >> y >> button; // from the top-left corner of a control or the window; a button
         const platform::Rect origin = name == "window" ? platform::Rect{} : control(name).pixelBounds();
         host.schedule(at, what == "press" ? Kind::MouseDown : Kind::MouseMove, button, 0, origin.x + x,
                       origin.y + y);
@@ -228,8 +225,8 @@ TEST_F(Scenario, AGameInterruptedEveryWayAndClosed) {
   play("interrupted");
 }
 
-// The player's keys at the board's edges. Later beers are pushed toward the stacks at the edges while
-// they enter the row beside the stack's top, where only the row being entered decides.
+// The player's keys at the board's edges; later beers are pushed at the stacks there as they enter the
+// row beside a stack's top, where only the row being entered decides.
 TEST_F(Scenario, KeysSteerAndDropBeersAtTheEdges) {
   play("keys", [this] {
     const std::uint32_t t = now();
@@ -243,11 +240,7 @@ TEST_F(Scenario, KeysSteerAndDropBeersAtTheEdges) {
   });
 }
 
-// A veteran's game, the score set ahead at moments: ten million with every mug full rolls over
-// without a fourth life; crossings of 10,000 speed the steps up to 12 ms, then lengthen the fall step
-// up to a cell's height. The first lost life comes back at the next roll-over. The score ends below a
-// full table: no name is asked, and two seconds later F2 starts afresh at the first speed with the
-// fall step kept.
+// A veteran's game, the score set ahead at moments, through roll-overs and speed-ups to its end.
 TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
   play("veteran", [this] {
     const std::pair<std::uint32_t, std::array<std::int32_t, 3>> setAhead[] = {
@@ -266,18 +259,14 @@ TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
         rolled = true;
       }
       if (f->Lives == 0 && !over) {
-        host.key(now() + 1000, vk::F2); // held back
-        host.key(now() + 2500, vk::F2);
-        host.close(now() + 3500);
+        feed("veteran_over", now());
         over = true;
       }
     };
   });
 }
 
-// A hand-edited table as the board shows it and saves it back: the stored order kept, names of any
-// length and bytes in ten cells, scores of any size and sign in seven, what is not a number as 0; a
-// new entry goes above the first lower score.
+// A hand-edited table as the board shows it and saves it back, with a new entry of 120 points.
 TEST_F(Scenario, AHandEditedTableOnTheScoreBoard) {
   play("hand_edited", [this] {
     host.at(now() + 2000, [this] {
