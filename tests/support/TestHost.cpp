@@ -26,9 +26,7 @@ std::string MemorySettingsStore::update(const std::string& app,
   return {};
 }
 
-namespace {
-
-std::filesystem::path makeProgramFolder() {
+static std::filesystem::path makeProgramFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "frothwick-test-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) {
     throw std::runtime_error("cannot create a temporary program folder");
@@ -38,16 +36,9 @@ std::filesystem::path makeProgramFolder() {
   return folder;
 }
 
-} // namespace
-
 TestHost::TestHost(std::uint32_t startTicks, std::uint32_t seed)
     : folder(makeProgramFolder()), now_(startTicks), rng_(seed),
       screen_(Form::kClientWidth, Form::kClientHeight) {}
-
-TestHost::~TestHost() {
-  std::error_code ignored;
-  std::filesystem::remove_all(folder, ignored);
-}
 
 void TestHost::attached(Form& /*window*/) {
   scale_ = std::make_unique<WindowScale>(store, SettingPlace{"Frothwick", "Settings", "Scale"}, display,

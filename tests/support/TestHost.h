@@ -48,15 +48,17 @@ public:
   struct Input {
     std::uint32_t at = 0;
     Kind kind = Kind::Key;
-    std::int16_t code = 0; // key code or mouse button
-    std::int16_t shift = 0;
+    std::int16_t code = 0, shift = 0; // a key code or a mouse button, and the shift state of a key
     std::int32_t x = 0, y = 0;
     std::function<void()> call; // Kind::Call: runs a test's own probe at that moment
   };
 
   // The program folder is a fresh temporary folder whose assets/ leads to the game's own pictures.
   explicit TestHost(std::uint32_t startTicks = 1000, std::uint32_t seed = 1);
-  ~TestHost() override;
+  ~TestHost() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
   TestHost(const TestHost&) = delete;
   TestHost& operator=(const TestHost&) = delete;
 
@@ -89,7 +91,6 @@ public:
   // Runs after every event dispatch: lets a test watch a running game and stop it where it wants.
   std::function<void()> afterDispatch;
 
-  // Host.
   std::uint32_t tickCount() override { return now_; }
   void doEvents() override;
   void present() override;
@@ -105,7 +106,6 @@ public:
   float rnd() override;
   void randomize() override { ++randomizeCalls; }
 
-  // Window system.
   PicturePtr renderToolTip(const std::string& text) override;
   std::int32_t toolTipScale() const override { return scale(); }
   void applyCaption(const std::string& caption) override { this->caption = caption; }
@@ -121,7 +121,6 @@ public:
   // Long runs that look at no pixels (the soak) may skip composing the screen.
   bool composeScreen = true;
 
-  // Records.
   MemorySettingsStore store;
   std::filesystem::path folder;
   std::vector<std::string> effects;  // every sound, web page and message box, as onEffect is told them

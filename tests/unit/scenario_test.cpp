@@ -18,24 +18,16 @@ namespace {
 namespace vk = platform::vk;
 using Kind = platform::TestHost::Kind;
 
-std::string dataFile(const std::string& name) {
-  return std::string(FROTHWICK_TEST_DATA) + "/" + name;
-}
-
 // Every session starts four seconds before the tick counter wraps: the game keeps its pace across it.
 class Scenario : public GameTest {
 protected:
   Scenario() : GameTest(0xFFFFFFFFU - 4000U) {}
   void SetUp() override {}
-  void TearDown() override {
-    host.onEffect = [](const std::string&) {};
-  }
 
   // Starts the program on the store <name>.ini as an earlier session left it, plays <name>.input and
   // what the script adds, and compares all that happened, start-up included, with <name>.trace.
-  void play(
-      const std::string& name, const std::function<void()>& script = [] {}) {
-    std::ifstream stored(dataFile(name + ".ini"));
+  void play(const std::string& name, const std::function<void()>& script) {
+    std::ifstream stored(std::string(FROTHWICK_TEST_DATA "/") + name + ".ini");
     host.store.document("Frothwick") =
         platform::IniDocument::parse(std::string(std::istreambuf_iterator<char>(stored), {}));
     f = std::make_unique<frmMain>(host);
@@ -92,11 +84,11 @@ protected:
 
   // Compares the trace with <name>.trace up to the first line that differs, or records it.
   void expectRecorded(const std::string& name) {
+    const std::string file = std::string(FROTHWICK_TEST_DATA "/") + name + ".trace";
     if (std::getenv("FROTHWICK_RECORD") != nullptr) {
-      std::ofstream(dataFile(name + ".trace")) << trace_.str();
-      return;
+      std::ofstream(file) << trace_.str(); // and then read back
     }
-    std::ifstream recorded(dataFile(name + ".trace"));
+    std::ifstream recorded(file);
     std::istringstream got(trace_.str());
     for (int line = 1; recorded || got; ++line) {
       std::string wanted = "(trace ended)", happened = "(trace ended)";
@@ -107,18 +99,16 @@ protected:
   }
 
   // Schedules tests/data/<file>.input: a line "<ms> <what> <arguments>" for each input, its time
-  // counted from `from`; a line starting with # is a note.
+  // counted from `from`, and notes starting with #.
   void feed(const std::string& file, std::uint32_t from) {
-    std::ifstream in(dataFile(file + ".input"));
-    ASSERT_TRUE(in) << file << ".input is missing";
+    std::ifstream in(std::string(FROTHWICK_TEST_DATA "/") + file + ".input");
     for (std::string line; std::getline(in, line);) {
       std::istringstream words(line);
       std::uint32_t at = 0;
       std::string what, name;
-      if (line.empty() || line[0] == '#') {
-        continue;
+      if (!(words >> at >> what)) {
+        continue; // a note
       }
-      ASSERT_TRUE(words >> at >> what) << line;
       at += from;
       if (what == "key") {
         std::int16_t shift = 0;
@@ -130,27 +120,24 @@ protected:
       } else if (what == "click") { // found where it is when clicked: the about panel moves its parts
         words >> name;
         host.at(at, [this, name] { host.click(now(), control(name)); });
-      } else if (what == "move" || what == "press") {
-        std::int16_t button = 0;
-        std::int32_t x = 0, y = 0;
-        words >> name >> x >> y >> button; // from the top-left corner of a control or the window; a button
-        const platform::Rect origin = name == "window" ? platform::Rect{} : control(name).pixelBounds();
-        host.schedule(at, what == "press" ? Kind::MouseDown : Kind::MouseMove, button, 0, origin.x + x,
-                      origin.y + y);
       } else if (what == "beer" || what == "raid") {
         float kind = 0, column = 0;
         words >> kind >> column;
-        const std::vector<float> draws{what == "raid" ? 1.5F / 30000.0F : 0.0F, (kind + 0.5F) / 7.0F,
-                                       (column + 0.5F) / 15.0F};
-        host.at(at, [this, draws] { host.randomValues(draws); });
+        host.at(at, [this, raid = what == "raid", kind, column] {
+          host.randomValues({raid ? 1.5F / 30000.0F : 0.0F, (kind + 0.5F) / 7.0F, (column + 0.5F) / 15.0F});
+        });
       } else if (what == "leave") {
         host.at(at, [this] { f->form().mouseLeave(); });
-      } else {
-        static const std::map<std::string, Kind> plain{{"close", Kind::Close},
-                                                       {"expose", Kind::Expose},
-                                                       {"minimize", Kind::Minimize},
-                                                       {"restore", Kind::Restore}};
-        host.schedule(at, plain.at(what));
+      } else { // a move or a press at a point from a control's top-left corner or the window's
+        static const std::map<std::string, Kind> kinds{
+            {"move", Kind::MouseMove}, {"press", Kind::MouseDown},   {"close", Kind::Close},
+            {"expose", Kind::Expose},  {"minimize", Kind::Minimize}, {"restore", Kind::Restore}};
+        std::int16_t button = 0;
+        std::int32_t x = 0, y = 0;
+        words >> name >> x >> y >> button;
+        const platform::Rect origin =
+            name.empty() || name == "window" ? platform::Rect{} : control(name).pixelBounds();
+        host.schedule(at, kinds.at(what), button, 0, origin.x + x, origin.y + y);
       }
     }
   }
@@ -173,11 +160,10 @@ protected:
         {"Back", vk::Back}, {"Return", vk::Return}, {"Escape", vk::Escape}, {"Space", vk::Space},
         {"Left", vk::Left}, {"Up", vk::Up},         {"Right", vk::Right},   {"Down", vk::Down},
         {"F1", vk::F1},     {"F2", vk::F2}};
-    if (name.size() == 1) {
-      return name[0];
-    }
     const auto it = named.find(name);
-    return it != named.end() ? it->second : static_cast<std::int16_t>(std::stoi(name));
+    return it != named.end()  ? it->second
+           : name.size() == 1 ? name[0]
+                              : static_cast<std::int16_t>(std::stoi(name));
   }
 
   // Drops each beer as it appears; once a name is asked for, types game_name.input.
@@ -217,21 +203,20 @@ TEST_F(Scenario, TheWindowsFurnitureAroundAnIdleGame) {
 
 // The furniture while a game runs: what pauses it, what lets it run on, and what goes on meanwhile.
 TEST_F(Scenario, TheWindowsFurnitureAroundARunningGame) {
-  play("furniture_in_game");
+  play("furniture_in_game", [] {});
 }
 
 // A game with the sound off interrupted every way and closed: the table keeps its entries, nothing asked.
 TEST_F(Scenario, AGameInterruptedEveryWayAndClosed) {
-  play("interrupted");
+  play("interrupted", [] {});
 }
 
 // The player's keys at the board's edges; later beers are pushed at the stacks there as they enter the
 // row beside a stack's top, where only the row being entered decides.
 TEST_F(Scenario, KeysSteerAndDropBeersAtTheEdges) {
   play("keys", [this] {
-    const std::uint32_t t = now();
-    for (std::uint32_t probe = t + 2410; probe - t < 30000; probe += 40) {
-      host.at(probe, [this] {
+    for (std::uint32_t probe = 2410; probe < 30000; probe += 40) {
+      host.at(now() + probe, [this] {
         if (f->BeerY > f->RowY[17]) {
           host.key(now(), f->BeerX < 240 ? vk::Left : vk::Right);
         }
@@ -243,14 +228,15 @@ TEST_F(Scenario, KeysSteerAndDropBeersAtTheEdges) {
 // A veteran's game, the score set ahead at moments, through roll-overs and speed-ups to its end.
 TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
   play("veteran", [this] {
-    const std::pair<std::uint32_t, std::array<std::int32_t, 3>> setAhead[] = {
-        {500, {9999950, 80, 5}}, {2000, {9900, 80, 5}},    {4000, {349900, 14, 5}},
-        {6000, {359900, 12, 5}}, {8000, {509950, 12, 19}}, {10000, {519950, 12, 20}}};
-    for (const auto& [at, ahead] : setAhead) {
-      host.at(now() + at, [this, state = ahead] { // score, step delay, fall step
-        f->Score = state[0];
-        f->StepDelay = static_cast<std::int16_t>(state[1]);
-        f->FallStep = state[2];
+    // When, the score, the step delay and the fall step.
+    const std::int32_t setAhead[][4] = {{500, 9999950, 80, 5},  {2000, 9900, 80, 5},
+                                        {4000, 349900, 14, 5},  {6000, 359900, 12, 5},
+                                        {8000, 509950, 12, 19}, {10000, 519950, 12, 20}};
+    for (const auto& [at, score, delay, step] : setAhead) {
+      host.at(now() + at, [this, score, delay, step] {
+        f->Score = score;
+        f->StepDelay = static_cast<std::int16_t>(delay);
+        f->FallStep = step;
       });
     }
     host.afterDispatch = [this, rolled = false, over = false]() mutable {
