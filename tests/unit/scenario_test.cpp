@@ -233,7 +233,7 @@ TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
                                         {4000, 349900, 14, 5},  {6000, 359900, 12, 5},
                                         {8000, 509950, 12, 19}, {10000, 519950, 12, 20}};
     for (const auto& [at, score, delay, step] : setAhead) {
-      host.at(now() + at, [this, score, delay, step] {
+      host.at(now() + at, [this, score = score, delay = delay, step = step] {
         f->Score = score;
         f->StepDelay = static_cast<std::int16_t>(delay);
         f->FallStep = step;
