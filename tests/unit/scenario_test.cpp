@@ -102,6 +102,7 @@ protected:
   // counted from `from`, and notes starting with #.
   void feed(const std::string& file, std::uint32_t from) {
     std::ifstream in(std::string(FROTHWICK_TEST_DATA "/") + file + ".input");
+    ASSERT_TRUE(in) << file << ".input is missing";
     for (std::string line; std::getline(in, line);) {
       std::istringstream words(line);
       std::uint32_t at = 0;
@@ -188,10 +189,9 @@ TEST_F(Scenario, AGameOfBlocksRaidAndStackedColumnToTheHighScoreTable) {
   play("game", [this] { dropEachBeer(); });
 }
 
-// The window's furniture with no game running, left by the Exit icon, which saves.
+// The furniture around an idle game; hidden twice, the menu comes back once without the play button.
 TEST_F(Scenario, TheWindowsFurnitureAroundAnIdleGame) {
   play("furniture", [this] {
-    // Hidden twice, the menu comes back once without the play button that no game needs.
     host.at(now() + 17000, [this] {
       f->pctAction.setVisible(true);
       f->HideMenu();
