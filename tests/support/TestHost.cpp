@@ -2,23 +2,12 @@
 
 #include "platform/Scale.h"
 #include "platform/ScaledPresentation.h"
-#include "platform/sdl/PictureFile.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
 namespace platform {
-
-std::string MemorySettingsStore::get(const std::string& app, const std::string& section,
-                                     const std::string& key, const std::string& fallback) {
-  return problem(app).empty() ? documents_[app].get(section, key).value_or(fallback) : fallback;
-}
-
-std::string MemorySettingsStore::problem(const std::string& app) {
-  const auto it = unreadable.find(app);
-  return it == unreadable.end() ? std::string{} : it->second;
-}
 
 std::string MemorySettingsStore::update(const std::string& app,
                                         const std::function<void(IniDocument&)>& change) {
@@ -37,9 +26,7 @@ std::string MemorySettingsStore::update(const std::string& app,
   return {};
 }
 
-namespace {
-
-std::filesystem::path makeProgramFolder() {
+static std::filesystem::path makeProgramFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "frothwick-test-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) {
     throw std::runtime_error("cannot create a temporary program folder");
@@ -49,19 +36,11 @@ std::filesystem::path makeProgramFolder() {
   return folder;
 }
 
-} // namespace
-
 TestHost::TestHost(std::uint32_t startTicks, std::uint32_t seed)
     : folder(makeProgramFolder()), now_(startTicks), rng_(seed),
       screen_(Form::kClientWidth, Form::kClientHeight) {}
 
-TestHost::~TestHost() {
-  std::error_code ignored;
-  std::filesystem::remove_all(folder, ignored);
-}
-
-void TestHost::attached(Form& window) {
-  static_cast<void>(window);
+void TestHost::attached(Form& /*window*/) {
   scale_ = std::make_unique<WindowScale>(store, SettingPlace{"Frothwick", "Settings", "Scale"}, display,
                                          scaleForRun);
   showAtScale();
@@ -90,11 +69,6 @@ void TestHost::schedule(std::uint32_t at, Kind kind, std::int16_t code, std::int
   inputs_.insert(pos, std::move(input));
 }
 
-void TestHost::click(std::uint32_t at, const Control& control) {
-  click(at, (control.pixelLeft() + control.pixelWidth() / 2) * scale(),
-        (control.pixelTop() + control.pixelHeight() / 2) * scale());
-}
-
 void TestHost::deliver(const Input& input) {
   Form& w = *window();
   const std::int32_t x = toClient(input.x, scale());
@@ -109,9 +83,7 @@ void TestHost::deliver(const Input& input) {
     break;
   case Kind::Click:
     w.mouseMove(x, y, now_);
-    w.mouseDown(input.code, x, y);
-    w.mouseUp(input.code, x, y);
-    break;
+    [[fallthrough]];
   case Kind::MouseDown:
     w.mouseDown(input.code, x, y);
     w.mouseUp(input.code, x, y);
@@ -180,32 +152,13 @@ void TestHost::waitForEvents(std::uint32_t maxMs) {
   if (const auto timer = timers().msUntilNext()) {
     wait = std::min<std::uint64_t>(wait, *timer);
   }
-  if (window() != nullptr) {
-    if (const auto tip = window()->tick(now_)) {
-      wait = std::min<std::uint64_t>(wait, *tip);
-    }
+  if (const auto tip = window() != nullptr ? window()->tick(now_) : std::nullopt) {
+    wait = std::min<std::uint64_t>(wait, *tip);
   }
   if (wait == UINT32_MAX) {
     throw ScriptExhausted{now_};
   }
   now_ += static_cast<std::uint32_t>(wait);
-}
-
-PicturePtr TestHost::loadPicture(const std::filesystem::path& file, PixelSize size) {
-  return readPictureFile(file, size);
-}
-
-void TestHost::effect(const std::string& what) {
-  effects.push_back(what);
-  onEffect(what);
-}
-
-void TestHost::openUrl(const std::string& url) {
-  effect("url " + url);
-}
-
-void TestHost::messageBox(const std::string& text) {
-  effect("message " + text);
 }
 
 void TestHost::playSound(const std::filesystem::path& file, SoundMode mode) {

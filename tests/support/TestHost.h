@@ -5,6 +5,7 @@
 #include "platform/Host.h"
 #include "platform/IniDocument.h"
 #include "platform/WindowScale.h"
+#include "platform/sdl/PictureFile.h"
 
 #include <deque>
 #include <map>
@@ -20,9 +21,14 @@ struct ScriptExhausted {
 
 class MemorySettingsStore : public SettingsStore {
 public:
-  std::string problem(const std::string& app) override;
+  std::string problem(const std::string& app) override {
+    const auto it = unreadable.find(app);
+    return it == unreadable.end() ? std::string{} : it->second;
+  }
   std::string get(const std::string& app, const std::string& section, const std::string& key,
-                  const std::string& fallback) override;
+                  const std::string& fallback) override {
+    return problem(app).empty() ? documents_[app].get(section, key).value_or(fallback) : fallback;
+  }
   std::string update(const std::string& app, const std::function<void(IniDocument&)>& change) override;
 
   // The store as the game finds it when it starts.
@@ -42,35 +48,36 @@ public:
   struct Input {
     std::uint32_t at = 0;
     Kind kind = Kind::Key;
-    std::int16_t code = 0; // key code or mouse button
-    std::int16_t shift = 0;
+    std::int16_t code = 0, shift = 0; // a key code or a mouse button, and the shift state of a key
     std::int32_t x = 0, y = 0;
     std::function<void()> call; // Kind::Call: runs a test's own probe at that moment
   };
 
   // The program folder is a fresh temporary folder whose assets/ leads to the game's own pictures.
   explicit TestHost(std::uint32_t startTicks = 1000, std::uint32_t seed = 1);
-  ~TestHost() override;
+  ~TestHost() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
   TestHost(const TestHost&) = delete;
   TestHost& operator=(const TestHost&) = delete;
 
-  // Scripting. Times are absolute virtual milliseconds.
+  // Scripting. Times are absolute virtual milliseconds. Minimize and Restore come from the desktop,
+  // as a task bar or a window manager's key does them.
+  void schedule(std::uint32_t at, Kind kind, std::int16_t code = 0, std::int16_t shift = 0,
+                std::int32_t x = 0, std::int32_t y = 0, std::function<void()> call = {});
   void key(std::uint32_t at, std::int16_t code, std::int16_t shift = 0) {
     schedule(at, Kind::Key, code, shift);
   }
   void click(std::uint32_t at, std::int32_t x, std::int32_t y) { schedule(at, Kind::Click, 1, 0, x, y); }
-  void click(std::uint32_t at, const Control& control);
-  void mouseDown(std::uint32_t at, std::int16_t button, std::int32_t x, std::int32_t y) {
-    schedule(at, Kind::MouseDown, button, 0, x, y);
+  void click(std::uint32_t at, const Control& control) {
+    click(at, (control.pixelLeft() + control.pixelWidth() / 2) * scale(),
+          (control.pixelTop() + control.pixelHeight() / 2) * scale());
   }
   void mouseMove(std::uint32_t at, std::int32_t x, std::int32_t y) {
     schedule(at, Kind::MouseMove, 0, 0, x, y);
   }
   void close(std::uint32_t at) { schedule(at, Kind::Close); }
-  void expose(std::uint32_t at) { schedule(at, Kind::Expose); }
-  // The desktop minimises or restores the window, as a task bar or a window manager's key does.
-  void minimizeFromDesktop(std::uint32_t at) { schedule(at, Kind::Minimize); }
-  void restore(std::uint32_t at) { schedule(at, Kind::Restore); }
   void at(std::uint32_t at, std::function<void()> call) {
     schedule(at, Kind::Call, 0, 0, 0, 0, std::move(call));
   }
@@ -84,21 +91,21 @@ public:
   // Runs after every event dispatch: lets a test watch a running game and stop it where it wants.
   std::function<void()> afterDispatch;
 
-  // Host.
   std::uint32_t tickCount() override { return now_; }
   void doEvents() override;
   void present() override;
   void waitForEvents(std::uint32_t maxMs) override;
-  PicturePtr loadPicture(const std::filesystem::path& file, PixelSize size) override;
+  PicturePtr loadPicture(const std::filesystem::path& file, PixelSize size) override {
+    return readPictureFile(file, size);
+  }
   void playSound(const std::filesystem::path& file, SoundMode mode) override;
-  void openUrl(const std::string& url) override;
-  void messageBox(const std::string& text) override;
+  void openUrl(const std::string& url) override { effect("url " + url); }
+  void messageBox(const std::string& text) override { effect("message " + text); }
   SettingsStore& settings() override { return store; }
   std::filesystem::path programFolder() override { return folder; }
   float rnd() override;
   void randomize() override { ++randomizeCalls; }
 
-  // Window system.
   PicturePtr renderToolTip(const std::string& text) override;
   std::int32_t toolTipScale() const override { return scale(); }
   void applyCaption(const std::string& caption) override { this->caption = caption; }
@@ -114,7 +121,6 @@ public:
   // Long runs that look at no pixels (the soak) may skip composing the screen.
   bool composeScreen = true;
 
-  // Records.
   MemorySettingsStore store;
   std::filesystem::path folder;
   std::vector<std::string> effects;  // every sound, web page and message box, as onEffect is told them
@@ -135,11 +141,12 @@ protected:
   void attached(Form& window) override;
 
 private:
-  void schedule(std::uint32_t at, Kind kind, std::int16_t code = 0, std::int16_t shift = 0,
-                std::int32_t x = 0, std::int32_t y = 0, std::function<void()> call = {});
   void deliver(const Input& input);
   void showAtScale();
-  void effect(const std::string& what);
+  void effect(const std::string& what) {
+    effects.push_back(what);
+    onEffect(what);
+  }
 
   std::uint32_t now_;
   std::deque<Input> inputs_;
