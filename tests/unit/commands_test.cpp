@@ -22,20 +22,18 @@ class CommandsTest : public GameTest, public ::testing::WithParamInterface<KeyCa
 protected:
   // Brings the window to a situation; returns when the key is to be pressed.
   std::uint32_t reach(Where where) {
+    if (where == Where::Entry) {
+      f->Score = 7;
+      f->CheckHighScore();
+    }
     if (where == Where::Menu || where == Where::Entry) {
-      if (where == Where::Entry) {
-        f->Score = 7;
-        f->CheckHighScore();
-      }
       return now() + 10;
     }
     spawns({{3, 9}});
     const std::uint32_t t = now() + 300;
     startGame(now() + 10);
-    if (where == Where::About) {
-      host.click(t - 100, f->pctAbout);
-    } else if (where == Where::Board) {
-      host.click(t - 100, f->pctScores);
+    if (where != Where::Game) {
+      host.click(t - 100, where == Where::About ? f->pctAbout : f->pctScores);
     }
     return t;
   }

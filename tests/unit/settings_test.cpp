@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -61,18 +62,17 @@ std::string readText(const fs::path& path) {
 // saves: every value it keeps written as read, and the sound turned on. What is written must be the
 // .saved file beside it, byte for byte.
 TEST(IniDocument, AStoreSavedBackKeepsEveryOtherLineAndWritesEachValueAsRead) {
-  std::vector<std::string> keys = {"Sound"};
-  for (int rank = 1; rank <= 10; ++rank) {
-    keys.insert(keys.end(), {"HighScoreName" + std::to_string(rank), "HighScore" + std::to_string(rank)});
-  }
   int stores = 0;
   for (const auto& entry : fs::directory_iterator(fs::path(FROTHWICK_TEST_DATA) / "settings")) {
     if (entry.path().extension() == ".ini") {
       SCOPED_TRACE(entry.path().filename().string());
       IniDocument doc = IniDocument::parse(readText(entry.path()));
-      for (const std::string& key : keys) {
-        if (const auto value = doc.get("Settings", key)) {
-          doc.set("Settings", key, *value);
+      for (int rank = 1; rank <= 10; ++rank) {
+        for (const std::string& key :
+             {"HighScoreName" + std::to_string(rank), "HighScore" + std::to_string(rank)}) {
+          if (const auto value = doc.get("Settings", key)) {
+            doc.set("Settings", key, *value);
+          }
         }
       }
       doc.set("Settings", "Sound", "ON");
@@ -109,7 +109,7 @@ std::string saveSoundOn(const fs::path& file) {
 constexpr uid_t kNobody = 65534;
 
 // Runs a check as a player without root's powers over files: in a child process as nobody when the
-// tests run as root. Returns false with a skip message when that is impossible.
+// tests run as root, with a skip message when that is impossible.
 bool asPlayer(const fs::path& folder, const std::function<bool()>& check, std::string& skipped) {
   if (::geteuid() != 0) {
     return check();
@@ -120,18 +120,13 @@ bool asPlayer(const fs::path& folder, const std::function<bool()>& check, std::s
   static_cast<void>(::lchown(folder.c_str(), kNobody, kNobody));
   const pid_t child = ::fork();
   if (child == 0) {
-    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
-      ::_exit(77);
-    }
-    ::_exit(check() ? 0 : 1);
+    ::_exit(::setgid(kNobody) != 0 || ::setuid(kNobody) != 0 ? 77 : static_cast<int>(!check()));
   }
   int status = 0;
   ::waitpid(child, &status, 0);
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 77) {
-    skipped = "cannot become an unprivileged user to try file permissions";
-    return true;
-  }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  const int exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  skipped = exit == 77 ? "cannot become an unprivileged user to try file permissions" : "";
+  return exit == 0;
 }
 
 // Which files are read, which are replaced, and what is left of each after a save.
@@ -257,16 +252,13 @@ TEST(FileSettingsStore, AFailedSaveSaysWhyAndLeavesTheOldFileWhole) {
   fs::path file = temp.path / "Frothwick" / "settings.ini";
   const std::string old = "[Settings]\nHighScoreName1=\"KEEP ME\"\nHighScore1=\"999\"\n";
   writeFile(file, old);
-  FileSettingsStore store([&](const std::string&) { return file; });
   // The disk "fills up" after a few bytes of the new file.
   rlimit saved{};
   ::getrlimit(RLIMIT_FSIZE, &saved);
   const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit tiny = saved;
-  tiny.rlim_cur = 64;
+  const rlimit tiny{40, saved.rlim_max};
   ::setrlimit(RLIMIT_FSIZE, &tiny);
-  const std::string error = store.update(
-      "Frothwick", [](IniDocument& doc) { doc.set("Settings", "HighScoreName1", std::string(5000, 'N')); });
+  const std::string error = saveSoundOn(file);
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
   EXPECT_NE(error.find(file.string()), std::string::npos) << error;
@@ -274,17 +266,13 @@ TEST(FileSettingsStore, AFailedSaveSaysWhyAndLeavesTheOldFileWhole) {
 }
 
 TEST(FileSettingsStore, TheStoreIsUnderAFullConfigFolderOrTheHomeFolder) {
-  struct Case {
-    const char* xdg;  // nullptr: unset
-    const char* home; // nullptr: unset
-    std::string want;
-  };
   const passwd* entry = ::getpwuid(::getuid());
   if (entry == nullptr) {
     GTEST_SKIP() << "this user has no entry in the password database";
   }
   const std::string passwdHome = entry->pw_dir;
-  const Case cases[] = {
+  const std::tuple<const char*, const char*, std::string> cases[] = {
+      // XDG_CONFIG_HOME, HOME (nullptr: unset)
       {"/x/config", "/h", "/x/config/Frothwick/settings.ini"},
       {"relative/config", "/h", "/h/.config/Frothwick/settings.ini"},
       {nullptr, "/h", "/h/.config/Frothwick/settings.ini"},
@@ -295,10 +283,10 @@ TEST(FileSettingsStore, TheStoreIsUnderAFullConfigFolderOrTheHomeFolder) {
   };
   const std::string oldXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
   const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
-  for (const Case& c : cases) {
-    put("XDG_CONFIG_HOME", c.xdg);
-    put("HOME", c.home);
-    EXPECT_EQ(FileSettingsStore::defaultPath("Frothwick"), c.want);
+  for (const auto& [xdg, home, want] : cases) {
+    put("XDG_CONFIG_HOME", xdg);
+    put("HOME", home);
+    EXPECT_EQ(FileSettingsStore::defaultPath("Frothwick"), want);
   }
   put("XDG_CONFIG_HOME", oldXdg.empty() ? nullptr : oldXdg.c_str());
   put("HOME", oldHome.c_str());

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -31,12 +32,8 @@ TEST(StartupLogFile, OnlyAFileOrALinkOfThatNameInTheProgramFolderGoes) {
 // stops naming the file and, for a wrong size, the size it has and the size it should have.
 TEST(StartupPictures, AMissingOrWrongSizedPictureStopsStartUp) {
   const std::string headerOnly = std::string(FROTHWICK_TEST_DATA) + "/pictures/header_only_";
-  struct Case {
-    const char* file;
-    std::string from; // "": missing
-    std::vector<std::string> told;
-  };
-  const Case cases[] = {
+  // The picture, what is put in its place ("": nothing), and what the message tells beside its name.
+  const std::tuple<const char*, std::string, std::vector<std::string>> cases[] = {
       {"pctBeer_17.png", "", {}},
       {"pctBeer_0.png", headerOnly + "3x2.png", {"3 x 2", "32 x 20"}},
       {"pctBeer_0.png", std::string(FROTHWICK_SOURCE_ASSETS) + "/pctMug.png", {"32 x 32", "32 x 20"}},
@@ -45,27 +42,27 @@ TEST(StartupPictures, AMissingOrWrongSizedPictureStopsStartUp) {
       {"pctCop.jpg", headerOnly + "640x400.jpg", {"640 x 400", "320 x 200"}},
       {"pctDigit_4.png", headerOnly + "22x23.png", {"22 x 23", "24 x 23"}},
   };
-  for (const Case& c : cases) {
+  for (const auto& [file, from, told] : cases) {
     platform::TestHost host;
     std::filesystem::remove(host.folder / "assets");
     std::filesystem::create_directory(host.folder / "assets");
     for (const auto& entry : std::filesystem::directory_iterator(FROTHWICK_SOURCE_ASSETS)) {
-      if (entry.path().filename() != c.file) {
+      if (entry.path().filename() != file) {
         std::filesystem::create_symlink(entry.path(), host.folder / "assets" / entry.path().filename());
       }
     }
-    if (!c.from.empty()) {
-      std::filesystem::create_symlink(c.from, host.folder / "assets" / c.file);
+    if (!from.empty()) {
+      std::filesystem::create_symlink(from, host.folder / "assets" / file);
     }
     try {
       frmMain window(host);
-      ADD_FAILURE() << "start-up went on with " << c.file;
+      ADD_FAILURE() << "start-up went on with " << file;
     } catch (const platform::AssetError& error) {
       const std::string message = error.what();
-      for (const std::string& part : c.told) {
+      for (const std::string& part : told) {
         EXPECT_NE(message.find(part), std::string::npos) << message;
       }
-      EXPECT_NE(message.find(c.file), std::string::npos) << message;
+      EXPECT_NE(message.find(file), std::string::npos) << message;
     }
   }
 }
