@@ -1,13 +1,17 @@
-// Every way out of the program saves the table and the sound setting before it ends, whether the
-// window is idle, a game runs or a name is being typed; a name is kept as typed so far. A store that
-// cannot be read or written is told of; the sound setting as the game loads it.
+// The ways in and out. Start-up: the old log goes, a broken installation stops it, and only an exact
+// ON turns the sound on. Every way out saves the table and the sound setting before it ends, whether
+// idle, in a game or typing a name (kept as typed so far); a store that cannot be read or written
+// is told of. The window as it first shows is in every scenario trace.
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -105,6 +109,63 @@ TEST_F(StoreAtStart, AStoreThatCannotBeReadIsAnnouncedOnceAndNeverWritten) {
   EXPECT_NE(host.effects[0].find("leave that file alone"), std::string::npos);
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
   EXPECT_NE(err.find("not saved"), std::string::npos) << err;
+}
+
+// The old log is a file or a link of that name in the program folder, nothing else.
+TEST(StartupLogFile, OnlyAFileOrALinkOfThatNameInTheProgramFolderGoes) {
+  namespace fs = std::filesystem;
+  const auto asFile = [](const fs::path& p) { std::ofstream(p) << "old log"; };
+  const auto asFolder = [](const fs::path& p) { fs::create_directory(p); };
+  const auto asLink = [](const fs::path& p) { fs::create_symlink("elsewhere", p); };
+  for (const auto& [make, deleted] :
+       {std::pair{+asFile, true}, std::pair{+asFolder, false}, std::pair{+asLink, true}}) {
+    platform::TestHost host;
+    fs::create_directory(host.folder / "elsewhere");
+    std::ofstream(host.folder / "elsewhere" / "Frothwick.txt") << "not ours";
+    make(host.folder / "Frothwick.txt");
+    frmMain(host).Load();
+    EXPECT_EQ(fs::symlink_status(host.folder / "Frothwick.txt").type() == fs::file_type::not_found, deleted);
+    EXPECT_TRUE(fs::exists(host.folder / "elsewhere" / "Frothwick.txt"));
+  }
+}
+
+// A broken installation: one picture missing or not of the size the window is laid out for. Start-up
+// stops naming the file and, for a wrong size, the size it has and the size it should have.
+TEST(StartupPictures, AMissingOrWrongSizedPictureStopsStartUp) {
+  const std::string headerOnly = std::string(FROTHWICK_TEST_DATA) + "/pictures/header_only_";
+  // The picture, what is put in its place ("": nothing), and what the message tells beside its name.
+  const std::tuple<const char*, std::string, std::vector<std::string>> cases[] = {
+      {"pctBeer_17.png", "", {}},
+      {"pctBeer_0.png", headerOnly + "3x2.png", {"3 x 2", "32 x 20"}},
+      {"pctBeer_0.png", std::string(FROTHWICK_SOURCE_ASSETS) + "/pctMug.png", {"32 x 32", "32 x 20"}},
+      {"pctEmptyBeer.png", headerOnly + "64x64.png", {"64 x 64", "32 x 20"}},
+      {"imgAd_3.png", headerOnly + "20000x20000.png", {"20000 x 20000", "468 x 60"}},
+      {"pctCop.jpg", headerOnly + "640x400.jpg", {"640 x 400", "320 x 200"}},
+      {"pctDigit_4.png", headerOnly + "22x23.png", {"22 x 23", "24 x 23"}},
+  };
+  for (const auto& [file, from, told] : cases) {
+    platform::TestHost host;
+    std::filesystem::remove(host.folder / "assets");
+    std::filesystem::create_directory(host.folder / "assets");
+    for (const auto& entry : std::filesystem::directory_iterator(FROTHWICK_SOURCE_ASSETS)) {
+      if (entry.path().filename() != file) {
+        std::filesystem::create_symlink(entry.path(), host.folder / "assets" / entry.path().filename());
+      }
+    }
+    if (!from.empty()) {
+      std::filesystem::create_symlink(from, host.folder / "assets" / file);
+    }
+    try {
+      frmMain window(host);
+      ADD_FAILURE() << "start-up went on with " << file;
+    } catch (const platform::AssetError& error) {
+      const std::string message = error.what();
+      for (const std::string& part : told) {
+        EXPECT_NE(message.find(part), std::string::npos) << message;
+      }
+      EXPECT_NE(message.find(file), std::string::npos) << message;
+    }
+  }
 }
 
 } // namespace
