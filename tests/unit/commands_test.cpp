@@ -5,6 +5,7 @@
 #include "platform/KeyCodes.h"
 
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -12,11 +13,8 @@ namespace vk = platform::vk;
 
 enum class Where { Menu, Game, About, Board, Entry };
 
-struct KeyCase {
-  Where where;
-  std::int16_t key, shift;
-  const char* after; // what the window shows then, as CommandsTest::describe puts it
-};
+// Where, the key and its shift, and what the window shows then, as CommandsTest::describe puts it.
+using KeyCase = std::tuple<Where, std::int16_t, std::int16_t, const char*>;
 
 class CommandsTest : public GameTest, public ::testing::WithParamInterface<KeyCase> {
 protected:
@@ -57,10 +55,10 @@ protected:
 };
 
 TEST_P(CommandsTest, AKeyDoesWhatItsButtonWouldDo) {
-  const KeyCase& c = GetParam();
-  SCOPED_TRACE(c.key);
-  const std::uint32_t t = reach(c.where);
-  host.key(t, c.key, c.shift);
+  const auto& [where, key, shift, after] = GetParam();
+  SCOPED_TRACE(key);
+  const std::uint32_t t = reach(where);
+  host.key(t, key, shift);
   std::string seen;
   host.at(t + 1, [&] {
     seen = describe();
@@ -71,7 +69,7 @@ TEST_P(CommandsTest, AKeyDoesWhatItsButtonWouldDo) {
   } catch (const platform::ProgramEnd& end) {
     seen = end.status == 0 && host.store.updates == 1 ? "ended, saved" : "ended badly";
   }
-  EXPECT_EQ(seen, c.after);
+  EXPECT_EQ(seen, after);
 }
 
 constexpr std::int16_t kCtrl = vk::CtrlMask;

@@ -6,6 +6,8 @@
 #include "platform/KeyCodes.h"
 #include "scores/TableChanges.h"
 
+#include <tuple>
+
 namespace {
 
 namespace vk = platform::vk;
@@ -55,54 +57,44 @@ TEST_F(ScoresTest, ANewScoreGoesAboveAnEqualOneAndTheLastDropsOff) {
 
 // Name entry, key by key: what the keys leave in the table, whether the entry is still open, and that
 // no key reaches the game; Ok ends an open entry as typed. Backspaces are in the recorded sessions.
-struct Typing {
-  const char* what;
-  std::vector<std::int16_t> keys;
-  std::int16_t shift;
-  bool open;
-  const char* name;
-};
-
 TEST_F(ScoresTest, NameEntryKeys) {
-  const Typing cases[] = {
+  const std::vector<std::int16_t> elevenKeys = {
+      vk::Numpad0 + 9, '8', 'Z', vk::Space, vk::Numpad0, vk::Numpad0 + 1, 'Q', 'Q', 'Q',
+      vk::Numpad0 + 5, 'K'};
+  // With the codes on either side of the letters', digits' and keypad digits' ranges.
+  const std::vector<std::int16_t> typeNothing = {
+      vk::Left,        vk::Right,      vk::Down,     vk::Up,      vk::Shift,  vk::Control,
+      vk::Menu,        vk::Escape,     vk::Pause,    vk::Tab,     186,        vk::OemMinus,
+      vk::Multiply,    vk::Add,        vk::Subtract, vk::Decimal, vk::Divide, vk::F1,
+      vk::F2,          vk::F1 + 11,    255,          vk::A - 1,   vk::A + 26, vk::Digit0 - 1,
+      vk::Digit0 + 10, vk::Numpad0 - 1};
+  // What is typed, with which shift; whether the entry stays open, and the name it leaves.
+  const std::tuple<const char*, std::vector<std::int16_t>, std::int16_t, bool, const char*> cases[] = {
       {"letters and digits, whatever the shift", {'A', 'B', '1'}, vk::ShiftMask, true, "AB1"},
-      {"the tenth character ends it, an eleventh goes nowhere",
-       {vk::Numpad0 + 9, '8', 'Z', vk::Space, vk::Numpad0, vk::Numpad0 + 1, 'Q', 'Q', 'Q', vk::Numpad0 + 5,
-        'K'},
-       0,
-       false,
-       "98Z 01QQQ5"},
+      {"the tenth character ends it, an eleventh goes nowhere", elevenKeys, 0, false, "98Z 01QQQ5"},
       {"return at once keeps an empty name", {vk::Return, 'X'}, 0, false, ""},
-      {"keys that type nothing",
-       {vk::Left, vk::Right, vk::Down, vk::Up, vk::Shift, vk::Control, vk::Menu, vk::Escape, vk::Pause,
-        vk::Tab, 186, vk::OemMinus, vk::Multiply, vk::Add, vk::Subtract, vk::Decimal, vk::Divide, vk::F1,
-        vk::F2, vk::F1 + 11, 255,
-        // the codes on either side of the letters', digits' and keypad digits' ranges
-        vk::A - 1, vk::A + 26, vk::Digit0 - 1, vk::Digit0 + 10, vk::Numpad0 - 1},
-       0,
-       true,
-       ""},
+      {"keys that type nothing", typeNothing, 0, true, ""},
   };
   // A game is under way and not paused: a key that leaked through to it would move its beer.
   spawns({{1, 7}});
   startGame(now() + 10);
   runUntil(now() + 300);
-  for (const Typing& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, keys, shift, open, name] : cases) {
+    SCOPED_TRACE(what);
     enterScore(7);
     f->Paused = false;
     const std::int32_t x = f->BeerX, y = f->BeerY;
-    press(c.keys, c.shift);
+    press(keys, shift);
     EXPECT_EQ(f->BeerX, x);
     EXPECT_EQ(f->BeerY, y);
-    EXPECT_EQ(f->HighScoreNames[1], c.name);
-    EXPECT_EQ(f->EnteringName, c.open);
-    EXPECT_EQ(menuShown(), !c.open);
-    if (c.open) {
+    EXPECT_EQ(f->HighScoreNames[1], name);
+    EXPECT_EQ(f->EnteringName, open);
+    EXPECT_EQ(menuShown(), !open);
+    if (open) {
       host.click(now() + 1, f->pctOk);
       runUntil(now() + 2);
       EXPECT_FALSE(f->EnteringName);
-      EXPECT_EQ(f->HighScoreNames[1], c.name);
+      EXPECT_EQ(f->HighScoreNames[1], name);
     }
   }
 }
@@ -190,23 +182,18 @@ TEST(TableChanges, TwoGamesSavingInEitherOrderKeepBothGamesEntries) {
   const std::vector<TableChange> x = {{false, 350, "XAV"}};
   const std::vector<TableChange> y = {{false, 100, "YU"}, {false, 500, "YO"}};
   const std::vector<TableChange> xClears = {{false, 999, "GONE"}, {true, 0, ""}, {false, 50, "XC"}};
-  struct Case {
-    const char* what;
-    std::vector<TableChange> first, second;
-    std::string want;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, std::vector<TableChange>, std::vector<TableChange>, std::string> cases[] = {
       {"x then y", x, y, "YO 500; ANNA 400; XAV 350; BO 300; YU 100; "},
       {"y then x", y, x, "YO 500; ANNA 400; XAV 350; BO 300; YU 100; "},
       {"y then a game that cleared", y, xClears, "XC 50; "},
       {"a game that cleared then y", xClears, y, "YO 500; YU 100; XC 50; "},
   };
-  for (const Case& c : cases) {
+  for (const auto& [what, first, second, want] : cases) {
     IniDocument store = IniDocument::parse(kStored);
-    ApplyTableChanges(store, c.first);
+    ApplyTableChanges(store, first);
     store = IniDocument::parse(store.serialize());
-    ApplyTableChanges(store, c.second);
-    EXPECT_EQ(tableOf(store), c.want) << c.what;
+    ApplyTableChanges(store, second);
+    EXPECT_EQ(tableOf(store), want) << what;
   }
 }
 

@@ -20,10 +20,10 @@ constexpr std::uint32_t kFirstSeed = 20240611;
 constexpr std::uint32_t kGameMs = 40 * 1000;
 constexpr std::int32_t kScoreLimit = 10000000;
 
-struct RuleBroken {
-  std::string what;
+// Ends a game: the rule it broke, or nothing when its time is up.
+struct Stop {
+  std::string broken;
 };
-struct GameTimeUp {};
 
 class Bot {
 public:
@@ -52,10 +52,8 @@ public:
         host_.doEvents();
         host_.waitForEvents(UINT32_MAX);
       }
-    } catch (const GameTimeUp&) {
-      return {};
-    } catch (const RuleBroken& broken) {
-      return broken.what;
+    } catch (const Stop& stop) {
+      return stop.broken;
     } catch (const platform::ProgramEnd& end) {
       return "the program ended with status " + std::to_string(end.status);
     } catch (const platform::ScriptExhausted&) {
@@ -104,7 +102,7 @@ private:
 
   void check(bool holds, std::string_view rule) {
     if (!holds) {
-      throw RuleBroken{"at " + std::to_string(elapsed()) + " ms: " + std::string(rule)};
+      throw Stop{"at " + std::to_string(elapsed()) + " ms: " + std::string(rule)};
     }
   }
 
@@ -127,7 +125,7 @@ private:
     const bool atMenu = f.pctNew.visible() && !f.EnteringName && !f.pctScoreBoard.visible() &&
                         !f.pctAboutText1.visible() && !f.pctCop.visible();
     if (elapsed() >= kGameMs && atMenu) {
-      throw GameTimeUp{};
+      throw Stop{};
     }
     check(elapsed() < 2 * kGameMs, "the window did not come back to its menu");
   }

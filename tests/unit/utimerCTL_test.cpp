@@ -154,7 +154,7 @@ TEST_F(UTimerTest, WholeHoursTickEarlyAndRaiseRoundedHourMarks) {
   EXPECT_TRUE(events.ends_with(" M1@237:4 T@238:4")) << events;
 }
 
-TEST_F(UTimerTest, RefusedValuesLeaveEverythingAlone) {
+TEST_F(UTimerTest, RefusedValuesLeaveEverythingAloneAndLaterErrorsKeepTheValue) {
   ctl.setMinuteInterval(60);
   ctl.setMinuteInterval(75);
   ctl.setInterval(60000);
@@ -178,9 +178,8 @@ TEST_F(UTimerTest, RefusedValuesLeaveEverythingAlone) {
   EXPECT_EQ(host.messages.size(), 7u);
   EXPECT_EQ(ctl.MinuteInterval(), 8);
   EXPECT_EQ(ctl.HourInterval(), 0);
-}
 
-TEST_F(UTimerTest, ErrorsAfterStoringKeepTheValue) {
+  host.messages.clear(); // errors after storing keep the value
   host.failNotify = true;
   ctl.setMinuteInterval(5);
   ctl.setHourInterval(1);
@@ -190,7 +189,7 @@ TEST_F(UTimerTest, ErrorsAfterStoringKeepTheValue) {
   EXPECT_THROW(ctl.setInterval(5), std::runtime_error);
 }
 
-TEST_F(UTimerTest, SavesOnlyChangedValuesInOrderBesideTheHostsOwn) {
+TEST_F(UTimerTest, TheDesignerSavesOnlyChangedValuesInOrderBesideTheHostsOwnAndNeverStarts) {
   host.user = false;
   PropertyBag bag;
   bag.write<std::int32_t>("_ExtentX", 355, 0);
@@ -202,6 +201,9 @@ TEST_F(UTimerTest, SavesOnlyChangedValuesInOrderBesideTheHostsOwn) {
   ctl.writeProperties(bag);
   EXPECT_EQ(bag.keys(),
             (Strings{"_ExtentX", "TimerMode", "Interval", "MinuteInterval", "HourInterval", "Enabled"}));
+  EXPECT_EQ(host.changed.size(), 5u);
+  ctl.setEnabled(true);
+  EXPECT_FALSE(running());
 
   UTimer copy(host);
   copy.readProperties(bag);
@@ -211,6 +213,17 @@ TEST_F(UTimerTest, SavesOnlyChangedValuesInOrderBesideTheHostsOwn) {
   ctl.initProperties();
   ctl.writeProperties(bag);
   EXPECT_EQ(bag.keys(), Strings{"_ExtentX"});
+  // Loading ignores the case of names and the setters' checks.
+  PropertyBag odd;
+  odd.write<std::int32_t>("INTERVAL", 70000, 0);
+  odd.write<std::int16_t>("minuteinterval", 75, 0);
+  odd.write<std::int32_t>("timermode", 5, 0);
+  ctl.readProperties(odd);
+  EXPECT_EQ(std::tuple(ctl.Interval(), ctl.MinuteInterval(), ctl.TimerMode(), ctl.Enabled()),
+            std::tuple(70000, 75, 5, true));
+  EXPECT_FALSE(running());
+  ctl.resize(1000, 20);
+  EXPECT_EQ(std::pair(ctl.width(), ctl.height()), std::pair(355, 335)) << "its size is fixed";
 }
 
 TEST_F(UTimerTest, LoadStartsOnlyWhenRunningAndEnabled) {
@@ -225,30 +238,6 @@ TEST_F(UTimerTest, LoadStartsOnlyWhenRunningAndEnabled) {
   EXPECT_EQ(events, "M1@0:1");
   bag.write<std::int16_t>("HourInterval", 600, 0);
   EXPECT_THROW(ctl.readProperties(bag), OverflowError);
-}
-
-TEST_F(UTimerTest, DesignerStoresButNeverStarts) {
-  host.user = false;
-  ctl.setMinuteInterval(1);
-  ctl.setInterval(10);
-  ctl.setEnabled(false);
-  ctl.setEnabled(true);
-  PropertyBag bag;
-  ctl.writeProperties(bag);
-  ctl.readProperties(bag);
-  EXPECT_FALSE(running());
-  EXPECT_EQ(host.changed.size(), 4u);
-  // Loading ignores the case of names and the setters' checks.
-  PropertyBag odd;
-  odd.write<std::int32_t>("INTERVAL", 70000, 0);
-  odd.write<std::int16_t>("minuteinterval", 75, 0);
-  odd.write<std::int32_t>("timermode", 5, 0);
-  ctl.readProperties(odd);
-  EXPECT_EQ(std::tuple(ctl.Interval(), ctl.MinuteInterval(), ctl.TimerMode(), ctl.Enabled()),
-            std::tuple(70000, 75, 5, true));
-  EXPECT_FALSE(running());
-  ctl.resize(1000, 20);
-  EXPECT_EQ(std::pair(ctl.width(), ctl.height()), std::pair(355, 335)) << "its size is fixed";
 }
 
 } // namespace
