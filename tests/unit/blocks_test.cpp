@@ -54,20 +54,7 @@ std::vector<std::string> rowsOf(const char* text) {
   return rows;
 }
 
-class Blocks : public GameTest, public ::testing::WithParamInterface<std::tuple<Block, bool>> {
-protected:
-  std::vector<std::string> bottom(std::size_t count) const {
-    std::vector<std::string> rows;
-    for (std::size_t r = 20 - count; r < 20; ++r) {
-      std::string row;
-      for (std::size_t c = 0; c < 15; ++c) {
-        row += f->Board[r][c] == 0 ? '.' : static_cast<char>('0' + f->Board[r][c]);
-      }
-      rows.push_back(row);
-    }
-    return rows;
-  }
-};
+class Blocks : public GameTest, public ::testing::WithParamInterface<std::tuple<Block, bool>> {};
 
 TEST_P(Blocks, ClearAsTheRulesSay) {
   const auto& [block, soundOn] = GetParam();
@@ -84,7 +71,14 @@ TEST_P(Blocks, ClearAsTheRulesSay) {
   bool found = false;
   f->CheckForMatch(block.row, block.column, found);
   EXPECT_EQ(found, block.score > 0);
-  EXPECT_EQ(bottom(before.size()), block.after != nullptr ? rowsOf(block.after) : before);
+  std::vector<std::string> after;
+  for (std::size_t r = 20 - before.size(); r < 20; ++r) {
+    after.emplace_back();
+    for (std::size_t c = 0; c < 15; ++c) {
+      after.back() += f->Board[r][c] == 0 ? '.' : static_cast<char>('0' + f->Board[r][c]);
+    }
+  }
+  EXPECT_EQ(after, block.after != nullptr ? rowsOf(block.after) : before);
   EXPECT_EQ(f->Score, block.score);
   EXPECT_EQ(host.effects, std::vector<std::string>(soundOn ? block.score / 500 : 0, "sound burp.wav"));
   // What the board holds is what the window shows.
@@ -105,12 +99,8 @@ using BoardTest = GameTest;
 // the board while the other is on it.
 TEST_F(BoardTest, PixelToCellTakesTheLowerOfTwoOverlappedRows) {
   // x, y, row, column, inside
-  const std::array<std::array<std::int16_t, 5>, 6> cases = {{{18, 94, 0, 0, 1},
-                                                             {18, 99, 1, 0, 1},
-                                                             {466, 474, 19, 14, 1},
-                                                             {466, 475, 20, 14, 1},
-                                                             {600, 94, 0, 15, 1},
-                                                             {600, 600, 20, 15, 0}}};
+  const std::int16_t cases[][5] = {{18, 94, 0, 0, 1},     {18, 99, 1, 0, 1},   {466, 474, 19, 14, 1},
+                                   {466, 475, 20, 14, 1}, {600, 94, 0, 15, 1}, {600, 600, 20, 15, 0}};
   for (const auto& [x, y, row, column, inside] : cases) {
     std::int16_t r = -1, c = -1;
     bool in = false;

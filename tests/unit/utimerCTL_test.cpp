@@ -18,8 +18,9 @@ namespace {
 constexpr std::uint32_t kMinute = 60000;
 using Strings = std::vector<std::string>;
 
-class FakeHost : public ControlHost {
-public:
+// The test is the control's host: its clock, its timers and its record of messages and changes.
+class UTimerTest : public ::testing::Test, public ControlHost {
+protected:
   bool userMode() const override { return user; }
   void propertyChanged(std::string_view name) override {
     if (failNotify) {
@@ -30,15 +31,6 @@ public:
   void messageBox(const std::string& text) override { messages.push_back(text); }
   platform::TimerService& timers() override { return service; }
 
-  std::uint32_t now = 0;
-  platform::TimerService service{[this] { return now; }};
-  bool user = true;
-  bool failNotify = false;
-  Strings changed, messages;
-};
-
-class UTimerTest : public ::testing::Test {
-protected:
   UTimerTest() {
     ctl.Timer = [this] { log("T", ""); };
     ctl.HourAlarm = [this](std::int16_t& hours) {
@@ -53,25 +45,29 @@ protected:
   }
 
   void log(const std::string& kind, const std::string& mark) {
-    events += (events.empty() ? "" : " ") + kind + mark + "@" + std::to_string(host.now / kMinute) + ":" +
-              std::to_string(host.now % kMinute);
+    events += (events.empty() ? "" : " ") + kind + mark + "@" + std::to_string(now / kMinute) + ":" +
+              std::to_string(now % kMinute);
   }
 
   void runUntil(std::uint32_t until) {
-    while (auto next = host.service.msUntilNext()) {
-      if (host.now + *next > until) {
+    while (auto next = service.msUntilNext()) {
+      if (now + *next > until) {
         break;
       }
-      host.now += *next;
-      host.service.fireDue();
+      now += *next;
+      service.fireDue();
     }
-    host.now = until;
+    now = until;
   }
 
-  bool running() const { return host.service.msUntilNext().has_value(); }
+  bool running() const { return service.msUntilNext().has_value(); }
 
-  FakeHost host;
-  UTimer ctl{host};
+  std::uint32_t now = 0;
+  platform::TimerService service{[this] { return now; }};
+  bool user = true;
+  bool failNotify = false;
+  Strings changed, messages;
+  UTimer ctl{*this};
   std::string events;
   int pendingHour = 0;
   std::map<int, int> hourFor; // the hour mark raised with each minute mark, 0 for none
@@ -81,7 +77,7 @@ TEST_F(UTimerTest, MinutesCountDownOncePerMinuteAndRepeat) {
   ctl.setMinuteInterval(3);
   runUntil(6 * kMinute + 2);
   EXPECT_EQ(events, "M3@0:1 M2@1:1 M1@2:1 T@3:1 M3@3:2 M2@4:2 M1@5:2 T@6:2");
-  EXPECT_EQ(host.changed, Strings{"MinuteInterval"});
+  EXPECT_EQ(changed, Strings{"MinuteInterval"});
 
   events.clear(); // the minute alarm's handler changes the count left
   ctl.MinuteAlarm = [this](std::int16_t& minutes) {
@@ -100,7 +96,7 @@ TEST_F(UTimerTest, MillisecondPartComesFirst) {
 
   events.clear();
   ctl.setMinuteInterval(0);
-  runUntil(host.now + 1002);
+  runUntil(now + 1002);
   EXPECT_EQ(events, "T@2:1002 T@2:1503");
 
   events.clear(); // a zero period stands still, and the shortest ticks on and on
@@ -149,7 +145,7 @@ TEST_F(UTimerTest, WholeHoursTickEarlyAndRaiseRoundedHourMarks) {
 
   events.clear(); // one hour ends fifty-nine minutes after the early tick
   ctl.setHourInterval(1);
-  runUntil(host.now + 59 * kMinute + 2);
+  runUntil(now + 59 * kMinute + 2);
   EXPECT_TRUE(events.starts_with("M60@179:3 M59@179:4 M58@180:4 ")) << events;
   EXPECT_TRUE(events.ends_with(" M1@237:4 T@238:4")) << events;
 }
@@ -158,15 +154,15 @@ TEST_F(UTimerTest, RefusedValuesLeaveEverythingAloneAndLaterErrorsKeepTheValue) 
   ctl.setMinuteInterval(60);
   ctl.setMinuteInterval(75);
   ctl.setInterval(60000);
-  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(messages.empty());
   ctl.setHourInterval(547);
   ctl.setTimerMode(2);
   ctl.setInterval(-1);
   ctl.setMinuteInterval(-1);
   ctl.setHourInterval(-1);
-  EXPECT_EQ(host.messages, Strings(5, "Error 380"));
+  EXPECT_EQ(messages, Strings(5, "Error 380"));
   EXPECT_EQ(ctl.Interval() + ctl.MinuteInterval() + ctl.HourInterval() + ctl.TimerMode(), 0);
-  EXPECT_TRUE(host.changed.empty());
+  EXPECT_TRUE(changed.empty());
   EXPECT_FALSE(running());
 
   ctl.setHourInterval(546); // 32760 minutes: 7 more still fit, 8 do not
@@ -175,22 +171,22 @@ TEST_F(UTimerTest, RefusedValuesLeaveEverythingAloneAndLaterErrorsKeepTheValue) 
   ctl.setHourInterval(0);
   ctl.setMinuteInterval(8);
   ctl.setHourInterval(546);
-  EXPECT_EQ(host.messages.size(), 7u);
+  EXPECT_EQ(messages.size(), 7u);
   EXPECT_EQ(ctl.MinuteInterval(), 8);
   EXPECT_EQ(ctl.HourInterval(), 0);
 
-  host.messages.clear(); // errors after storing keep the value
-  host.failNotify = true;
+  messages.clear(); // errors after storing keep the value
+  failNotify = true;
   ctl.setMinuteInterval(5);
   ctl.setHourInterval(1);
   ctl.setTimerMode(1);
-  EXPECT_EQ(host.messages, (Strings{"Error 380", "Error 380", "disk full"}));
+  EXPECT_EQ(messages, (Strings{"Error 380", "Error 380", "disk full"}));
   EXPECT_EQ(ctl.MinuteInterval() + ctl.HourInterval() + ctl.TimerMode(), 7);
   EXPECT_THROW(ctl.setInterval(5), std::runtime_error);
 }
 
 TEST_F(UTimerTest, TheDesignerSavesOnlyChangedValuesInOrderBesideTheHostsOwnAndNeverStarts) {
-  host.user = false;
+  user = false;
   PropertyBag bag;
   bag.write<std::int32_t>("_ExtentX", 355, 0);
   ctl.setEnabled(false);
@@ -201,11 +197,11 @@ TEST_F(UTimerTest, TheDesignerSavesOnlyChangedValuesInOrderBesideTheHostsOwnAndN
   ctl.writeProperties(bag);
   EXPECT_EQ(bag.keys(),
             (Strings{"_ExtentX", "TimerMode", "Interval", "MinuteInterval", "HourInterval", "Enabled"}));
-  EXPECT_EQ(host.changed.size(), 5u);
+  EXPECT_EQ(changed.size(), 5u);
   ctl.setEnabled(true);
   EXPECT_FALSE(running());
 
-  UTimer copy(host);
+  UTimer copy(*this);
   copy.readProperties(bag);
   EXPECT_EQ(std::tuple(copy.TimerMode(), copy.Interval(), copy.MinuteInterval(), copy.HourInterval(),
                        copy.Enabled()),
