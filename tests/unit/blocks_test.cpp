@@ -1,7 +1,5 @@
-// The board: how pixels map to cells, how much a repaint around a cell covers at the edges, and
-// blocks of six, drawn as the bottom rows (a digit is a kind 1..7, '.' empty, rows apart by spaces):
-// which shapes clear, which block wins, the collapse, cascades, points and the burp. Both shapes
-// landed at both edges of a running game are in the scenario traces.
+// The board: blocks of six drawn as its bottom rows (a kind 1..7 or '.'), pixels to cells, repaints at
+// its edges. Both shapes landed at both edges of a running game are in the scenario traces.
 #include "GameFixture.h"
 
 #include <sstream>
@@ -95,8 +93,7 @@ INSTANTIATE_TEST_SUITE_P(EveryShapeAndEdge, Blocks,
 
 using BoardTest = GameTest;
 
-// A pixel in two rows' pictures is in the lower; one beyond the last row or column is still inside
-// the board while the other is on it.
+// A pixel in two rows' pictures is in the lower; one past the last row or column is inside if not both.
 TEST_F(BoardTest, PixelToCellTakesTheLowerOfTwoOverlappedRows) {
   // x, y, row, column, inside
   const std::int16_t cases[][5] = {{18, 94, 0, 0, 1},     {18, 99, 1, 0, 1},   {466, 474, 19, 14, 1},
@@ -110,8 +107,7 @@ TEST_F(BoardTest, PixelToCellTakesTheLowerOfTwoOverlappedRows) {
   }
 }
 
-// With every cell full and the canvas blanked, DrawAround repaints exactly the cells around one, cut
-// at the board's edges.
+// With every cell full and the canvas blanked: exactly the cells repainted around one.
 TEST_F(BoardTest, DrawAroundIsCutAtTheEdgesAndStopsShortOfTheLastRowAndColumn) {
   // row, column, then the first and last row and column repainted
   const std::array<std::array<int, 6>, 4> cases = {

@@ -44,9 +44,7 @@ protected:
       s << ", button " << (f->pctAction.picture() == f->pctPause.picture() ? "Pause" : "Play") << " '"
         << f->pctAction.toolTipText() << "'";
     }
-    if (f->pctAboutText3.visible()) {
-      s << ", about";
-    }
+    s << (f->pctAboutText3.visible() ? ", about" : "");
     if (f->pctScoreBoard.visible()) {
       s << (f->EnteringName ? ", entry '" + f->HighScoreNames[1] + "'" : std::string(", board"));
     }
@@ -74,8 +72,7 @@ TEST_P(CommandsTest, AKeyDoesWhatItsButtonWouldDo) {
 
 constexpr std::int16_t kCtrl = vk::CtrlMask;
 
-// F1, F2, P and Escape at the menu or in a game, the held-back keys after a game and the name's keys
-// are in the recorded sessions; Ctrl+Q idle or in a game is among the ways out.
+// F1, F2, P and Escape at the menu or in a game are in the recorded sessions, Ctrl+Q in the ways out.
 const KeyCase kKeys[] = {{Where::Menu, vk::N, kCtrl, "1 game, unpaused, button Pause 'Pause'"},
                          {Where::Menu, vk::N, 0, "0 games, unpaused"},
                          {Where::Menu, vk::Escape, 0, "0 games, unpaused"},

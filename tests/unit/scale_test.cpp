@@ -1,6 +1,5 @@
-// The window shown at a whole scale: the sums behind it, the scale the window opens at and the keys
-// that change it, a scaled screen that is the 1x screen with every pixel a square, and clicks and
-// keys reaching the game as if nothing were scaled.
+// The window at a whole scale: the sums behind it, the scale it opens at, the keys that change it, the
+// 1x screen with every pixel a square, and clicks and keys reaching the game as if unscaled.
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
@@ -154,8 +153,7 @@ TEST_F(ScaleTest, AClickHitsTheControlDrawnUnderItsScaledPosition) {
   EXPECT_TRUE(f->pctAction.visible()) << "its top right screen pixel starts a game";
 }
 
-// One scripted game, the same at every scale: New clicked, beers steered and dropped, and the
-// pointer left resting on the Pause button until its tip shows.
+// One scripted game, the same at every scale, ending with the tip of the Pause button shown.
 platform::Surface playedAt(const char* scale) {
   platform::TestHost host(1000, 7);
   host.scaleForRun = scale;

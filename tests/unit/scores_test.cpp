@@ -1,6 +1,5 @@
-// The high-score table: a new entry's place, typing a name, Clear and Ok, the end of a game that
-// waits for the name, and two games open at once, each saving what it changed over the table the
-// other saved. What the board shows is in the scenario traces.
+// The high-score table: a new entry's place, typing a name, Clear and Ok, the end of a game waiting for
+// it, and two games saving over each other's table. What the board shows is in the scenario traces.
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
@@ -55,8 +54,8 @@ TEST_F(ScoresTest, ANewScoreGoesAboveAnEqualOneAndTheLastDropsOff) {
   EXPECT_EQ(f->EntryRow, 1) << "nothing on an empty table is still an entry";
 }
 
-// Name entry, key by key: what the keys leave in the table, whether the entry is still open, and that
-// no key reaches the game; Ok ends an open entry as typed. Backspaces are in the recorded sessions.
+// What keys leave in the name, whether the entry stays open (Ok then ends it as typed), and that none
+// reaches the game. Backspaces are in the recorded sessions.
 TEST_F(ScoresTest, NameEntryKeys) {
   const std::vector<std::int16_t> elevenKeys = {
       vk::Numpad0 + 9, '8', 'Z', vk::Space, vk::Numpad0, vk::Numpad0 + 1, 'Q', 'Q', 'Q',
@@ -137,8 +136,7 @@ TEST_F(ScoresTest, EveryWayANameEntryEndsSavesItAtOnceOverWhatAnotherGameSaved) 
   }
 }
 
-// The end of a game holds keys back for two seconds, then sleeps until the name is given. A score
-// below the table ends the game after the two seconds: that is in the veteran's recorded session.
+// The end of a game holds keys back for two seconds, then sleeps until the name is given.
 TEST_F(ScoresTest, TheEndOfAGameSleepsUntilTheNameIsGiven) {
   startGame(now() + 10);
   const std::uint32_t over = now() + 100;

@@ -21,8 +21,7 @@
 #include <unistd.h>
 #include <vector>
 
-// A file system without locks, when a test asks for one: this program's own flock is the one the
-// store's saves call.
+// A file system without locks when a test asks: the store's saves call this program's own flock.
 std::atomic<bool> locksRefused{false};
 
 extern "C" int flock(int fd, int operation) {
@@ -58,9 +57,8 @@ std::string readText(const fs::path& path) {
   return platform::readStoreFile(path).text;
 }
 
-// Hand-edited and damaged stores under tests/data/settings, each read and saved back as the game
-// saves: every value it keeps written as read, and the sound turned on. What is written must be the
-// .saved file beside it, byte for byte.
+// Hand-edited and damaged stores, saved back with the table's values as read and the sound on, must
+// give the .saved file beside each byte for byte.
 TEST(IniDocument, AStoreSavedBackKeepsEveryOtherLineAndWritesEachValueAsRead) {
   int stores = 0;
   for (const auto& entry : fs::directory_iterator(fs::path(FROTHWICK_TEST_DATA) / "settings")) {

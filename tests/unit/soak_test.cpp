@@ -1,6 +1,5 @@
-// A bot plays hundreds of short seeded games with random keys and clicks on every button, some deep
-// into the score, and after every event checks that the board, lives, score and speed stay where the
-// game can draw and count them. A failure names the game, whose seed replays it.
+// A bot plays hundreds of seeded games with random keys and clicks, some deep into the score, checking
+// after every event that board, lives, score and speed stay in range. A failure names its seed.
 #include "TestHost.h"
 
 #include "platform/KeyCodes.h"
@@ -82,12 +81,10 @@ private:
         }
       }
     } else if (draw(0, 99) < 3) {
+      const platform::Control& ad = f.imgAd[static_cast<std::size_t>(f.AdIndex)];
       const std::array<const platform::Control*, 10> buttons = {
-          &f.pctNew,        &f.pctAction,
-          &f.pctAbout,      &f.pctAboutText2,
-          &f.pctAboutText3, &f.pctScores,
-          &f.pctClear,      &f.pctOk,
-          &f.pctSound,      &f.imgAd[static_cast<std::size_t>(f.AdIndex)]};
+          &f.pctNew,    &f.pctAction, &f.pctAbout, &f.pctAboutText2, &f.pctAboutText3,
+          &f.pctScores, &f.pctClear,  &f.pctOk,    &f.pctSound,      &ad};
       clickNow(*buttons[draw(0, buttons.size() - 1)]);
     } else {
       // Mostly the game's own keys, else any key; never Ctrl+Q, which leaves the program.

@@ -1,7 +1,5 @@
-// The ways in and out. Start-up: the old log goes, a broken installation stops it, and only an exact
-// ON turns the sound on. Every way out saves the table and the sound setting before it ends, whether
-// idle, in a game or typing a name (kept as typed so far); a store that cannot be read or written
-// is told of. The window as it first shows is in every scenario trace.
+// The ways in and out: start-up's old log, broken installation and sound setting; every way out saving
+// the table and sound; a store that cannot be read or written. The first window is in every trace.
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
@@ -129,8 +127,7 @@ TEST(StartupLogFile, OnlyAFileOrALinkOfThatNameInTheProgramFolderGoes) {
   }
 }
 
-// A broken installation: one picture missing or not of the size the window is laid out for. Start-up
-// stops naming the file and, for a wrong size, the size it has and the size it should have.
+// One picture missing or of a wrong size stops start-up, naming the file, its size and the right one.
 TEST(StartupPictures, AMissingOrWrongSizedPictureStopsStartUp) {
   const std::string headerOnly = std::string(FROTHWICK_TEST_DATA) + "/pictures/header_only_";
   // The picture, what is put in its place ("": nothing), and what the message tells beside its name.
