@@ -2,6 +2,7 @@
 // its edges. Both shapes landed at both edges of a running game are in the scenario traces.
 #include "GameFixture.h"
 
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -45,11 +46,7 @@ const Block kBlocks[] = {
 
 std::vector<std::string> rowsOf(const char* text) {
   std::istringstream in(text);
-  std::vector<std::string> rows;
-  for (std::string row; in >> row;) {
-    rows.push_back(row);
-  }
-  return rows;
+  return {std::istream_iterator<std::string>(in), {}};
 }
 
 class Blocks : public GameTest, public ::testing::WithParamInterface<std::tuple<Block, bool>> {};

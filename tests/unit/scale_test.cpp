@@ -25,15 +25,12 @@ TEST(Scale, DisplaysKeysWrittenScalesAndPositionsMeanWhatThePlayerExpects) {
     EXPECT_EQ(platform::fittingScale(display, percent), scale)
         << display.w << "x" << display.h << " " << percent;
   }
-  // Each scale key with Ctrl alone is pressed in the window below.
-  const std::vector<std::tuple<std::int16_t, std::int16_t, ScaleKey>> keys = {
-      {kPlus, kCtrl | vk::ShiftMask, ScaleKey::Larger},
-      {vk::Digit0, 0, ScaleKey::None},
-      {kPlus, vk::ShiftMask, ScaleKey::None},
-      {vk::Digit0, kCtrl | vk::AltMask, ScaleKey::None},
-      {vk::Digit0 + 1, kCtrl, ScaleKey::None}};
-  for (const auto& [code, shift, key] : keys) {
-    EXPECT_EQ(platform::scaleKeyFor(code, shift), key) << code << " with " << shift;
+  // Each scale key with Ctrl alone is pressed in the window below; Shift beside Ctrl does not matter.
+  EXPECT_EQ(platform::scaleKeyFor(kPlus, kCtrl | vk::ShiftMask), ScaleKey::Larger);
+  const std::pair<std::int16_t, std::int16_t> notScaleKeys[] = {
+      {vk::Digit0, 0}, {kPlus, vk::ShiftMask}, {vk::Digit0, kCtrl | vk::AltMask}, {vk::Digit0 + 1, kCtrl}};
+  for (const auto& [code, shift] : notScaleKeys) {
+    EXPECT_EQ(platform::scaleKeyFor(code, shift), ScaleKey::None) << code << " with " << shift;
   }
   const std::vector<std::pair<std::string, std::int32_t>> written = {
       {"3", 3}, {" 2 ", 2}, {"4", 4}, {"0", 0}, {"5", 0}, {"2x", 0}, {"", 0}, {"-1", 0}, {"AUTO", 0}};

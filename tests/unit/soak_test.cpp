@@ -1,11 +1,8 @@
 // A bot plays hundreds of seeded games with random keys and clicks, some deep into the score, checking
 // after every event that board, lives, score and speed stay in range. A failure names its seed.
-#include "TestHost.h"
+#include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
-#include "window/frmMain.h"
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <random>
@@ -18,11 +15,6 @@ namespace vk = platform::vk;
 constexpr std::uint32_t kFirstSeed = 20240611;
 constexpr std::uint32_t kGameMs = 40 * 1000;
 constexpr std::int32_t kScoreLimit = 10000000;
-
-// Ends a game: the rule it broke, or nothing when its time is up.
-struct Stop {
-  std::string broken;
-};
 
 class Bot {
 public:
@@ -46,13 +38,10 @@ public:
       });
     }
     host_.at(start_ + 3, [this, game = ++games_] { act(game); });
+    broken_.clear();
     try {
-      for (;;) {
-        host_.doEvents();
-        host_.waitForEvents(UINT32_MAX);
-      }
-    } catch (const Stop& stop) {
-      return stop.broken;
+      runUntilStopped(host_);
+      return broken_;
     } catch (const platform::ProgramEnd& end) {
       return "the program ended with status " + std::to_string(end.status);
     } catch (const platform::ScriptExhausted&) {
@@ -99,7 +88,8 @@ private:
 
   void check(bool holds, std::string_view rule) {
     if (!holds) {
-      throw Stop{"at " + std::to_string(elapsed()) + " ms: " + std::string(rule)};
+      broken_ = "at " + std::to_string(elapsed()) + " ms: " + std::string(rule);
+      throw StopHere{};
     }
   }
 
@@ -122,7 +112,7 @@ private:
     const bool atMenu = f.pctNew.visible() && !f.EnteringName && !f.pctScoreBoard.visible() &&
                         !f.pctAboutText1.visible() && !f.pctCop.visible();
     if (elapsed() >= kGameMs && atMenu) {
-      throw Stop{};
+      throw StopHere{};
     }
     check(elapsed() < 2 * kGameMs, "the window did not come back to its menu");
   }
@@ -132,6 +122,7 @@ private:
   std::mt19937 moves_;
   std::uint32_t start_ = 0;
   int games_ = 0;
+  std::string broken_; // the rule the game broke, if any
 };
 
 TEST(Soak, SeededGamesKeepTheBoardScoreAndSpeedInRange) {

@@ -50,10 +50,7 @@ protected:
   }
 
   void runUntil(std::uint32_t until) {
-    while (auto next = service.msUntilNext()) {
-      if (now + *next > until) {
-        break;
-      }
+    for (auto next = service.msUntilNext(); next && now + *next <= until; next = service.msUntilNext()) {
       now += *next;
       service.fireDue();
     }
