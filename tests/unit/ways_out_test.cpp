@@ -62,14 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Naming, WaysOut,
                          ::testing::Combine(::testing::Values(Way::Close, Way::ExitIcon),
                                             ::testing::Values(While::Naming)));
 
-// Each test starts the window once it has set the store up.
-class StoreAtStart : public GameTest {
-protected:
-  void SetUp() override {}
-};
-
-TEST_F(StoreAtStart, OnlyAnExactOnTurnsSoundOn) {
-  GameTest::SetUp();
+// These start the window again once they have set the store up.
+TEST_F(GameTest, OnlyAnExactOnTurnsSoundOn) {
   EXPECT_EQ(f->pctSound.picture(), f->pctSoundOff.picture()) << "none stored";
   for (const std::string value : {"on", "On", "OFF", "", " ON", "yes", "ON"}) {
     host.store.document("Frothwick").set("Settings", "Sound", value);
@@ -91,7 +85,7 @@ TEST_F(GameTest, AFailedSaveOnTheWayOutIsShownAndEndsWithStatusOne) {
   EXPECT_NE(host.effects[0].find("settings.ini: No space left on device"), std::string::npos);
 }
 
-TEST_F(StoreAtStart, AStoreThatCannotBeReadIsAnnouncedOnceAndNeverWritten) {
+TEST_F(GameTest, AStoreThatCannotBeReadIsAnnouncedOnceAndNeverWritten) {
   host.store.document("Frothwick").set("Settings", "HighScore1", "777");
   host.store.unreadable["Frothwick"] = "/home/p/settings.ini: Permission denied";
   ::testing::internal::CaptureStderr();
@@ -138,8 +132,7 @@ TEST(StartupPictures, AMissingOrWrongSizedPictureStopsStartUp) {
       {"pctEmptyBeer.png", headerOnly + "64x64.png", {"64 x 64", "32 x 20"}},
       {"imgAd_3.png", headerOnly + "20000x20000.png", {"20000 x 20000", "468 x 60"}},
       {"pctCop.jpg", headerOnly + "640x400.jpg", {"640 x 400", "320 x 200"}},
-      {"pctDigit_4.png", headerOnly + "22x23.png", {"22 x 23", "24 x 23"}},
-  };
+      {"pctDigit_4.png", headerOnly + "22x23.png", {"22 x 23", "24 x 23"}}};
   for (const auto& [file, from, told] : cases) {
     platform::TestHost host;
     std::filesystem::remove(host.folder / "assets");
