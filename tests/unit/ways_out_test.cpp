@@ -40,7 +40,8 @@ TEST_P(WaysOut, SaveTheTableAndTheSoundThenEndWithStatusZero) {
   } else if (way == Way::CtrlQ) {
     host.key(at, vk::Q, vk::CtrlMask);
   } else {
-    host.at(at, [this, way] { host.click(now(), way == Way::ExitIcon ? f->pctExitIcon : f->pctQuit); });
+    host.at(at,
+            [this, icon = way == Way::ExitIcon] { host.click(now(), icon ? f->pctExitIcon : f->pctQuit); });
   }
   EXPECT_EQ(runToEnd(), 0);
   platform::IniDocument& saved = host.store.saved["Frothwick"];
