@@ -1,8 +1,8 @@
-// Blocks of six, drawn as the bottom rows of the board (a digit is a kind 1..7, '.' empty, rows
-// apart by spaces): which shapes clear at every edge, which block wins, the collapse, cascades,
-// points and the burp. Landings that complete blocks in a running game are in the scenario traces.
+// The board: blocks of six drawn as its bottom rows (a kind 1..7 or '.'), pixels to cells, repaints at
+// its edges. Both shapes landed at both edges of a running game are in the scenario traces.
 #include "GameFixture.h"
 
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -23,16 +23,8 @@ const Block kBlocks[] = {
     {"tall: the columns above drop three rows",
      "...........1... ..........55... ..........55... ..........55...", 17, 11, 500,
      "............... ............... ............... ...........1..."},
-    {"wide at the left edge", "111............ 111............", 18, 0, 500,
-     "............... ..............."},
-    {"wide at the right edge, from its right end", "............444 ............444", 18, 14, 500,
-     "............... ..............."},
     {"wide, from its middle", "......222...... ......222......", 18, 7, 500,
      "............... ..............."},
-    {"tall at the right edge", ".............66 .............66 .............66", 17, 14, 500,
-     "............... ............... ..............."},
-    {"tall at the left edge, from its right column", "33............. 33............. 33.............", 17, 1,
-     500, "............... ............... ..............."},
     {"tall at the top of the board", "55............. 55............. 55............. ...............", 16, 0,
      500, "............... ............... ............... ..............."},
     {"a line of six", "............... 222222.........", 19, 2, 0, nullptr},
@@ -54,27 +46,10 @@ const Block kBlocks[] = {
 
 std::vector<std::string> rowsOf(const char* text) {
   std::istringstream in(text);
-  std::vector<std::string> rows;
-  for (std::string row; in >> row;) {
-    rows.push_back(row);
-  }
-  return rows;
+  return {std::istream_iterator<std::string>(in), {}};
 }
 
-class Blocks : public GameTest, public ::testing::WithParamInterface<std::tuple<Block, bool>> {
-protected:
-  std::vector<std::string> bottom(std::size_t count) const {
-    std::vector<std::string> rows;
-    for (std::size_t r = 20 - count; r < 20; ++r) {
-      std::string row;
-      for (std::size_t c = 0; c < 15; ++c) {
-        row += f->Board[r][c] == 0 ? '.' : static_cast<char>('0' + f->Board[r][c]);
-      }
-      rows.push_back(row);
-    }
-    return rows;
-  }
-};
+class Blocks : public GameTest, public ::testing::WithParamInterface<std::tuple<Block, bool>> {};
 
 TEST_P(Blocks, ClearAsTheRulesSay) {
   const auto& [block, soundOn] = GetParam();
@@ -91,7 +66,14 @@ TEST_P(Blocks, ClearAsTheRulesSay) {
   bool found = false;
   f->CheckForMatch(block.row, block.column, found);
   EXPECT_EQ(found, block.score > 0);
-  EXPECT_EQ(bottom(before.size()), block.after != nullptr ? rowsOf(block.after) : before);
+  std::vector<std::string> after;
+  for (std::size_t r = 20 - before.size(); r < 20; ++r) {
+    after.emplace_back();
+    for (std::size_t c = 0; c < 15; ++c) {
+      after.back() += f->Board[r][c] == 0 ? '.' : static_cast<char>('0' + f->Board[r][c]);
+    }
+  }
+  EXPECT_EQ(after, block.after != nullptr ? rowsOf(block.after) : before);
   EXPECT_EQ(f->Score, block.score);
   EXPECT_EQ(host.effects, std::vector<std::string>(soundOn ? block.score / 500 : 0, "sound burp.wav"));
   // What the board holds is what the window shows.
@@ -105,5 +87,43 @@ TEST_P(Blocks, ClearAsTheRulesSay) {
 
 INSTANTIATE_TEST_SUITE_P(EveryShapeAndEdge, Blocks,
                          ::testing::Combine(::testing::ValuesIn(kBlocks), ::testing::Bool()));
+
+using BoardTest = GameTest;
+
+// A pixel in two rows' pictures is in the lower; one past the last row or column is inside if not both.
+TEST_F(BoardTest, PixelToCellTakesTheLowerOfTwoOverlappedRows) {
+  // x, y, row, column, inside
+  const std::int16_t cases[][5] = {{18, 94, 0, 0, 1},     {18, 99, 1, 0, 1},   {466, 474, 19, 14, 1},
+                                   {466, 475, 20, 14, 1}, {600, 94, 0, 15, 1}, {600, 600, 20, 15, 0}};
+  for (const auto& [x, y, row, column, inside] : cases) {
+    std::int16_t r = -1, c = -1;
+    bool in = false;
+    f->PixelToCell(x, y, r, c, in);
+    EXPECT_EQ((std::array{r, c, static_cast<std::int16_t>(in)}), (std::array{row, column, inside}))
+        << x << "," << y;
+  }
+}
+
+// With every cell full and the canvas blanked: exactly the cells repainted around one.
+TEST_F(BoardTest, DrawAroundIsCutAtTheEdgesAndStopsShortOfTheLastRowAndColumn) {
+  // row, column, then the first and last row and column repainted
+  const std::array<std::array<int, 6>, 4> cases = {
+      {{0, 0, 0, 1, 0, 1}, {19, 14, 18, 19, 13, 14}, {18, 13, 17, 18, 12, 13}, {10, 5, 9, 11, 4, 6}}};
+  for (std::int16_t r = 0; r <= 19; ++r) {
+    for (std::int16_t c = 0; c <= 14; ++c) {
+      place(r, c, 1);
+    }
+  }
+  for (const auto& [row, column, r0, r1, c0, c1] : cases) {
+    f->form().canvas().fill(platform::kBlack);
+    f->DrawAround(static_cast<std::int16_t>(row), static_cast<std::int16_t>(column));
+    for (std::int16_t r = 0; r <= 19; ++r) {
+      for (std::int16_t c = 0; c <= 14; ++c) {
+        EXPECT_EQ(cellShows(r, c, beer(1, 0)), r >= r0 && r <= r1 && c >= c0 && c <= c1)
+            << row << "," << column << ": " << r << "," << c;
+      }
+    }
+  }
+}
 
 } // namespace

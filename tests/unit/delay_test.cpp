@@ -1,6 +1,5 @@
-// The program's one wait: exactly as long as asked, across the tick counter's wrap and the signed
-// overflow of tick + delay; no wait for zero or less; its end fixed when it starts. The sessions'
-// traces start just before the wrap, and pin the game's pace across it.
+// The program's one wait: as long as asked across the tick counter's wrap and the signed overflow of
+// tick + delay, none for zero or less, its end fixed when it starts.
 #include "GameFixture.h"
 
 namespace {

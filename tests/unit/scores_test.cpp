@@ -1,12 +1,18 @@
-// The high-score table: a new entry's place, typing a name, Clear and Ok, and the end of a game that
-// waits for the name. What the board shows is in the scenario traces.
+// The high-score table: a new entry's place, typing a name, Clear and Ok, the end of a game waiting for
+// it, and two games saving over each other's table. What the board shows is in the scenario traces.
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
+#include "scores/TableChanges.h"
+
+#include <tuple>
 
 namespace {
 
 namespace vk = platform::vk;
+using platform::IniDocument;
+using scores::ApplyTableChanges;
+using scores::TableChange;
 
 class ScoresTest : public GameTest {
 protected:
@@ -41,66 +47,51 @@ TEST_F(ScoresTest, ANewScoreGoesAboveAnEqualOneAndTheLastDropsOff) {
   EXPECT_EQ(f->HighScoreNames,
             (std::array<std::string, 11>{"", "A", "B", "", "C", "D", "E", "F", "G", "H", "I"}));
   EXPECT_EQ(f->HighScores, (std::array<std::int32_t, 11>{0, 100, 90, 80, 80, 70, 60, 50, 40, 30, 20}));
-  EXPECT_FALSE(f->pctNew.visible());
 
   f->HighScores.fill(0);
   enterScore(0);
   EXPECT_EQ(f->EntryRow, 1) << "nothing on an empty table is still an entry";
 }
 
-// Name entry, key by key: what each key sequence leaves in the table, whether the
-// entry is still open, and that no key reaches the game. Ok ends an open entry, keeping what was typed.
-struct Typing {
-  const char* what;
-  std::vector<std::int16_t> keys;
-  std::int16_t shift;
-  bool open;
-  const char* name;
-};
-
+// What keys leave in the name, whether the entry stays open (Ok then ends it as typed), and that none
+// reaches the game. Backspaces are in the recorded sessions.
 TEST_F(ScoresTest, NameEntryKeys) {
-  const Typing cases[] = {
-      {"letters and digits", {'A', 'B', '1'}, 0, true, "AB1"},
-      {"whatever the shift", {'A', 'B', '1'}, vk::ShiftMask, true, "AB1"},
-      {"the tenth character ends it, an eleventh goes nowhere",
-       {vk::Numpad0 + 9, '8', 'Z', vk::Space, vk::Numpad0, vk::Numpad0 + 1, 'Q', 'Q', 'Q', vk::Numpad0 + 5,
-        'K'},
-       0,
-       false,
-       "98Z 01QQQ5"},
-      {"ten spaces", std::vector<std::int16_t>(10, vk::Space), 0, false, "          "},
-      {"backspace stops at the first cell", {vk::Back, vk::Back}, 0, true, ""},
-      {"typing on after a backspace", {'A', 'B', vk::Back, 'C'}, 0, true, "AC"},
+  const std::vector<std::int16_t> elevenKeys = {
+      vk::Numpad0 + 9, '8', 'Z', vk::Space, vk::Numpad0, vk::Numpad0 + 1, 'Q', 'Q', 'Q',
+      vk::Numpad0 + 5, 'K'};
+  // With the codes on either side of the letters', digits' and keypad digits' ranges.
+  const std::vector<std::int16_t> typeNothing = {
+      vk::Left,        vk::Right,      vk::Down,     vk::Up,      vk::Shift,  vk::Control,
+      vk::Menu,        vk::Escape,     vk::Pause,    vk::Tab,     186,        vk::OemMinus,
+      vk::Multiply,    vk::Add,        vk::Subtract, vk::Decimal, vk::Divide, vk::F1,
+      vk::F2,          vk::F1 + 11,    255,          vk::A - 1,   vk::A + 26, vk::Digit0 - 1,
+      vk::Digit0 + 10, vk::Numpad0 - 1};
+  // What is typed, with which shift; whether the entry stays open, and the name it leaves.
+  const std::tuple<const char*, std::vector<std::int16_t>, std::int16_t, bool, const char*> cases[] = {
+      {"letters and digits, whatever the shift", {'A', 'B', '1'}, vk::ShiftMask, true, "AB1"},
+      {"the tenth character ends it, an eleventh goes nowhere", elevenKeys, 0, false, "98Z 01QQQ5"},
       {"return at once keeps an empty name", {vk::Return, 'X'}, 0, false, ""},
-      {"keys that type nothing",
-       {vk::Left, vk::Right, vk::Down, vk::Up, vk::Shift, vk::Control, vk::Menu, vk::Escape, vk::Tab, 186,
-        vk::OemMinus, vk::Multiply, vk::Add, vk::Subtract, vk::Decimal, vk::Divide, vk::F1, vk::F1 + 11, 255,
-        // the codes on either side of the letters', digits' and keypad digits' ranges
-        vk::A - 1, vk::A + 26, vk::Digit0 - 1, vk::Digit0 + 10, vk::Numpad0 - 1},
-       0,
-       true,
-       ""},
-  };
+      {"keys that type nothing", typeNothing, 0, true, ""}};
   // A game is under way and not paused: a key that leaked through to it would move its beer.
   spawns({{1, 7}});
   startGame(now() + 10);
   runUntil(now() + 300);
-  for (const Typing& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, keys, shift, open, name] : cases) {
+    SCOPED_TRACE(what);
     enterScore(7);
     f->Paused = false;
     const std::int32_t x = f->BeerX, y = f->BeerY;
-    press(c.keys, c.shift);
+    press(keys, shift);
     EXPECT_EQ(f->BeerX, x);
     EXPECT_EQ(f->BeerY, y);
-    EXPECT_EQ(f->HighScoreNames[1], c.name);
-    EXPECT_EQ(f->EnteringName, c.open);
-    EXPECT_EQ(menuShown(), !c.open);
-    if (c.open) {
+    EXPECT_EQ(f->HighScoreNames[1], name);
+    EXPECT_EQ(f->EnteringName, open);
+    EXPECT_EQ(menuShown(), !open);
+    if (open) {
       host.click(now() + 1, f->pctOk);
       runUntil(now() + 2);
       EXPECT_FALSE(f->EnteringName);
-      EXPECT_EQ(f->HighScoreNames[1], c.name);
+      EXPECT_EQ(f->HighScoreNames[1], name);
     }
   }
 }
@@ -123,8 +114,7 @@ TEST_F(ScoresTest, EveryWayANameEntryEndsSavesItAtOnceOverWhatAnotherGameSaved) 
   const std::vector<std::pair<const char*, std::vector<std::int16_t>>> endings = {
       {"Enter", {'J', 'O', vk::Return}},
       {"the tenth character", {'J', 'O', 'J', 'O', 'J', 'O', 'J', 'O', 'J', 'O'}},
-      {"Ok", {'J', 'O'}},
-  };
+      {"Ok", {'J', 'O'}}};
   for (const auto& [ending, keys] : endings) {
     SCOPED_TRACE(ending);
     // Another game, open at the same time, saved its entry after this one started.
@@ -143,8 +133,7 @@ TEST_F(ScoresTest, EveryWayANameEntryEndsSavesItAtOnceOverWhatAnotherGameSaved) 
   }
 }
 
-// The end of a game holds keys back for two seconds, then sleeps until the name is given. A score
-// below the table ends the game after the two seconds: that is in the veteran's recorded session.
+// The end of a game holds keys back for two seconds, then sleeps until the name is given.
 TEST_F(ScoresTest, TheEndOfAGameSleepsUntilTheNameIsGiven) {
   startGame(now() + 10);
   const std::uint32_t over = now() + 100;
@@ -165,6 +154,60 @@ TEST_F(ScoresTest, TheEndOfAGameSleepsUntilTheNameIsGiven) {
   EXPECT_GE(now() - over, 60000U);
   EXPECT_LT(dispatches, 200) << "a minute of waiting wakes only for the banner and the keys";
   EXPECT_EQ(f->HighScoreNames[1], "A");
+}
+
+const std::string kStored = "[Settings]\r\nHighScoreName1=ANNA\r\nHighScore1= 400\r\n"
+                            "HighScoreName2=\"BO\"\r\nHighScore2=+300\r\nHighScore3=junk\r\nMine=x\r\n";
+
+// The table a store holds, as "NAME score" per rank, down to the last entry with a name or score.
+std::string tableOf(const IniDocument& store) {
+  std::string out;
+  for (int i = 1; i <= 10; ++i) {
+    const std::string name = store.get("Settings", "HighScoreName" + std::to_string(i)).value_or("");
+    const std::int32_t score =
+        scores::ParseScore(store.get("Settings", "HighScore" + std::to_string(i)).value_or(""));
+    if (!name.empty() || score != 0) {
+      out += name + " " + std::to_string(score) + "; ";
+    }
+  }
+  return out;
+}
+
+TEST(TableChanges, TwoGamesSavingInEitherOrderKeepBothGamesEntries) {
+  const std::vector<TableChange> x = {{false, 350, "XAV"}};
+  const std::vector<TableChange> y = {{false, 100, "YU"}, {false, 500, "YO"}};
+  const std::vector<TableChange> xClears = {{false, 999, "GONE"}, {true, 0, ""}, {false, 50, "XC"}};
+  const std::tuple<const char*, std::vector<TableChange>, std::vector<TableChange>, std::string> cases[] = {
+      {"x then y", x, y, "YO 500; ANNA 400; XAV 350; BO 300; YU 100; "},
+      {"y then x", y, x, "YO 500; ANNA 400; XAV 350; BO 300; YU 100; "},
+      {"y then a game that cleared", y, xClears, "XC 50; "},
+      {"a game that cleared then y", xClears, y, "YO 500; YU 100; XC 50; "}};
+  for (const auto& [what, first, second, want] : cases) {
+    IniDocument store = IniDocument::parse(kStored);
+    ApplyTableChanges(store, first);
+    store = IniDocument::parse(store.serialize());
+    ApplyTableChanges(store, second);
+    EXPECT_EQ(tableOf(store), want) << what;
+  }
+}
+
+TEST(TableChanges, RanksThatDidNotChangeKeepTheirTextByteForByte) {
+  IniDocument store = IniDocument::parse(kStored);
+  ApplyTableChanges(store, {{false, 100, "YU"}});
+  const std::string text = store.serialize();
+  EXPECT_EQ(text.substr(0, text.find("HighScore3")), kStored.substr(0, kStored.find("HighScore3")));
+  EXPECT_NE(text.find("HighScore3=\"100\"\r\nMine=x\r\n"), std::string::npos) << text;
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
+}
+
+TEST(TableChanges, AScoreBelowAFullTableLeavesItsLastEntry) {
+  IniDocument store;
+  for (int i = 1; i <= 10; ++i) {
+    store.set("Settings", "HighScoreName" + std::to_string(i), "P" + std::to_string(i));
+    store.set("Settings", "HighScore" + std::to_string(i), std::to_string(1100 - 100 * i));
+  }
+  ApplyTableChanges(store, {{false, 50, "LOW"}});
+  EXPECT_TRUE(tableOf(store).ends_with("P10 100; "));
 }
 
 } // namespace

@@ -17,11 +17,11 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
-// A file system without locks, when a test asks for one: this program's own flock is the one the
-// store's saves call.
+// A file system without locks when a test asks: the store's saves call this program's own flock.
 std::atomic<bool> locksRefused{false};
 
 extern "C" int flock(int fd, int operation) {
@@ -38,8 +38,7 @@ using platform::FileSettingsStore;
 using platform::IniDocument;
 namespace fs = std::filesystem;
 
-class TempFolder {
-public:
+struct TempFolder {
   TempFolder() {
     std::string pattern = (fs::temp_directory_path() / "frothwick-settings-XXXXXX").string();
     path = ::mkdtemp(pattern.data());
@@ -57,22 +56,20 @@ std::string readText(const fs::path& path) {
   return platform::readStoreFile(path).text;
 }
 
-// Hand-edited and damaged stores under tests/data/settings, each read and saved back as the game
-// saves: every value it keeps written as read, and the sound turned on. What is written must be the
-// .saved file beside it, byte for byte.
+// Hand-edited and damaged stores, saved back with the table's values as read and the sound on, must
+// give the .saved file beside each byte for byte.
 TEST(IniDocument, AStoreSavedBackKeepsEveryOtherLineAndWritesEachValueAsRead) {
-  std::vector<std::string> keys = {"Sound"};
-  for (int rank = 1; rank <= 10; ++rank) {
-    keys.insert(keys.end(), {"HighScoreName" + std::to_string(rank), "HighScore" + std::to_string(rank)});
-  }
   int stores = 0;
   for (const auto& entry : fs::directory_iterator(fs::path(FROTHWICK_TEST_DATA) / "settings")) {
     if (entry.path().extension() == ".ini") {
       SCOPED_TRACE(entry.path().filename().string());
       IniDocument doc = IniDocument::parse(readText(entry.path()));
-      for (const std::string& key : keys) {
-        if (const auto value = doc.get("Settings", key)) {
-          doc.set("Settings", key, *value);
+      for (int rank = 1; rank <= 10; ++rank) {
+        for (const std::string& key :
+             {"HighScoreName" + std::to_string(rank), "HighScore" + std::to_string(rank)}) {
+          if (const auto value = doc.get("Settings", key)) {
+            doc.set("Settings", key, *value);
+          }
         }
       }
       doc.set("Settings", "Sound", "ON");
@@ -109,7 +106,7 @@ std::string saveSoundOn(const fs::path& file) {
 constexpr uid_t kNobody = 65534;
 
 // Runs a check as a player without root's powers over files: in a child process as nobody when the
-// tests run as root. Returns false with a skip message when that is impossible.
+// tests run as root, with a skip message when that is impossible.
 bool asPlayer(const fs::path& folder, const std::function<bool()>& check, std::string& skipped) {
   if (::geteuid() != 0) {
     return check();
@@ -120,18 +117,13 @@ bool asPlayer(const fs::path& folder, const std::function<bool()>& check, std::s
   static_cast<void>(::lchown(folder.c_str(), kNobody, kNobody));
   const pid_t child = ::fork();
   if (child == 0) {
-    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
-      ::_exit(77);
-    }
-    ::_exit(check() ? 0 : 1);
+    ::_exit(::setgid(kNobody) != 0 || ::setuid(kNobody) != 0 ? 77 : static_cast<int>(!check()));
   }
   int status = 0;
   ::waitpid(child, &status, 0);
-  if (WIFEXITED(status) && WEXITSTATUS(status) == 77) {
-    skipped = "cannot become an unprivileged user to try file permissions";
-    return true;
-  }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  const int exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  skipped = exit == 77 ? "cannot become an unprivileged user to try file permissions" : "";
+  return exit == 0;
 }
 
 // Which files are read, which are replaced, and what is left of each after a save.
@@ -143,6 +135,12 @@ TEST(FileSettingsStore, ReadsAndReplacesOnlyAReadableWritableRegularFile) {
     const char* saveError; // what the save says, "" when it saves
   };
   const std::string known = "[Settings]\nHighScore1=\"5\"\n";
+  const auto knownWith = [&](fs::perms perms) {
+    return [&known, perms](const fs::path& f) {
+      writeFile(f, known);
+      fs::permissions(f, perms);
+    };
+  };
   const Case cases[] = {
       {"absent", [](const fs::path&) {}, "", ""},
       {"under a file where its folder should be",
@@ -157,12 +155,7 @@ TEST(FileSettingsStore, ReadsAndReplacesOnlyAReadableWritableRegularFile) {
        "not a regular file", "left alone"},
       {"over 1 MiB", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes + 1, '\n')); },
        "larger than 1 MiB", "left alone"},
-      {"without read permission",
-       [&](const fs::path& f) {
-         writeFile(f, known);
-         fs::permissions(f, fs::perms::owner_write);
-       },
-       "Permission denied", "left alone"},
+      {"without read permission", knownWith(fs::perms::owner_write), "Permission denied", "left alone"},
       {"700 KB of a long name",
        [](const fs::path& f) {
          writeFile(f, "[Settings]\nHighScoreName1=" + std::string(700 << 10, 'x') + "\n");
@@ -170,12 +163,9 @@ TEST(FileSettingsStore, ReadsAndReplacesOnlyAReadableWritableRegularFile) {
        "", ""},
       {"1 MiB already", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes, '\n')); },
        "", "grow beyond 1 MiB"},
-      {"read-only",
-       [&](const fs::path& f) {
-         writeFile(f, known);
-         fs::permissions(f, fs::perms::owner_read | fs::perms::group_read);
-       },
-       "", "read-only"},
+      {"read-only", knownWith(fs::perms::owner_read | fs::perms::group_read), "", "read-only"}};
+  const auto says = [](const std::string& said, const char* want) {
+    return *want == '\0' ? said.empty() : said.find(want) != std::string::npos;
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -188,27 +178,22 @@ TEST(FileSettingsStore, ReadsAndReplacesOnlyAReadableWritableRegularFile) {
     const bool ok = asPlayer(
         temp.path,
         [&] {
-          FileSettingsStore store([&](const std::string&) { return file; });
-          const std::string problem = store.problem("Frothwick");
+          const std::string problem =
+              FileSettingsStore([&](const std::string&) { return file; }).problem("Frothwick");
           const std::string error = saveSoundOn(file);
-          const bool right =
-              std::string(c.problem).empty() ? problem.empty() : problem.find(c.problem) != std::string::npos;
-          const bool saved = std::string(c.saveError).empty()
-                                 ? error.empty()
-                                 : error.find(c.saveError) != std::string::npos &&
-                                       error.find(file.string()) != std::string::npos;
-          if (!right || !saved) {
+          const bool right = says(problem, c.problem) && says(error, c.saveError) &&
+                             (error.empty() || error.find(file.string()) != std::string::npos);
+          if (!right) {
             std::fprintf(stderr, "read: '%s'; save: '%s'\n", problem.c_str(), error.c_str());
           }
-          return right && saved;
+          return right;
         },
         skipped);
     if (!skipped.empty()) {
       GTEST_SKIP() << skipped;
     }
     EXPECT_TRUE(ok);
-    EXPECT_EQ(fs::symlink_status(file).type(),
-              std::string(c.saveError).empty() ? fs::file_type::regular : before);
+    EXPECT_EQ(fs::symlink_status(file).type(), *c.saveError == '\0' ? fs::file_type::regular : before);
     if (std::string(c.problem) == "Permission denied" || std::string(c.saveError) == "read-only") {
       fs::permissions(file, fs::perms::owner_read);
       EXPECT_EQ(readText(file), known);
@@ -245,24 +230,17 @@ TEST(FileSettingsStore, ASaveChangesOnlyWhatItSetsAndKeepsThePlayersFiles) {
     EXPECT_TRUE(fs::exists(elsewhere.parent_path() / name)) << name;
   }
   EXPECT_FALSE(fs::exists(elsewhere.parent_path() / ".frothwick.ini.frothwick-save-abc123"));
-  // A new store is made with what the umask allows.
+  // A new store is made with what the umask allows, on a file system without locks too.
   const mode_t previous = ::umask(077);
   const fs::path fresh = temp.path / "fresh" / "settings.ini";
+  locksRefused = true;
   const std::string error = saveSoundOn(fresh);
+  locksRefused = false;
   ::umask(previous);
   ASSERT_EQ(error, "");
+  EXPECT_EQ(readText(fresh), "[Settings]\nSound=\"ON\"\n");
   ::stat(fresh.c_str(), &st);
   EXPECT_EQ(st.st_mode & 07777, 0600U);
-}
-
-TEST(FileSettingsStore, AFileSystemWithoutLocksStillSaves) {
-  TempFolder temp;
-  const fs::path file = temp.path / "Frothwick" / "settings.ini";
-  locksRefused = true;
-  const std::string error = saveSoundOn(file);
-  locksRefused = false;
-  ASSERT_EQ(error, "");
-  EXPECT_EQ(readText(file), "[Settings]\nSound=\"ON\"\n");
 }
 
 TEST(FileSettingsStore, AFailedSaveSaysWhyAndLeavesTheOldFileWhole) {
@@ -270,16 +248,13 @@ TEST(FileSettingsStore, AFailedSaveSaysWhyAndLeavesTheOldFileWhole) {
   fs::path file = temp.path / "Frothwick" / "settings.ini";
   const std::string old = "[Settings]\nHighScoreName1=\"KEEP ME\"\nHighScore1=\"999\"\n";
   writeFile(file, old);
-  FileSettingsStore store([&](const std::string&) { return file; });
   // The disk "fills up" after a few bytes of the new file.
   rlimit saved{};
   ::getrlimit(RLIMIT_FSIZE, &saved);
   const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit tiny = saved;
-  tiny.rlim_cur = 64;
+  const rlimit tiny{40, saved.rlim_max};
   ::setrlimit(RLIMIT_FSIZE, &tiny);
-  const std::string error = store.update(
-      "Frothwick", [](IniDocument& doc) { doc.set("Settings", "HighScoreName1", std::string(5000, 'N')); });
+  const std::string error = saveSoundOn(file);
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
   EXPECT_NE(error.find(file.string()), std::string::npos) << error;
@@ -287,31 +262,29 @@ TEST(FileSettingsStore, AFailedSaveSaysWhyAndLeavesTheOldFileWhole) {
 }
 
 TEST(FileSettingsStore, TheStoreIsUnderAFullConfigFolderOrTheHomeFolder) {
-  struct Case {
-    const char* xdg;  // nullptr: unset
-    const char* home; // nullptr: unset
-    std::string want;
-  };
   const passwd* entry = ::getpwuid(::getuid());
   if (entry == nullptr) {
     GTEST_SKIP() << "this user has no entry in the password database";
   }
   const std::string passwdHome = entry->pw_dir;
-  const Case cases[] = {
+  const std::tuple<const char*, const char*, std::string> cases[] = {
+      // XDG_CONFIG_HOME, HOME (nullptr: unset)
       {"/x/config", "/h", "/x/config/Frothwick/settings.ini"},
       {"relative/config", "/h", "/h/.config/Frothwick/settings.ini"},
       {nullptr, "/h", "/h/.config/Frothwick/settings.ini"},
-      {nullptr, nullptr, passwdHome + "/.config/Frothwick/settings.ini"},
+      {nullptr, nullptr, passwdHome + "/.config/Frothwick/settings.ini"}};
+  const auto put = [](const char* name, const char* value) {
+    value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
   };
   const std::string oldXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
   const std::string oldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
-  for (const Case& c : cases) {
-    c.xdg ? ::setenv("XDG_CONFIG_HOME", c.xdg, 1) : ::unsetenv("XDG_CONFIG_HOME");
-    c.home ? ::setenv("HOME", c.home, 1) : ::unsetenv("HOME");
-    EXPECT_EQ(FileSettingsStore::defaultPath("Frothwick"), c.want);
+  for (const auto& [xdg, home, want] : cases) {
+    put("XDG_CONFIG_HOME", xdg);
+    put("HOME", home);
+    EXPECT_EQ(FileSettingsStore::defaultPath("Frothwick"), want);
   }
-  oldXdg.empty() ? ::unsetenv("XDG_CONFIG_HOME") : ::setenv("XDG_CONFIG_HOME", oldXdg.c_str(), 1);
-  ::setenv("HOME", oldHome.c_str(), 1);
+  put("XDG_CONFIG_HOME", oldXdg.empty() ? nullptr : oldXdg.c_str());
+  put("HOME", oldHome.c_str());
 }
 
 } // namespace

@@ -1,13 +1,8 @@
-// A bot plays hundreds of short seeded games with random keys and clicks on every button a player
-// can reach, some deep into the score, and after every event checks that the board, the lives, the
-// score and the speed stay where the game can draw and count them. Each game has its own seed for the
-// game's draws and the bot's moves alike, so a failure names the run to replay.
-#include "TestHost.h"
+// A bot plays hundreds of seeded games with random keys and clicks, some deep into the score, checking
+// after every event that board, lives, score and speed stay in range. A failure names its seed.
+#include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
-#include "window/frmMain.h"
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <random>
@@ -20,11 +15,6 @@ namespace vk = platform::vk;
 constexpr std::uint32_t kFirstSeed = 20240611;
 constexpr std::uint32_t kGameMs = 40 * 1000;
 constexpr std::int32_t kScoreLimit = 10000000;
-
-struct RuleBroken {
-  std::string what;
-};
-struct GameTimeUp {};
 
 class Bot {
 public:
@@ -48,15 +38,10 @@ public:
       });
     }
     host_.at(start_ + 3, [this, game = ++games_] { act(game); });
+    broken_.clear();
     try {
-      for (;;) {
-        host_.doEvents();
-        host_.waitForEvents(UINT32_MAX);
-      }
-    } catch (const GameTimeUp&) {
-      return {};
-    } catch (const RuleBroken& broken) {
-      return broken.what;
+      runUntilStopped(host_);
+      return broken_;
     } catch (const platform::ProgramEnd& end) {
       return "the program ended with status " + std::to_string(end.status);
     } catch (const platform::ScriptExhausted&) {
@@ -85,12 +70,10 @@ private:
         }
       }
     } else if (draw(0, 99) < 3) {
+      const platform::Control& ad = f.imgAd[static_cast<std::size_t>(f.AdIndex)];
       const std::array<const platform::Control*, 10> buttons = {
-          &f.pctNew,        &f.pctAction,
-          &f.pctAbout,      &f.pctAboutText2,
-          &f.pctAboutText3, &f.pctScores,
-          &f.pctClear,      &f.pctOk,
-          &f.pctSound,      &f.imgAd[static_cast<std::size_t>(f.AdIndex)]};
+          &f.pctNew,    &f.pctAction, &f.pctAbout, &f.pctAboutText2, &f.pctAboutText3,
+          &f.pctScores, &f.pctClear,  &f.pctOk,    &f.pctSound,      &ad};
       clickNow(*buttons[draw(0, buttons.size() - 1)]);
     } else {
       // Mostly the game's own keys, else any key; never Ctrl+Q, which leaves the program.
@@ -103,10 +86,10 @@ private:
     }
   }
 
-  // Says nothing unless the rule is broken: it runs after every event of hundreds of games.
   void check(bool holds, std::string_view rule) {
     if (!holds) {
-      throw RuleBroken{"at " + std::to_string(elapsed()) + " ms: " + std::string(rule)};
+      broken_ = "at " + std::to_string(elapsed()) + " ms: " + std::string(rule);
+      throw StopHere{};
     }
   }
 
@@ -117,10 +100,9 @@ private:
       for (std::size_t c = 0; c < f.Board[r].size(); ++c) {
         // Row 20 and column 15 lie outside the board: read as empty, never written.
         const std::int16_t most = r == 20 || c == 15 ? 0 : 7;
-        if (f.Board[r][c] < 0 || f.Board[r][c] > most || f.BoardFrame[r][c] < 0 ||
-            f.BoardFrame[r][c] > most) {
-          check(false, "cell " + std::to_string(r) + "," + std::to_string(c) + " out of range");
-        }
+        check(std::clamp(f.Board[r][c], std::int16_t{0}, most) == f.Board[r][c] &&
+                  std::clamp(f.BoardFrame[r][c], std::int16_t{0}, most) == f.BoardFrame[r][c],
+              "a cell out of range");
       }
     }
     check(f.Lives >= 0 && f.Lives <= 3, "lives out of range");
@@ -130,7 +112,7 @@ private:
     const bool atMenu = f.pctNew.visible() && !f.EnteringName && !f.pctScoreBoard.visible() &&
                         !f.pctAboutText1.visible() && !f.pctCop.visible();
     if (elapsed() >= kGameMs && atMenu) {
-      throw GameTimeUp{};
+      throw StopHere{};
     }
     check(elapsed() < 2 * kGameMs, "the window did not come back to its menu");
   }
@@ -140,6 +122,7 @@ private:
   std::mt19937 moves_;
   std::uint32_t start_ = 0;
   int games_ = 0;
+  std::string broken_; // the rule the game broke, if any
 };
 
 TEST(Soak, SeededGamesKeepTheBoardScoreAndSpeedInRange) {

@@ -18,8 +18,9 @@ namespace {
 constexpr std::uint32_t kMinute = 60000;
 using Strings = std::vector<std::string>;
 
-class FakeHost : public ControlHost {
-public:
+// The test is the control's host: its clock, its timers and its record of messages and changes.
+class UTimerTest : public ::testing::Test, public ControlHost {
+protected:
   bool userMode() const override { return user; }
   void propertyChanged(std::string_view name) override {
     if (failNotify) {
@@ -30,15 +31,6 @@ public:
   void messageBox(const std::string& text) override { messages.push_back(text); }
   platform::TimerService& timers() override { return service; }
 
-  std::uint32_t now = 0;
-  platform::TimerService service{[this] { return now; }};
-  bool user = true;
-  bool failNotify = false;
-  Strings changed, messages;
-};
-
-class UTimerTest : public ::testing::Test {
-protected:
   UTimerTest() {
     ctl.Timer = [this] { log("T", ""); };
     ctl.HourAlarm = [this](std::int16_t& hours) {
@@ -53,25 +45,26 @@ protected:
   }
 
   void log(const std::string& kind, const std::string& mark) {
-    events += (events.empty() ? "" : " ") + kind + mark + "@" + std::to_string(host.now / kMinute) + ":" +
-              std::to_string(host.now % kMinute);
+    events += (events.empty() ? "" : " ") + kind + mark + "@" + std::to_string(now / kMinute) + ":" +
+              std::to_string(now % kMinute);
   }
 
   void runUntil(std::uint32_t until) {
-    while (auto next = host.service.msUntilNext()) {
-      if (host.now + *next > until) {
-        break;
-      }
-      host.now += *next;
-      host.service.fireDue();
+    for (auto next = service.msUntilNext(); next && now + *next <= until; next = service.msUntilNext()) {
+      now += *next;
+      service.fireDue();
     }
-    host.now = until;
+    now = until;
   }
 
-  bool running() const { return host.service.msUntilNext().has_value(); }
+  bool running() const { return service.msUntilNext().has_value(); }
 
-  FakeHost host;
-  UTimer ctl{host};
+  std::uint32_t now = 0;
+  platform::TimerService service{[this] { return now; }};
+  bool user = true;
+  bool failNotify = false;
+  Strings changed, messages;
+  UTimer ctl{*this};
   std::string events;
   int pendingHour = 0;
   std::map<int, int> hourFor; // the hour mark raised with each minute mark, 0 for none
@@ -81,7 +74,15 @@ TEST_F(UTimerTest, MinutesCountDownOncePerMinuteAndRepeat) {
   ctl.setMinuteInterval(3);
   runUntil(6 * kMinute + 2);
   EXPECT_EQ(events, "M3@0:1 M2@1:1 M1@2:1 T@3:1 M3@3:2 M2@4:2 M1@5:2 T@6:2");
-  EXPECT_EQ(host.changed, Strings{"MinuteInterval"});
+  EXPECT_EQ(changed, Strings{"MinuteInterval"});
+
+  events.clear(); // the minute alarm's handler changes the count left
+  ctl.MinuteAlarm = [this](std::int16_t& minutes) {
+    log("M", std::to_string(minutes));
+    minutes = 1;
+  };
+  runUntil(8 * kMinute + 4);
+  EXPECT_EQ(events, "M3@6:3 T@7:3 M3@7:4 T@8:4");
 }
 
 TEST_F(UTimerTest, MillisecondPartComesFirst) {
@@ -92,19 +93,16 @@ TEST_F(UTimerTest, MillisecondPartComesFirst) {
 
   events.clear();
   ctl.setMinuteInterval(0);
-  runUntil(host.now + 1002);
+  runUntil(now + 1002);
   EXPECT_EQ(events, "T@2:1002 T@2:1503");
-}
 
-TEST_F(UTimerTest, AZeroPeriodStandsStillAndTheShortestTicksOnAndOn) {
-  ctl.setMinuteInterval(1);
-  ctl.setMinuteInterval(0);
+  events.clear(); // a zero period stands still, and the shortest ticks on and on
+  ctl.setInterval(0);
   EXPECT_FALSE(running());
-  runUntil(kMinute);
-  EXPECT_EQ(events, "");
+  runUntil(3 * kMinute);
   ctl.setInterval(1);
-  runUntil(kMinute + 4);
-  EXPECT_EQ(events, "T@1:2 T@1:4");
+  runUntil(3 * kMinute + 4);
+  EXPECT_EQ(events, "T@3:2 T@3:4");
 }
 
 TEST_F(UTimerTest, DisablingStopsTheCountAndEnablingStartsItAfresh) {
@@ -144,34 +142,24 @@ TEST_F(UTimerTest, WholeHoursTickEarlyAndRaiseRoundedHourMarks) {
 
   events.clear(); // one hour ends fifty-nine minutes after the early tick
   ctl.setHourInterval(1);
-  runUntil(host.now + 59 * kMinute + 2);
+  runUntil(now + 59 * kMinute + 2);
   EXPECT_TRUE(events.starts_with("M60@179:3 M59@179:4 M58@180:4 ")) << events;
   EXPECT_TRUE(events.ends_with(" M1@237:4 T@238:4")) << events;
 }
 
-TEST_F(UTimerTest, MinuteAlarmHandlerChangesTheCount) {
-  ctl.MinuteAlarm = [this](std::int16_t& minutes) {
-    log("M", std::to_string(minutes));
-    minutes = 1;
-  };
-  ctl.setMinuteInterval(5);
-  runUntil(2 * kMinute + 2);
-  EXPECT_EQ(events, "M5@0:1 T@1:1 M5@1:2 T@2:2");
-}
-
-TEST_F(UTimerTest, RefusedValuesLeaveEverythingAlone) {
+TEST_F(UTimerTest, RefusedValuesLeaveEverythingAloneAndLaterErrorsKeepTheValue) {
   ctl.setMinuteInterval(60);
   ctl.setMinuteInterval(75);
   ctl.setInterval(60000);
-  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(messages.empty());
   ctl.setHourInterval(547);
   ctl.setTimerMode(2);
   ctl.setInterval(-1);
   ctl.setMinuteInterval(-1);
   ctl.setHourInterval(-1);
-  EXPECT_EQ(host.messages, Strings(5, "Error 380"));
+  EXPECT_EQ(messages, Strings(5, "Error 380"));
   EXPECT_EQ(ctl.Interval() + ctl.MinuteInterval() + ctl.HourInterval() + ctl.TimerMode(), 0);
-  EXPECT_TRUE(host.changed.empty());
+  EXPECT_TRUE(changed.empty());
   EXPECT_FALSE(running());
 
   ctl.setHourInterval(546); // 32760 minutes: 7 more still fit, 8 do not
@@ -180,23 +168,22 @@ TEST_F(UTimerTest, RefusedValuesLeaveEverythingAlone) {
   ctl.setHourInterval(0);
   ctl.setMinuteInterval(8);
   ctl.setHourInterval(546);
-  EXPECT_EQ(host.messages.size(), 7u);
+  EXPECT_EQ(messages.size(), 7u);
   EXPECT_EQ(ctl.MinuteInterval(), 8);
   EXPECT_EQ(ctl.HourInterval(), 0);
-}
 
-TEST_F(UTimerTest, ErrorsAfterStoringKeepTheValue) {
-  host.failNotify = true;
+  messages.clear(); // errors after storing keep the value
+  failNotify = true;
   ctl.setMinuteInterval(5);
   ctl.setHourInterval(1);
   ctl.setTimerMode(1);
-  EXPECT_EQ(host.messages, (Strings{"Error 380", "Error 380", "disk full"}));
+  EXPECT_EQ(messages, (Strings{"Error 380", "Error 380", "disk full"}));
   EXPECT_EQ(ctl.MinuteInterval() + ctl.HourInterval() + ctl.TimerMode(), 7);
   EXPECT_THROW(ctl.setInterval(5), std::runtime_error);
 }
 
-TEST_F(UTimerTest, SavesOnlyChangedValuesInOrderBesideTheHostsOwn) {
-  host.user = false;
+TEST_F(UTimerTest, TheDesignerSavesOnlyChangedValuesInOrderBesideTheHostsOwnAndNeverStarts) {
+  user = false;
   PropertyBag bag;
   bag.write<std::int32_t>("_ExtentX", 355, 0);
   ctl.setEnabled(false);
@@ -207,8 +194,11 @@ TEST_F(UTimerTest, SavesOnlyChangedValuesInOrderBesideTheHostsOwn) {
   ctl.writeProperties(bag);
   EXPECT_EQ(bag.keys(),
             (Strings{"_ExtentX", "TimerMode", "Interval", "MinuteInterval", "HourInterval", "Enabled"}));
+  EXPECT_EQ(changed.size(), 5u);
+  ctl.setEnabled(true);
+  EXPECT_FALSE(running());
 
-  UTimer copy(host);
+  UTimer copy(*this);
   copy.readProperties(bag);
   EXPECT_EQ(std::tuple(copy.TimerMode(), copy.Interval(), copy.MinuteInterval(), copy.HourInterval(),
                        copy.Enabled()),
@@ -216,6 +206,17 @@ TEST_F(UTimerTest, SavesOnlyChangedValuesInOrderBesideTheHostsOwn) {
   ctl.initProperties();
   ctl.writeProperties(bag);
   EXPECT_EQ(bag.keys(), Strings{"_ExtentX"});
+  // Loading ignores the case of names and the setters' checks.
+  PropertyBag odd;
+  odd.write<std::int32_t>("INTERVAL", 70000, 0);
+  odd.write<std::int16_t>("minuteinterval", 75, 0);
+  odd.write<std::int32_t>("timermode", 5, 0);
+  ctl.readProperties(odd);
+  EXPECT_EQ(std::tuple(ctl.Interval(), ctl.MinuteInterval(), ctl.TimerMode(), ctl.Enabled()),
+            std::tuple(70000, 75, 5, true));
+  EXPECT_FALSE(running());
+  ctl.resize(1000, 20);
+  EXPECT_EQ(std::pair(ctl.width(), ctl.height()), std::pair(355, 335)) << "its size is fixed";
 }
 
 TEST_F(UTimerTest, LoadStartsOnlyWhenRunningAndEnabled) {
@@ -230,30 +231,6 @@ TEST_F(UTimerTest, LoadStartsOnlyWhenRunningAndEnabled) {
   EXPECT_EQ(events, "M1@0:1");
   bag.write<std::int16_t>("HourInterval", 600, 0);
   EXPECT_THROW(ctl.readProperties(bag), OverflowError);
-}
-
-TEST_F(UTimerTest, DesignerStoresButNeverStarts) {
-  host.user = false;
-  ctl.setMinuteInterval(1);
-  ctl.setInterval(10);
-  ctl.setEnabled(false);
-  ctl.setEnabled(true);
-  PropertyBag bag;
-  ctl.writeProperties(bag);
-  ctl.readProperties(bag);
-  EXPECT_FALSE(running());
-  EXPECT_EQ(host.changed.size(), 4u);
-  // Loading ignores the case of names and the setters' checks.
-  PropertyBag odd;
-  odd.write<std::int32_t>("INTERVAL", 70000, 0);
-  odd.write<std::int16_t>("minuteinterval", 75, 0);
-  odd.write<std::int32_t>("timermode", 5, 0);
-  ctl.readProperties(odd);
-  EXPECT_EQ(std::tuple(ctl.Interval(), ctl.MinuteInterval(), ctl.TimerMode(), ctl.Enabled()),
-            std::tuple(70000, 75, 5, true));
-  EXPECT_FALSE(running());
-  ctl.resize(1000, 20);
-  EXPECT_EQ(std::pair(ctl.width(), ctl.height()), std::pair(355, 335)) << "its size is fixed";
 }
 
 } // namespace

@@ -1,11 +1,15 @@
-// Every way out of the program saves the table and the sound setting before it ends, whether the
-// window is idle, a game runs or a name is being typed; a name is kept as typed so far.
+// The ways in and out: start-up's old log, broken installation and sound setting; every way out saving
+// the table and sound; a store that cannot be read or written. The first window is in every trace.
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -31,19 +35,13 @@ TEST_P(WaysOut, SaveTheTableAndTheSoundThenEndWithStatusZero) {
     host.key(now() + 40, vk::A + 14);
   }
   const std::uint32_t at = now() + 1000;
-  switch (way) {
-  case Way::Close:
+  if (way == Way::Close) {
     host.close(at);
-    break;
-  case Way::ExitIcon:
-    host.at(at, [this] { host.click(now(), f->pctExitIcon); });
-    break;
-  case Way::ExitButton:
-    host.at(at, [this] { host.click(now(), f->pctQuit); });
-    break;
-  case Way::CtrlQ:
+  } else if (way == Way::CtrlQ) {
     host.key(at, vk::Q, vk::CtrlMask);
-    break;
+  } else {
+    host.at(at,
+            [this, icon = way == Way::ExitIcon] { host.click(now(), icon ? f->pctExitIcon : f->pctQuit); });
   }
   EXPECT_EQ(runToEnd(), 0);
   platform::IniDocument& saved = host.store.saved["Frothwick"];
@@ -56,21 +54,109 @@ TEST_P(WaysOut, SaveTheTableAndTheSoundThenEndWithStatusZero) {
   }
 }
 
-std::string WayName(const ::testing::TestParamInfo<std::tuple<Way, While>>& info) {
-  static constexpr const char* kWays[] = {"Close", "ExitIcon", "ExitButton", "CtrlQ"};
-  static constexpr const char* kStates[] = {"Idle", "Playing", "Naming"};
-  return std::string(kWays[static_cast<int>(std::get<0>(info.param))]) +
-         kStates[static_cast<int>(std::get<1>(info.param))];
+INSTANTIATE_TEST_SUITE_P(IdleOrPlaying, WaysOut,
+                         ::testing::Combine(::testing::Values(Way::Close, Way::ExitIcon, Way::ExitButton,
+                                                              Way::CtrlQ),
+                                            ::testing::Values(While::Idle, While::Playing)));
+// While a name is typed the score board covers the Exit button, and every key types into the name.
+INSTANTIATE_TEST_SUITE_P(Naming, WaysOut,
+                         ::testing::Combine(::testing::Values(Way::Close, Way::ExitIcon),
+                                            ::testing::Values(While::Naming)));
+
+// These start the window again once they have set the store up.
+TEST_F(GameTest, OnlyAnExactOnTurnsSoundOn) {
+  EXPECT_EQ(f->pctSound.picture(), f->pctSoundOff.picture()) << "none stored";
+  for (const std::string value : {"on", "On", "OFF", "", " ON", "yes", "ON"}) {
+    host.store.document("Frothwick").set("Settings", "Sound", value);
+    GameTest::SetUp();
+    EXPECT_EQ(f->pctSound.picture(), value == "ON" ? f->pctSoundOn.picture() : f->pctSoundOff.picture())
+        << '"' << value << '"';
+  }
 }
 
-// While a name is typed the score board covers the Exit button, and every key types into the name.
-INSTANTIATE_TEST_SUITE_P(
-    Every, WaysOut,
-    ::testing::Values(std::tuple{Way::Close, While::Idle}, std::tuple{Way::ExitIcon, While::Idle},
-                      std::tuple{Way::ExitButton, While::Idle}, std::tuple{Way::CtrlQ, While::Idle},
-                      std::tuple{Way::Close, While::Playing}, std::tuple{Way::ExitIcon, While::Playing},
-                      std::tuple{Way::ExitButton, While::Playing}, std::tuple{Way::CtrlQ, While::Playing},
-                      std::tuple{Way::Close, While::Naming}, std::tuple{Way::ExitIcon, While::Naming}),
-    WayName);
+TEST_F(GameTest, AFailedSaveOnTheWayOutIsShownAndEndsWithStatusOne) {
+  host.store.failUpdatesWith = "settings.ini: No space left on device";
+  host.close(now() + 100);
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(runToEnd(), 1);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("No space left on device"), std::string::npos) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+  ASSERT_EQ(host.effects.size(), 1U);
+  EXPECT_NE(host.effects[0].find("settings.ini: No space left on device"), std::string::npos);
+}
+
+TEST_F(GameTest, AStoreThatCannotBeReadIsAnnouncedOnceAndNeverWritten) {
+  host.store.document("Frothwick").set("Settings", "HighScore1", "777");
+  host.store.unreadable["Frothwick"] = "/home/p/settings.ini: Permission denied";
+  ::testing::internal::CaptureStderr();
+  GameTest::SetUp();
+  host.click(now() + 10, f->pctSound);
+  host.close(now() + 100);
+  EXPECT_EQ(f->HighScores[1], 0);
+  EXPECT_EQ(runToEnd(), 1);
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(host.store.updates, 1) << "only the save on the way out is tried, and refused";
+  ASSERT_EQ(host.effects.size(), 1U);
+  EXPECT_NE(host.effects[0].find("/home/p/settings.ini: Permission denied"), std::string::npos);
+  EXPECT_NE(host.effects[0].find("leave that file alone"), std::string::npos);
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
+  EXPECT_NE(err.find("not saved"), std::string::npos) << err;
+}
+
+// The old log is a file or a link of that name in the program folder, nothing else.
+TEST(StartupLogFile, OnlyAFileOrALinkOfThatNameInTheProgramFolderGoes) {
+  namespace fs = std::filesystem;
+  const auto asFile = [](const fs::path& p) { std::ofstream(p) << "old log"; };
+  const auto asFolder = [](const fs::path& p) { fs::create_directory(p); };
+  const auto asLink = [](const fs::path& p) { fs::create_symlink("elsewhere", p); };
+  for (const auto& [make, deleted] :
+       {std::pair{+asFile, true}, std::pair{+asFolder, false}, std::pair{+asLink, true}}) {
+    platform::TestHost host;
+    fs::create_directory(host.folder / "elsewhere");
+    std::ofstream(host.folder / "elsewhere" / "Frothwick.txt") << "not ours";
+    make(host.folder / "Frothwick.txt");
+    frmMain(host).Load();
+    EXPECT_EQ(fs::symlink_status(host.folder / "Frothwick.txt").type() == fs::file_type::not_found, deleted);
+    EXPECT_TRUE(fs::exists(host.folder / "elsewhere" / "Frothwick.txt"));
+  }
+}
+
+// One picture missing or of a wrong size stops start-up, naming the file, its size and the right one.
+TEST(StartupPictures, AMissingOrWrongSizedPictureStopsStartUp) {
+  const std::string headerOnly = std::string(FROTHWICK_TEST_DATA) + "/pictures/header_only_";
+  // The picture, what is put in its place ("": nothing), and what the message tells beside its name.
+  const std::tuple<const char*, std::string, std::vector<std::string>> cases[] = {
+      {"pctBeer_17.png", "", {}},
+      {"pctBeer_0.png", headerOnly + "3x2.png", {"3 x 2", "32 x 20"}},
+      {"pctBeer_0.png", std::string(FROTHWICK_SOURCE_ASSETS) + "/pctMug.png", {"32 x 32", "32 x 20"}},
+      {"pctEmptyBeer.png", headerOnly + "64x64.png", {"64 x 64", "32 x 20"}},
+      {"imgAd_3.png", headerOnly + "20000x20000.png", {"20000 x 20000", "468 x 60"}},
+      {"pctCop.jpg", headerOnly + "640x400.jpg", {"640 x 400", "320 x 200"}},
+      {"pctDigit_4.png", headerOnly + "22x23.png", {"22 x 23", "24 x 23"}}};
+  for (const auto& [file, from, told] : cases) {
+    platform::TestHost host;
+    std::filesystem::remove(host.folder / "assets");
+    std::filesystem::create_directory(host.folder / "assets");
+    for (const auto& entry : std::filesystem::directory_iterator(FROTHWICK_SOURCE_ASSETS)) {
+      if (entry.path().filename() != file) {
+        std::filesystem::create_symlink(entry.path(), host.folder / "assets" / entry.path().filename());
+      }
+    }
+    if (!from.empty()) {
+      std::filesystem::create_symlink(from, host.folder / "assets" / file);
+    }
+    try {
+      frmMain window(host);
+      ADD_FAILURE() << "start-up went on with " << file;
+    } catch (const platform::AssetError& error) {
+      const std::string message = error.what();
+      for (const std::string& part : told) {
+        EXPECT_NE(message.find(part), std::string::npos) << message;
+      }
+      EXPECT_NE(message.find(file), std::string::npos) << message;
+    }
+  }
+}
 
 } // namespace
