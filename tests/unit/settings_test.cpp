@@ -52,7 +52,9 @@ void writeFile(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
+// A signal earlier leaves EINTR behind in errno; the reader still stops at the end of the file.
 std::string readText(const fs::path& path) {
+  errno = EINTR;
   return platform::readStoreFile(path).text;
 }
 
