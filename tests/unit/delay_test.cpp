@@ -40,6 +40,22 @@ TEST_F(GameTest, NothingIsPresentedWhenNothingChanged) {
   EXPECT_EQ(host.presents, before);
 }
 
+// Only changed areas are presented again: a picture moved away and back, each move presented, leaves
+// no trace of where it was and is drawn again where it is.
+TEST_F(GameTest, AMovedPictureIsRedrawnWhereItWasAndWhereItGoes) {
+  runUntil(now() + 100);
+  const platform::Surface before = host.screen();
+  auto& button = f->pctNew;
+  for (const auto& [place, set] : {std::pair(button.left(), &platform::Control::setLeft),
+                                   std::pair(button.top(), &platform::Control::setTop)}) {
+    for (const std::int32_t to : {place - 1500, place}) {
+      (button.*set)(to);
+      runUntil(now() + 100);
+    }
+    EXPECT_EQ(host.screen().pixels(), before.pixels());
+  }
+}
+
 // Just before the 32-bit wrap, and just before the signed overflow of tick + delay.
 INSTANTIATE_TEST_SUITE_P(TickCounter, DelayAt,
                          ::testing::Values(1000U, 0xFFFFFFFFU - 40U, 0x7FFFFFFFU - 40U, 0x80000000U - 1U));
