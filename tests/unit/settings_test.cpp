@@ -80,6 +80,11 @@ TEST(IniDocument, AStoreSavedBackKeepsEveryOtherLineAndWritesEachValueAsRead) {
     }
   }
   EXPECT_EQ(stores, 6);
+  // A second new section is set apart from the first as the first is from the file.
+  IniDocument two = IniDocument::parse("[Other]\nx=1\n\n");
+  two.set("A", "k", "1");
+  two.set("B", "k", "2");
+  EXPECT_EQ(two.serialize(), "[Other]\nx=1\n\n[A]\nk=\"1\"\n\n[B]\nk=\"2\"\n");
 }
 
 TEST(IniDocument, AnyValueReadsBackExactly) {
