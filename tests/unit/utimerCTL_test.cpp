@@ -128,6 +128,10 @@ TEST_F(UTimerTest, OneShotStopsUntilTheModeIsSetAgain) {
   ctl.setTimerMode(0);
   runUntil(14 * kMinute + 2);
   EXPECT_EQ(events, "M1@0:1 T@1:1 M1@10:1 T@11:1 M1@12:1 T@13:1 M1@13:2 T@14:2");
+  runUntil(14 * kMinute + 30000);
+  ctl.setTimerMode(0); // in the middle of a period there is nothing to re-arm
+  runUntil(15 * kMinute + 3);
+  EXPECT_TRUE(events.ends_with("T@14:2 M1@14:3 T@15:3")) << events;
 }
 
 TEST_F(UTimerTest, WholeHoursTickEarlyAndRaiseRoundedHourMarks) {

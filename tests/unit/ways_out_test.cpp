@@ -122,13 +122,15 @@ TEST(StartupLogFile, OnlyAFileOrALinkOfThatNameInTheProgramFolderGoes) {
   }
 }
 
-// One picture missing or of a wrong size stops start-up, naming the file, its size and the right one.
+// One picture missing, damaged or of a wrong size stops start-up, naming the file, its size and the right
+// one.
 TEST(StartupPictures, AMissingOrWrongSizedPictureStopsStartUp) {
   const std::string headerOnly = std::string(FROTHWICK_TEST_DATA) + "/pictures/header_only_";
   // The picture, what is put in its place ("": nothing), and what the message tells beside its name.
   const std::tuple<const char*, std::string, std::vector<std::string>> cases[] = {
       {"pctBeer_17.png", "", {}},
       {"pctBeer_0.png", headerOnly + "3x2.png", {"3 x 2", "32 x 20"}},
+      {"pctBeer_0.png", headerOnly + "3x2_no_ihdr.png", {"cannot load"}}, // no size without a header chunk
       {"pctBeer_0.png", std::string(FROTHWICK_SOURCE_ASSETS) + "/pctMug.png", {"32 x 32", "32 x 20"}},
       {"pctEmptyBeer.png", headerOnly + "64x64.png", {"64 x 64", "32 x 20"}},
       {"imgAd_3.png", headerOnly + "20000x20000.png", {"20000 x 20000", "468 x 60"}},
