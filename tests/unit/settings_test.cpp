@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -30,6 +31,14 @@ extern "C" int flock(int fd, int operation) {
     return -1;
   }
   return static_cast<int>(::syscall(SYS_flock, fd, operation));
+}
+
+// A player with no entry in the password database (a container started with any uid) when a test asks.
+std::atomic<bool> noPasswdEntry{false};
+
+extern "C" passwd* getpwuid(uid_t uid) {
+  static auto* const real = reinterpret_cast<passwd* (*)(uid_t)>(::dlsym(RTLD_NEXT, "getpwuid"));
+  return noPasswdEntry ? nullptr : real(uid);
 }
 
 namespace {
@@ -290,6 +299,9 @@ TEST(FileSettingsStore, TheStoreIsUnderAFullConfigFolderOrTheHomeFolder) {
     put("HOME", home);
     EXPECT_EQ(FileSettingsStore::defaultPath("Frothwick"), want);
   }
+  noPasswdEntry = true; // and HOME unset: no folder at all
+  EXPECT_EQ(FileSettingsStore::defaultPath("Frothwick"), fs::path());
+  noPasswdEntry = false;
   put("XDG_CONFIG_HOME", oldXdg.empty() ? nullptr : oldXdg.c_str());
   put("HOME", oldHome.c_str());
 }
