@@ -1,9 +1,13 @@
 #include "platform/FileSettingsStore.h"
 
+#include "platform/StoreAttributes.h"
+#include "platform/StoreEncoding.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <iostream>
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -49,6 +53,7 @@ public:
       : fd_(::open(besideStore(store, ".frothwick-lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
                    0666)) {
     if (fd_ >= 0) {
+      takeOwnerOfFolder(fd_, store.parent_path());
       while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
       }
     }
@@ -90,7 +95,7 @@ FileSettingsStore::Loaded& FileSettingsStore::loaded(const std::string& app) {
     } else if (StoreFile file = readStoreFile(path); file.state == StoreFile::State::Unreadable) {
       fresh.problem = path.string() + ": " + file.reason;
     } else {
-      fresh.document = IniDocument::parse(file.text);
+      fresh.document = IniDocument::parse(decodeStoreText(file.text).text);
     }
     it = loaded_.emplace(app, std::move(fresh)).first;
   }
@@ -115,9 +120,8 @@ std::string FileSettingsStore::update(const std::string& app,
   const auto failed = [&](const std::string& why) { return path.string() + ": " + why; };
   std::error_code ec;
   const fs::path target = followLinks(fs::absolute(path, ec));
-  fs::create_directories(target.parent_path(), ec);
-  if (ec) {
-    return failed("cannot create folder " + target.parent_path().string() + ": " + ec.message());
+  if (std::string why = makeFoldersLikeTheirParents(target.parent_path()); !why.empty()) {
+    return failed(why);
   }
   const StoreLock lock(target);
   if (!lock.held()) {
@@ -128,9 +132,10 @@ std::string FileSettingsStore::update(const std::string& app,
   if (file.state == StoreFile::State::Unreadable) {
     return failed(file.reason + " (it could not be read, so it is left alone)");
   }
-  IniDocument document = IniDocument::parse(file.text);
+  const DecodedText decoded = decodeStoreText(file.text);
+  IniDocument document = IniDocument::parse(decoded.text);
   change(document);
-  const std::string text = document.serialize();
+  const std::string text = encodeStoreText(document.serialize(), decoded.encoding, decoded.tail);
   if (file.state == StoreFile::State::Read && text == file.text) {
     return {};
   }
@@ -141,8 +146,14 @@ std::string FileSettingsStore::update(const std::string& app,
   if (readOnly(target)) {
     return failed("it is read-only, so it is left alone");
   }
-  const std::string error = writeFileAtomically(target, text);
-  return error.empty() ? error : failed(error);
+  const WriteOutcome written = writeFileAtomically(target, text);
+  if (!written.placed) {
+    return failed(written.trouble);
+  }
+  if (!written.trouble.empty()) {
+    std::cerr << app << ": " << path.string() << " was saved, but then " << written.trouble << '\n';
+  }
+  return {};
 }
 
 } // namespace platform

@@ -53,9 +53,16 @@ struct StoreFile {
 };
 StoreFile readStoreFile(const std::filesystem::path& path);
 
-// Writes text to path through a temporary file in the same folder, flushed and renamed into place.
-// Returns an empty string on success, else the reason it failed.
-std::string writeFileAtomically(const std::filesystem::path& path, const std::string& text);
+// What writing a store came to: whether the new file took the old one's place, and what went wrong:
+// why it failed, or, once in place, what went wrong after (closing it, syncing its folder).
+struct WriteOutcome {
+  bool placed = false;
+  std::string trouble;
+};
+
+// Writes text to path through a temporary file in the same folder, flushed and renamed into place,
+// with the owner, mode and access lists of the file it replaces.
+WriteOutcome writeFileAtomically(const std::filesystem::path& path, const std::string& text);
 
 // The name of the game's own hidden file beside a store: "." + the store's name + suffix.
 std::filesystem::path besideStore(const std::filesystem::path& store, std::string_view suffix);

@@ -51,6 +51,9 @@ public:
   virtual void openUrl(const std::string& url) = 0;
   virtual void messageBox(const std::string& text) = 0;
   virtual SettingsStore& settings() = 0;
+  // On the way out, saves again what the host keeps for the player (the window's scale) if saving it
+  // failed before; false when it still cannot be saved, which the player has then been told.
+  virtual bool saveUnsavedSettings() = 0;
   virtual std::filesystem::path programFolder() = 0;
   // Uniform random numbers in [0, 1), never 1.
   virtual float rnd() = 0;

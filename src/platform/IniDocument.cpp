@@ -97,6 +97,19 @@ std::string keyLine(std::string_view key, std::string_view value) {
   return text;
 }
 
+// Lines end with LF, CRLF or a lone CR (old Mac editors). The length of the line end at `at`, 0 at the
+// end of the text.
+std::size_t lineEndLength(std::string_view text, std::size_t at) {
+  if (at >= text.size()) {
+    return 0;
+  }
+  return text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1;
+}
+
+std::size_t findLineEnd(std::string_view text, std::size_t from) {
+  return std::min(text.find_first_of("\r\n", from), text.size());
+}
+
 // Whether a line holds nothing but spaces.
 bool isBlank(std::string_view line) {
   return trim(line).empty();
@@ -138,14 +151,13 @@ IniDocument IniDocument::parse(std::string_view text) {
   std::uint32_t section = 0;
   bool firstLine = true;
   while (pos < all.size()) {
-    const std::size_t newline = all.find('\n', pos);
-    const std::size_t end = newline == std::string_view::npos ? all.size() : newline;
-    const std::size_t contentEnd = end > pos && all[end - 1] == '\r' ? end - 1 : end;
-    if (firstLine && newline != std::string_view::npos) {
-      doc.lineEnd_ = contentEnd < end ? "\r\n" : "\n";
+    const std::size_t end = findLineEnd(all, pos);
+    const std::size_t next = end + lineEndLength(all, end);
+    if (firstLine && next > end) {
+      doc.lineEnd_ = std::string(all.substr(end, next - end));
       firstLine = false;
     }
-    const std::string_view raw = all.substr(pos, contentEnd - pos);
+    const std::string_view raw = all.substr(pos, end - pos);
     const auto start = static_cast<std::uint32_t>(pos);
     const auto length = static_cast<std::uint32_t>(raw.size());
     const std::string_view t = trim(raw);
@@ -161,7 +173,7 @@ IniDocument IniDocument::parse(std::string_view text) {
             {start, length, keyStart, static_cast<std::uint32_t>(key.size()), section, false, nullptr});
       }
     }
-    pos = end == all.size() ? end : end + 1;
+    pos = next;
   }
   return doc;
 }
@@ -175,7 +187,7 @@ std::string IniDocument::serialize() const {
     cursor = entry.start;
     if (entry.added) {
       // A last line without a line ending gets one before a line goes after it.
-      if (out.size() > bodyStart_ && out.back() != '\n') {
+      if (out.size() > bodyStart_ && out.back() != '\n' && out.back() != '\r') {
         out += lineEnd_;
       }
       out += *entry.written;
@@ -242,9 +254,9 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
     while (end > last->start && (text_[end - 1] == '\n' || isSpace(text_[end - 1]))) {
       --end;
     }
-    const std::size_t newline = text_.find('\n', end);
-    at = static_cast<std::uint32_t>(newline == std::string::npos || newline >= regionEnd ? regionEnd
-                                                                                         : newline + 1);
+    const std::size_t lineEnd = findLineEnd(text_, end);
+    at = static_cast<std::uint32_t>(lineEnd >= regionEnd ? regionEnd
+                                                         : lineEnd + lineEndLength(text_, lineEnd));
   }
   entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(index),
                   Entry{at, 0, 0, static_cast<std::uint32_t>(key.size()), last->section, true,
@@ -255,8 +267,15 @@ void IniDocument::addSection(std::string_view section, std::string_view key, std
   const auto end = static_cast<std::uint32_t>(text_.size());
   bool lastLineFilled = !entries_.empty() && entries_.back().added && entries_.back().start == end;
   if (!lastLineFilled && end > bodyStart_) {
-    const std::size_t stop = text_.back() == '\n' ? end - 1 : end;
-    const std::size_t newline = stop == 0 ? std::string::npos : text_.rfind('\n', stop - 1);
+    // The last line, without the line end that closes it.
+    std::size_t stop = end;
+    if (text_[stop - 1] == '\n' || text_[stop - 1] == '\r') {
+      --stop;
+      if (text_[stop] == '\n' && stop > bodyStart_ && text_[stop - 1] == '\r') {
+        --stop;
+      }
+    }
+    const std::size_t newline = stop == 0 ? std::string::npos : text_.find_last_of("\r\n", stop - 1);
     const std::size_t begin =
         std::max<std::size_t>(newline == std::string::npos ? 0 : newline + 1, bodyStart_);
     lastLineFilled = !isBlank(std::string_view(text_).substr(begin, stop - std::min(stop, begin)));

@@ -1,4 +1,5 @@
 #include "platform/FileSettingsStore.h"
+#include "platform/StoreAttributes.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -85,21 +86,6 @@ int createLockedTemporary(const std::string& pattern, std::string& temp) {
   return -1;
 }
 
-// A rewritten store keeps the mode the player gave it, and a new one gets what the player's umask
-// allows, rather than the owner-only mode temporary files are made with.
-void keepModeOf(const fs::path& path, int fd) {
-  struct stat old {};
-  mode_t mode = 0;
-  if (::stat(path.c_str(), &old) == 0) {
-    mode = old.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  ::fchmod(fd, mode);
-}
-
 StoreFile unreadable(std::string reason) {
   return {StoreFile::State::Unreadable, {}, std::move(reason)};
 }
@@ -156,11 +142,9 @@ StoreFile readStoreFile(const fs::path& path) {
   return file;
 }
 
-std::string writeFileAtomically(const fs::path& path, const std::string& text) {
-  std::error_code ec;
-  fs::create_directories(path.parent_path(), ec);
-  if (ec) {
-    return "cannot create folder " + path.parent_path().string() + ": " + ec.message();
+WriteOutcome writeFileAtomically(const fs::path& path, const std::string& text) {
+  if (std::string why = makeFoldersLikeTheirParents(path.parent_path()); !why.empty()) {
+    return {false, why};
   }
   // A name no player would give a file of their own, so that the clean-up only ever takes the game's.
   const std::string prefix = besideStore(path, ".frothwick-save-").filename().string();
@@ -168,29 +152,35 @@ std::string writeFileAtomically(const fs::path& path, const std::string& text) {
   std::string temp;
   const int fd = createLockedTemporary((path.parent_path() / (prefix + "XXXXXX")).string(), temp);
   if (fd < 0) {
-    return errnoText("cannot create temporary file");
+    return {false, errnoText("cannot create temporary file")};
   }
-  keepModeOf(path, fd);
   // The file stays open, and so locked, until it has its place.
-  std::string error = writeAll(fd, text);
+  std::string error = keepAttributes(path, fd);
+  if (error.empty()) {
+    error = writeAll(fd, text);
+  }
   if (error.empty() && ::rename(temp.c_str(), path.c_str()) != 0) {
     error = errnoText("rename");
   }
   if (!error.empty()) {
     ::unlink(temp.c_str());
     ::close(fd);
-    return error;
+    return {false, error};
   }
+  // The new store is in place and its bytes were synced before: the save has happened, whatever
+  // closing the file or syncing the folder says now.
+  WriteOutcome placed{true, {}};
   if (::close(fd) != 0) {
-    return errnoText("close");
+    placed.trouble = errnoText("close");
   }
-  // Make the rename itself durable.
-  const int dir = ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+  const int dir = ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0 || ::fsync(dir) != 0) {
+    placed.trouble = errnoText("syncing its folder");
+  }
   if (dir >= 0) {
-    ::fsync(dir);
     ::close(dir);
   }
-  return {};
+  return placed;
 }
 
 // Built by appending: GCC 12 at -O3 takes "." + std::string for an overlapping copy and warns.

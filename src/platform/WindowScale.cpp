@@ -21,8 +21,9 @@ std::string storedText(const std::optional<std::int32_t>& chosen) {
 
 } // namespace
 
-WindowScale::WindowScale(SettingsStore& store, SettingPlace place, const Rect& usable, const char* forRun)
-    : store_(store), place_(std::move(place)),
+WindowScale::WindowScale(SettingsStore& store, SettingPlace place, const Rect& usable, const char* forRun,
+                         std::function<void(const std::string&)> tell)
+    : store_(store), place_(std::move(place)), tell_(std::move(tell)),
       chosen_(parseScale(store.get(place_.app, place_.section, place_.key, ""))) {
   const std::optional<std::int32_t> given = forRun != nullptr ? parseScale(forRun) : std::nullopt;
   if (given) {
@@ -57,12 +58,24 @@ void WindowScale::choose(std::optional<std::int32_t> chosen, const Rect& usable)
     return;
   }
   chosen_ = chosen;
+  save();
+}
+
+bool WindowScale::saveIfUnsaved() {
+  return !unsaved_ || save();
+}
+
+// A choice that could not be saved is told as any failed save is, and tried again on the way out.
+bool WindowScale::save() {
   const std::string error = store_.update(place_.app, [this](IniDocument& document) {
     document.set(place_.section, place_.key, storedText(chosen_));
   });
-  if (!error.empty()) {
+  unsaved_ = !error.empty();
+  if (unsaved_) {
     std::cerr << "Frothwick: the window's scale was not saved: " << error << '\n';
+    tell_("The window's size could not be saved to " + error + ".");
   }
+  return !unsaved_;
 }
 
 } // namespace platform

@@ -6,6 +6,7 @@
 #include "platform/Scale.h"
 #include "platform/SettingsStore.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,20 +20,26 @@ struct SettingPlace {
 class WindowScale {
 public:
   // `usable` is the usable area of the display the window opens on; `forRun` the text of a scale
-  // given for this run only, or null.
-  WindowScale(SettingsStore& store, SettingPlace place, const Rect& usable, const char* forRun);
+  // given for this run only, or null. `tell` shows the player a message: that a choice was not saved.
+  WindowScale(SettingsStore& store, SettingPlace place, const Rect& usable, const char* forRun,
+              std::function<void(const std::string&)> tell);
 
   std::int32_t factor() const { return factor_; }
   // Takes a scale key, changing the scale within what fits the display the window is on, and keeps
   // the player's choice; false for every other key, which is the game's.
   bool takeKey(std::int16_t keyCode, std::int16_t shift, const Rect& usable);
+  // Saves the player's choice if saving it failed before; false when it still fails.
+  bool saveIfUnsaved();
 
 private:
   void choose(std::optional<std::int32_t> chosen, const Rect& usable);
+  bool save();
 
   SettingsStore& store_;
   SettingPlace place_;
+  std::function<void(const std::string&)> tell_;
   std::optional<std::int32_t> chosen_; // none: the automatic choice
+  bool unsaved_ = false;
   std::int32_t factor_ = 1;
 };
 

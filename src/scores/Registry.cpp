@@ -70,3 +70,9 @@ bool frmMain::SaveRegistry(bool Leaving) {
   }
   return false;
 }
+
+int frmMain::SaveOnTheWayOut() {
+  const bool table = SaveRegistry(true);
+  const bool window = host_.saveUnsavedSettings();
+  return table && window ? 0 : 1;
+}

@@ -69,12 +69,9 @@ void frmMain::ShowScoreBoard(const bool& EntryMode, const std::int16_t& Row) {
       x = wholeTwips(x + cellWidth);
     }
     x = wholeTwips(tx * ColumnX[9]);
-    // Seven places, and a minus sign in front of them rather than in one of them. A score too long
-    // for seven places, or a negative one (only from a hand-edited store), shows its first seven.
+    // Seven places; a score too long for them (only from a hand-edited store) shows its first seven.
     char digits[16];
-    const std::int64_t score = HighScores[i];
-    std::snprintf(digits, sizeof digits, "%s%07lld", score < 0 ? "-" : "",
-                  static_cast<long long>(score < 0 ? -score : score));
+    std::snprintf(digits, sizeof digits, "%07ld", static_cast<long>(HighScores[i]));
     for (std::size_t k = 0; k < 7; ++k) {
       PaintOnScoreBoard(LetterPicture(static_cast<unsigned char>(digits[k])), x, y);
       x = wholeTwips(x + cellWidth);

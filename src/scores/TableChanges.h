@@ -18,13 +18,16 @@ struct TableChange {
   std::string name;
 };
 
-// A stored score as a person may write it: spaces around it and a leading plus sign are fine; anything
-// else that is not a whole number in the 32-bit range reads as 0.
+// A stored score as a person may write it: spaces around it and a leading plus sign are fine. A whole
+// number beyond the score's range reads as the largest score, a negative one as 0, and anything else
+// that is not a whole number as 0.
 std::int32_t ParseScore(const std::string& text);
 
 // Replays the changes in order on the stored table, each new score by the table's own rule (above older
-// equal ones, the last entry dropping off). Only the keys of ranks whose entry changed are written,
-// and any that are missing, so that every other value keeps its text as the player left it.
+// equal ones, the last entry dropping off); an entry already standing where its change would put it is
+// not entered twice. Only the keys of ranks whose entry changed are written, and any that are missing;
+// an entry that moves takes its name and score text with it, so no value the player wrote is rewritten
+// unless this game's own entry replaces it.
 void ApplyTableChanges(platform::IniDocument& store, const std::vector<TableChange>& changes);
 
 } // namespace scores

@@ -65,7 +65,7 @@ void frmMain::pctQuit_Click() {
 // keep the high scores and the sound setting just as closing the window does.
 void frmMain::EndFromExit() {
   form_.setMousePointer(platform::MousePointer::Default);
-  throw platform::ProgramEnd{SaveRegistry(true) ? 0 : 1};
+  throw platform::ProgramEnd{SaveOnTheWayOut()};
 }
 
 void frmMain::pctAbout_Click() {

@@ -1,8 +1,6 @@
 // Start-up and shut-down of the window.
 #include "window/frmMain.h"
 
-#include <filesystem>
-
 void frmMain::WireHandlers() {
   form_.Paint = [this] { Form_Paint(); };
   form_.Unload = [this] { Form_Unload(); };
@@ -24,14 +22,6 @@ void frmMain::Load() {
 }
 
 void frmMain::Form_Load() {
-  // A log file left over from an older version is removed; one that cannot be removed is no reason
-  // not to start. Only a file, or a link, of that name can be the old log: a folder stays.
-  const auto log = host_.programFolder() / "Frothwick.txt";
-  std::error_code ignored;
-  const auto kind = std::filesystem::symlink_status(log, ignored).type();
-  if (kind == std::filesystem::file_type::regular || kind == std::filesystem::file_type::symlink) {
-    std::filesystem::remove(log, ignored);
-  }
   AdIndex = 0;
   for (std::size_t i = 1; i < imgAd.size(); ++i) {
     imgAd[i].setVisible(false);
@@ -60,7 +50,7 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Unload() {
   TraceProcedure("Form_Unload");
-  throw platform::ProgramEnd{SaveRegistry(true) ? 0 : 1};
+  throw platform::ProgramEnd{SaveOnTheWayOut()};
 }
 
 void frmMain::TraceProcedure(const std::string& name) {

@@ -133,6 +133,9 @@ public:
   // Returns whether the store now holds the table and the sound setting. On the way out (Leaving) an
   // entry still being named is saved as typed so far.
   bool SaveRegistry(bool Leaving = false);
+  // Saves everything kept for the player as the program ends; the exit status: 1 when anything was not
+  // saved, which the player has then been told.
+  int SaveOnTheWayOut();
   void ShowScoreBoard(const bool& EntryMode, const std::int16_t& Row);
   void DrawEntryCursor();
   void EraseEntryCursor();

@@ -3,6 +3,7 @@
 // value from a new store, from the file saved again as it was, and after saving rewrites its values
 // or sets new ones. Built by tests/scripts/test_settings_store.sh under libFuzzer and the sanitizers.
 #include "platform/IniDocument.h"
+#include "platform/StoreEncoding.h"
 
 #include <algorithm>
 #include <cctype>
@@ -28,8 +29,8 @@ std::string_view trimmed(std::string_view s) {
 }
 
 // Every key a reader of the file sees, with its section, in file order and duplicates included: lines
-// split at '\n' (after a byte-order mark), "[name]" opens a section, "key=value" is a key unless the
-// line starts with ';' or '#'.
+// split at each LF, CRLF or lone CR (after a byte-order mark), "[name]" opens a section, "key=value" is a key
+// unless the line starts with ';' or '#'.
 Keys keysOf(std::string_view text) {
   if (text.starts_with("\xEF\xBB\xBF")) {
     text.remove_prefix(3);
@@ -37,9 +38,9 @@ Keys keysOf(std::string_view text) {
   Keys keys;
   std::string section;
   while (!text.empty()) {
-    const std::size_t newline = text.find('\n');
-    const std::string_view line = trimmed(text.substr(0, newline));
-    text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
+    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+    const std::string_view line = trimmed(text.substr(0, end));
+    text.remove_prefix(text.substr(end).starts_with("\r\n") ? end + 2 : std::min(end + 1, text.size()));
     const std::size_t close = line.find(']');
     const std::size_t equals = line.find('=');
     if (line.starts_with('[') && close != std::string_view::npos) {
@@ -76,7 +77,14 @@ bool sameName(std::string_view a, std::string_view b) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  // Any file, in whatever encoding it is read, is written back as the very same bytes.
+  const platform::DecodedText decoded = platform::decodeStoreText(bytes);
+  if (platform::encodeStoreText(decoded.text, decoded.encoding, decoded.tail) != bytes) {
+    std::fputs("the file encoded again is not the file\n", stderr);
+    std::abort();
+  }
+  const std::string_view text = decoded.text;
   const IniDocument doc = IniDocument::parse(text);
   const Keys keys = keysOf(text);
   const auto original = [&](const std::string& section, const std::string& key) {

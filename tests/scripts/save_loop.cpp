@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   const std::string mode = argc == 3 ? argv[1] : "";
   const std::filesystem::path file = argc == 3 ? argv[2] : "";
   if (mode == "init") {
-    return platform::writeFileAtomically(file, kInitial).empty() ? 0 : 1;
+    return platform::writeFileAtomically(file, kInitial).placed ? 0 : 1;
   }
   const std::string text = platform::readStoreFile(file).text;
   platform::FileSettingsStore store([&](const std::string&) { return file; });

@@ -10,7 +10,7 @@ fail() { echo "FAILED: $*" >&2 && exit 1; }
 
 # The game saves too rarely to be killed two hundred times: save_loop.cpp saves over and over.
 g++ -std=c++20 -O2 -Wall -Wextra -Werror -I "$SOURCE/src" "$SOURCE/tests/scripts/save_loop.cpp" \
-  "$SOURCE"/src/platform/{FileSettingsStore,StoreFiles,IniDocument}.cpp -o "$WORK/save_loop"
+  "$SOURCE"/src/platform/{FileSettingsStore,StoreFiles,StoreAttributes,StoreEncoding,IniDocument}.cpp -o "$WORK/save_loop"
 DIR=$WORK/config/Frothwick
 STORE=$DIR/settings.ini
 mkdir -p "$DIR"
@@ -50,7 +50,7 @@ kill "$HOLDER" && wait "$HOLDER" 2>/dev/null || true
 # The fuzzer works on a copy of the real stores in tests/fuzz/seeds, as it adds what it finds. Finding
 # leaks is the point here, though ctest turns leak checking off for the game's scripts.
 clang++ -std=c++20 -g -O1 -Wall -Wextra -Werror -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-  -fno-omit-frame-pointer -I "$SOURCE/src" "$SOURCE/src/platform/IniDocument.cpp" \
+  -fno-omit-frame-pointer -I "$SOURCE/src" "$SOURCE"/src/platform/{IniDocument,StoreEncoding}.cpp \
   "$SOURCE/tests/fuzz/fuzz_settings.cpp" -o "$WORK/fuzz_settings"
 mkdir "$WORK/corpus" "$WORK/artifacts"
 cp "$SOURCE"/tests/fuzz/seeds/*.ini "$WORK/corpus/"

@@ -102,6 +102,7 @@ public:
   void openUrl(const std::string& url) override { effect("url " + url); }
   void messageBox(const std::string& text) override { effect("message " + text); }
   SettingsStore& settings() override { return store; }
+  bool saveUnsavedSettings() override { return scale_ == nullptr || scale_->saveIfUnsaved(); }
   std::filesystem::path programFolder() override { return folder; }
   float rnd() override;
   void randomize() override { ++randomizeCalls; }

@@ -108,6 +108,32 @@ TEST(ScaleAtStart, IsTheRunsThenThePlayersThenTheDisplays) {
   }
 }
 
+// A choice the store refuses is told as any failed save is and tried again on the way out, which ends
+// with status 1 only if it still cannot be saved.
+TEST_F(ScaleTest, AChoiceThatCannotBeSavedIsToldAndTriedAgainOnTheWayOut) {
+  for (const bool recovers : {false, true}) {
+    SCOPED_TRACE(recovers ? "the store can be written again" : "the store stays read-only");
+    ScaleTest::SetUp();
+    host.effects.clear();
+    host.store.failUpdatesWith = "settings.ini: Read-only file system";
+    ::testing::internal::CaptureStderr();
+    press({{vk::OemMinus, kCtrl}});
+    EXPECT_EQ(host.scale(), 2);
+    ASSERT_EQ(host.effects.size(), 1U);
+    EXPECT_EQ(host.effects[0],
+              "message The window's size could not be saved to settings.ini: Read-only file system.");
+    if (recovers) {
+      host.store.failUpdatesWith.clear();
+    }
+    host.close(now() + 10);
+    EXPECT_EQ(runToEnd(), recovers ? 0 : 1);
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), recovers ? 1 : 3) << err;
+    EXPECT_EQ(host.store.saved["Frothwick"].get("Settings", "Scale"),
+              recovers ? std::optional<std::string>("2") : std::nullopt);
+  }
+}
+
 TEST_F(ScaleTest, ScaleKeysStepWithinTheDisplayAndAreKeptButNeverReachTheGame) {
   host.store.document("Frothwick").set("Settings", "Sound", "ON");
   const std::vector<std::tuple<std::int16_t, std::int32_t, std::optional<std::string>>> steps = {

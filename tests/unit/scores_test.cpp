@@ -5,6 +5,7 @@
 #include "platform/KeyCodes.h"
 #include "scores/TableChanges.h"
 
+#include <limits>
 #include <tuple>
 
 namespace {
@@ -208,6 +209,30 @@ TEST(TableChanges, AScoreBelowAFullTableLeavesItsLastEntry) {
   }
   ApplyTableChanges(store, {{false, 50, "LOW"}});
   EXPECT_TRUE(tableOf(store).ends_with("P10 100; "));
+}
+
+// Scores as people write them: beyond the score's range is the largest score, below zero is none; and
+// an entry that moves keeps the text it was written with.
+TEST(TableChanges, StoredScoresReadAsMeantAndMoveAsWritten) {
+  constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
+  const std::pair<const char*, std::int32_t> read[] = {{" +300 ", 300},
+                                                       {"2147483647", kLargest},
+                                                       {"3000000000", kLargest},
+                                                       {"99999999999999999999", kLargest},
+                                                       {"-5", 0},
+                                                       {"-3000000000", 0},
+                                                       {"+-3", 0},
+                                                       {"12abc", 0},
+                                                       {"", 0}};
+  for (const auto& [text, score] : read) {
+    EXPECT_EQ(scores::ParseScore(text), score) << '"' << text << '"';
+  }
+  IniDocument store = IniDocument::parse("[Settings]\nHighScoreName1=BIG\nHighScore1=3000000000\n"
+                                         "HighScoreName2=NEG\nHighScore2=-5\n");
+  ApplyTableChanges(store, {{false, 100, "NEW"}});
+  EXPECT_EQ(tableOf(store), "BIG 2147483647; NEW 100; NEG 0; ");
+  EXPECT_EQ(store.get("Settings", "HighScore1"), "3000000000");
+  EXPECT_EQ(store.get("Settings", "HighScore3"), "-5");
 }
 
 } // namespace

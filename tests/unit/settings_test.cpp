@@ -2,11 +2,15 @@
 // replaces, what saving keeps, and what a failed save leaves behind.
 #include "platform/FileSettingsStore.h"
 #include "platform/IniDocument.h"
+#include "platform/StoreEncoding.h"
+#include "scores/TableChanges.h"
 
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -18,6 +22,7 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <tuple>
 #include <unistd.h>
 #include <vector>
@@ -31,6 +36,26 @@ extern "C" int flock(int fd, int operation) {
     return -1;
   }
   return static_cast<int>(::syscall(SYS_flock, fd, operation));
+}
+
+// A network file system that reports a write-back error on closing the new store after it took the old
+// one's place, when a test asks.
+std::atomic<bool> closeFailsAfterRename{false};
+std::atomic<bool> renamed{false};
+
+extern "C" int rename(const char* from, const char* to) {
+  const auto result = static_cast<int>(::syscall(SYS_renameat, AT_FDCWD, from, AT_FDCWD, to));
+  renamed = result == 0 && closeFailsAfterRename;
+  return result;
+}
+
+extern "C" int close(int fd) {
+  const auto result = static_cast<int>(::syscall(SYS_close, fd));
+  if (renamed.exchange(false)) {
+    errno = EIO;
+    return -1;
+  }
+  return result;
 }
 
 // A player with no entry in the password database (a container started with any uid) when a test asks.
@@ -74,7 +99,8 @@ TEST(IniDocument, AStoreSavedBackKeepsEveryOtherLineAndWritesEachValueAsRead) {
   for (const auto& entry : fs::directory_iterator(fs::path(FROTHWICK_TEST_DATA) / "settings")) {
     if (entry.path().extension() == ".ini") {
       SCOPED_TRACE(entry.path().filename().string());
-      IniDocument doc = IniDocument::parse(readText(entry.path()));
+      const platform::DecodedText file = platform::decodeStoreText(readText(entry.path()));
+      IniDocument doc = IniDocument::parse(file.text);
       for (int rank = 1; rank <= 10; ++rank) {
         for (const std::string& key :
              {"HighScoreName" + std::to_string(rank), "HighScore" + std::to_string(rank)}) {
@@ -84,11 +110,12 @@ TEST(IniDocument, AStoreSavedBackKeepsEveryOtherLineAndWritesEachValueAsRead) {
         }
       }
       doc.set("Settings", "Sound", "ON");
-      EXPECT_EQ(doc.serialize(), readText(fs::path(entry.path()).replace_extension(".saved")));
+      EXPECT_EQ(platform::encodeStoreText(doc.serialize(), file.encoding, file.tail),
+                readText(fs::path(entry.path()).replace_extension(".saved")));
       ++stores;
     }
   }
-  EXPECT_EQ(stores, 6);
+  EXPECT_EQ(stores, 9);
   // A second new section is set apart from the first as the first is from the file.
   IniDocument two = IniDocument::parse("[Other]\nx=1\n\n");
   two.set("A", "k", "1");
@@ -112,11 +139,11 @@ TEST(IniDocument, AnyValueReadsBackExactly) {
   }
 }
 
-// Sets Sound=ON in the store at `file` the way a game saves; returns the save's error.
-std::string saveSoundOn(const fs::path& file) {
+// Sets Sound in the store at `file` the way a game saves; returns the save's error.
+std::string saveSoundOn(const fs::path& file, const char* sound = "ON") {
   FileSettingsStore store([&](const std::string&) { return file; });
   store.get("Frothwick", "Settings", "Sound", "");
-  return store.update("Frothwick", [](IniDocument& doc) { doc.set("Settings", "Sound", "ON"); });
+  return store.update("Frothwick", [&](IniDocument& doc) { doc.set("Settings", "Sound", sound); });
 }
 
 constexpr uid_t kNobody = 65534;
@@ -246,6 +273,15 @@ TEST(FileSettingsStore, ASaveChangesOnlyWhatItSetsAndKeepsThePlayersFiles) {
     EXPECT_TRUE(fs::exists(elsewhere.parent_path() / name)) << name;
   }
   EXPECT_FALSE(fs::exists(elsewhere.parent_path() / ".frothwick.ini.frothwick-save-abc123"));
+  // A store saved as UTF-16 is read as such and written back in it.
+  const fs::path wide = temp.path / "wide" / "settings.ini";
+  fs::create_directories(wide.parent_path());
+  fs::copy_file(fs::path(FROTHWICK_TEST_DATA) / "settings" / "utf16le.ini", wide);
+  ASSERT_EQ(saveSoundOn(wide), "");
+  EXPECT_EQ(platform::encodeStoreText(
+                "\xEF\xBB\xBF[Settings]\r\nHighScoreName1=Zo\xC3\xAB\r\nHighScore1=700\r\nSound=\"ON\"\r\n",
+                platform::TextEncoding::Utf16LittleEndian, ""),
+            readText(wide));
   // A new store is made with what the umask allows, on a file system without locks too.
   const mode_t previous = ::umask(077);
   const fs::path fresh = temp.path / "fresh" / "settings.ini";
@@ -304,6 +340,88 @@ TEST(FileSettingsStore, TheStoreIsUnderAFullConfigFolderOrTheHomeFolder) {
   noPasswdEntry = false;
   put("XDG_CONFIG_HOME", oldXdg.empty() ? nullptr : oldXdg.c_str());
   put("HOME", oldHome.c_str());
+}
+
+// Once the new store has taken the old one's place the save has happened: a later error is told as
+// such, and the same entry saved again still stands once.
+TEST(FileSettingsStore, ASaveInPlaceHasHappenedWhateverClosingItSays) {
+  TempFolder temp;
+  const fs::path file = temp.path / "Frothwick" / "settings.ini";
+  writeFile(file, "[Settings]\nHighScoreName1=\"OLD\"\nHighScore1=\"500\"\n");
+  FileSettingsStore store([&](const std::string&) { return file; });
+  const auto enter = [](IniDocument& doc) { scores::ApplyTableChanges(doc, {{false, 13595, "DUP"}}); };
+  closeFailsAfterRename = true;
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(store.update("Frothwick", enter), "");
+  closeFailsAfterRename = false;
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(err.find("settings.ini was saved, but then close: Input/output error"), std::string::npos) << err;
+  EXPECT_EQ(store.update("Frothwick", enter), "");
+  const IniDocument saved = IniDocument::parse(readText(file));
+  for (const auto& [rank, name, score] : {std::tuple{1, "DUP", "13595"}, {2, "OLD", "500"}, {3, "", "0"}}) {
+    EXPECT_EQ(saved.get("Settings", "HighScoreName" + std::to_string(rank)).value_or(""), name) << rank;
+    EXPECT_EQ(saved.get("Settings", "HighScore" + std::to_string(rank)).value_or("0"), score) << rank;
+  }
+}
+
+// Who may read and write a store is the player's business: a save keeps its owner, mode and access
+// list, and what the game makes for it belongs to whoever owns the folder, even in a run as root.
+TEST(FileSettingsStore, ASaveKeepsWhoMayReadTheStoreAndWhatItMakesIsTheFolderOwners) {
+  if (::geteuid() != 0) {
+    GTEST_SKIP() << "only root can give files to another user";
+  }
+  constexpr uid_t kPlayer = 4242;
+  TempFolder temp;
+  const fs::path home = temp.path / "home";
+  fs::create_directories(home);
+  ::chmod(temp.path.c_str(), 0755);
+  ASSERT_EQ(::chown(home.c_str(), kPlayer, kPlayer), 0);
+  const fs::path file = home / ".config" / "Frothwick" / "settings.ini";
+  ASSERT_EQ(saveSoundOn(file), "");
+  for (const fs::path& made :
+       {home / ".config", file.parent_path(), file, platform::besideStore(file, ".frothwick-lock")}) {
+    struct stat st {};
+    ::lstat(made.c_str(), &st);
+    EXPECT_EQ(st.st_uid, kPlayer) << made;
+    EXPECT_EQ(st.st_gid, kPlayer) << made;
+  }
+  // The player's store, shared with one other user (chmod 600, then setfacl -m u:4343:rw), with a note.
+  std::string acl(4, '\0');
+  acl[0] = 2; // the access list's version, then tag, permissions and id of each entry
+  for (const auto& [tag, perms, id] :
+       {std::tuple{1, 6, ~0U}, {2, 6, 4343U}, {4, 0, ~0U}, {0x10, 6, ~0U}, {0x20, 0, ~0U}}) {
+    const std::uint16_t head[2] = {static_cast<std::uint16_t>(tag), static_cast<std::uint16_t>(perms)};
+    acl.append(reinterpret_cast<const char*>(head), sizeof head)
+        .append(reinterpret_cast<const char*>(&id), sizeof id);
+  }
+  ::chmod(file.c_str(), 0600);
+  ASSERT_EQ(::setxattr(file.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0), 0)
+      << std::strerror(errno);
+  ASSERT_EQ(::setxattr(file.c_str(), "user.note", "mine", 4, 0), 0);
+  const auto access = [&] {
+    struct stat st {};
+    ::stat(file.c_str(), &st);
+    std::string list(acl.size() + 16, '\0');
+    list.resize(static_cast<std::size_t>(
+        std::max<ssize_t>(0, ::getxattr(file.c_str(), "system.posix_acl_access", list.data(), list.size()))));
+    char note[8] = {};
+    ::getxattr(file.c_str(), "user.note", note, sizeof note);
+    return std::tuple{st.st_mode & 07777, st.st_uid, st.st_gid, list, std::string(note)};
+  };
+  const auto before = access();
+  EXPECT_EQ(before, std::tuple(0660U, kPlayer, kPlayer, acl, std::string("mine")));
+  ASSERT_EQ(saveSoundOn(file, "OFF"), "");
+  EXPECT_EQ(access(), before) << "saved by root";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::_exit(::setgid(kPlayer) != 0 || ::setuid(kPlayer) != 0 ? 2
+                                                             : static_cast<int>(!saveSoundOn(file).empty()));
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(access(), before) << "saved by the player";
+  EXPECT_EQ(IniDocument::parse(readText(file)).get("Settings", "Sound"), "ON");
 }
 
 } // namespace

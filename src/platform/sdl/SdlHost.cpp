@@ -42,7 +42,8 @@ void SdlHost::openWindow(Form& window, const std::string& caption, const Picture
   skipCompose_.end();
   attach(window);
   scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usableDisplayArea(nullptr),
-                                         SDL_getenv("FROTHWICK_SCALE"));
+                                         SDL_getenv("FROTHWICK_SCALE"),
+                                         [this](const std::string& text) { messageBox(text); });
   desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor());
 }
 

@@ -41,6 +41,7 @@ public:
   void openUrl(const std::string& url) override;
   void messageBox(const std::string& text) override;
   SettingsStore& settings() override { return settings_; }
+  bool saveUnsavedSettings() override { return scale_ == nullptr || scale_->saveIfUnsaved(); }
   std::filesystem::path programFolder() override;
   float rnd() override;
   void randomize() override;
