@@ -67,4 +67,28 @@ answer_message_box
 wait_game_exit 1
 expect_told "frmMain.png"
 expect_unchanged "$CONFIG/Frothwick/settings.ini"
+# A run as root with the player's HOME (sudo -E): the lock it makes and the store it rewrites stay the
+# player's; a store saved as UTF-16 is written back as UTF-16 with the player's values as written; a
+# file named like a log beside the program is someone else's and stays.
+if [ "$(id -u)" = 0 ]; then
+  step "a run as root in the player's home"
+  PLAYER=$WORK/player && mkdir -p "$PLAYER/.config/Frothwick" "$WORK/root-install"
+  { printf '\xff\xfe' && printf '[Settings]\r\nHighScoreName1="ZO\xc3\x8b"\r\nHighScore1=3000000000\r\n' |
+    iconv -f UTF-8 -t UTF-16LE; } >"$PLAYER/.config/Frothwick/settings.ini"
+  chown -R 4242:4242 "$PLAYER"
+  cp "$GAME" "$WORK/root-install/frothwick" && ln -s "$(readlink -f "$ASSETS")" "$WORK/root-install/assets"
+  echo "not the game's" >"$WORK/root-install/Frothwick.txt"
+  GAME=$WORK/root-install/frothwick HOME=$PLAYER XDG_CONFIG_HOME="" start_game
+  close_game TERM
+  STORE=$PLAYER/.config/Frothwick/settings.ini
+  owners=$(stat -c %u:%g "$STORE" "$PLAYER/.config/Frothwick/.settings.ini.frothwick-lock" | sort -u)
+  [ "$owners" = 4242:4242 ] || fail "the player's files now belong to $owners"
+  [ "$(head -c 2 "$STORE" | od -An -tx1 | tr -d ' ')" = fffe ] || fail "the store is no longer UTF-16"
+  iconv -f UTF-16 -t UTF-8 "$STORE" >"$WORK/store.txt"
+  [ "$(grep -c '^Sound=' "$WORK/store.txt")" = 1 ] && grep -q '^HighScore1=3000000000' "$WORK/store.txt" ||
+    fail "the store was not read as UTF-16 or its values were rewritten: $(cat -A "$WORK/store.txt")"
+  [ "$(cat "$WORK/root-install/Frothwick.txt")" = "not the game's" ] || fail "the file named like a log was removed"
+else
+  echo "not root: a run as root cannot be tried here; the unit tests keep the owners"
+fi
 echo "1 passed, 0 failed"

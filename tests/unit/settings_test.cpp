@@ -346,7 +346,7 @@ TEST(FileSettingsStore, TheStoreIsUnderAFullConfigFolderOrTheHomeFolder) {
 // such, and the same entry saved again still stands once.
 TEST(FileSettingsStore, ASaveInPlaceHasHappenedWhateverClosingItSays) {
   TempFolder temp;
-  const fs::path file = temp.path / "Frothwick" / "settings.ini";
+  fs::path file = temp.path / "Frothwick" / "settings.ini";
   writeFile(file, "[Settings]\nHighScoreName1=\"OLD\"\nHighScore1=\"500\"\n");
   FileSettingsStore store([&](const std::string&) { return file; });
   const auto enter = [](IniDocument& doc) { scores::ApplyTableChanges(doc, {{false, 13595, "DUP"}}); };
