@@ -8,6 +8,11 @@ namespace vk = platform::vk;
 
 void frmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) {
   if (KeysHeldBack) {
+    // Right after the last life only typing waits, so that the last drops cannot spoil the name;
+    // the way out is taken at once.
+    if (IsQuitKey(KeyCode, Shift)) {
+      pctQuit_Click();
+    }
     return;
   }
   if (EnteringName) {

@@ -182,6 +182,7 @@ private:
   void DrawCell(std::int16_t row, std::int16_t column);
   bool SoundIsOn() const;
   void PlaySound(const char* file, platform::SoundMode mode);
+  static bool IsQuitKey(std::int16_t KeyCode, std::int16_t Shift);
   bool CommandKey(std::int16_t KeyCode, std::int16_t Shift);
   void MoveSideways(std::int16_t direction);
   void RepaintAbove(std::int32_t drawnAt, std::int16_t row, std::int16_t column);
