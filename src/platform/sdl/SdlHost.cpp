@@ -41,9 +41,9 @@ void SdlHost::openWindow(Form& window, const std::string& caption, const Picture
   prefetch_.reset();
   skipCompose_.end();
   attach(window);
-  scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usableDisplayArea(nullptr),
-                                         SDL_getenv("FROTHWICK_SCALE"));
-  desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor());
+  const Rect usable = usableDisplayArea(nullptr);
+  scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usable, SDL_getenv("FROTHWICK_SCALE"));
+  desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor(), usable);
 }
 
 // Without the font every tip paints as nothing, and nothing is shown.
