@@ -45,8 +45,8 @@ Played play(const Drop& drop, bool pressing) {
   host.click(1100, game.pctNew);
   Played played;
   host.onEffect = [&](const std::string& effect) {
-    const auto& pixels = host.screen().pixels();
     if (effect == "present") {
+      const auto& pixels = host.screen().pixels();
       played.frames.push_back(
           std::accumulate(pixels.begin(), pixels.end(), 14695981039346656037ULL,
                           [](std::uint64_t h, platform::Pixel p) { return (h ^ p) * 1099511628211ULL; }));
@@ -81,6 +81,8 @@ TEST_P(Drops, PayForTheRowsSkippedAndNothingWhereThereIsNoneToSkip) {
   const Drop& drop = GetParam();
   const Played pressed = play(drop, true);
   EXPECT_EQ(pressed.score, drop.score);
+  // Where the key had nothing to drop, it was held three seconds and left the game, screen by screen,
+  // as it is without it.
   const Played alone = play(drop, false);
   if (drop.score == alone.score) {
     EXPECT_GE(pressed.presses * 30, 3000) << "Space was held for three seconds";

@@ -117,8 +117,8 @@ TEST(ScaleAtStart, IsTheRunsThenThePlayersThenTheDisplaysAndAlwaysFits) {
     }
   }
   for (const auto& [display, stored, forRun, scale] : starts) {
-    SCOPED_TRACE(std::to_string(display.w) + "x" + std::to_string(display.h) + " '" + stored + "' '" +
-                 forRun + "'");
+    SCOPED_TRACE(::testing::Message()
+                 << display.w << "x" << display.h << " '" << stored << "' '" << forRun << "'");
     platform::TestHost host;
     host.display = display;
     host.scaleForRun = forRun.empty() ? nullptr : forRun.c_str();
