@@ -43,7 +43,9 @@ bench: setup
 	cmake --build $(BUILD) -j $(JOBS)
 	./bench/run.sh $(BUILD)
 
-artwork:
+# The artwork is drawn with Cairo, which only this target needs.
+artwork: PACKAGES += libcairo2-dev
+artwork: setup
 	cmake -S tools/artwork -B build-artwork -G Ninja && cmake --build build-artwork && ./build-artwork/frothwick-artwork assets sounds docs
 
 clean:

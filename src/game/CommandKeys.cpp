@@ -6,9 +6,13 @@
 
 namespace vk = platform::vk;
 
+bool frmMain::IsQuitKey(std::int16_t KeyCode, std::int16_t Shift) {
+  return (Shift & vk::CtrlMask) != 0 && KeyCode == vk::Q;
+}
+
 bool frmMain::CommandKey(std::int16_t KeyCode, std::int16_t Shift) {
   const bool ctrl = (Shift & vk::CtrlMask) != 0;
-  if (ctrl && KeyCode == vk::Q) {
+  if (IsQuitKey(KeyCode, Shift)) {
     pctQuit_Click(); // saves and ends, like the Exit icon that is always there
   } else if (KeyCode == vk::Escape && pctAboutText3.visible()) {
     // Escape first closes a panel, as its close mark or Ok would.

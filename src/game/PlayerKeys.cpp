@@ -8,6 +8,11 @@ namespace vk = platform::vk;
 
 void frmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) {
   if (KeysHeldBack) {
+    // Right after the last life only typing waits, so that the last drops cannot spoil the name;
+    // the way out is taken at once.
+    if (IsQuitKey(KeyCode, Shift)) {
+      pctQuit_Click();
+    }
     return;
   }
   if (EnteringName) {
@@ -59,21 +64,30 @@ void frmMain::RepaintAbove(std::int32_t drawnAt, std::int16_t row, std::int16_t 
   }
 }
 
+// A drop shows the beer at once in the lowest free cell above the bottom row, and pays 5 points for
+// each row that cell lies below the top. A beer last drawn there, or lower, has nowhere to drop to:
+// the key draws and pays nothing, however fast it is pressed or long it is held. Where it was last
+// drawn counts also after a sideways move has wiped it, which snaps it down to its row's top.
 void frmMain::DropBeer() {
-  KeyBusy = true;
   std::int16_t row = 0, column = 0;
   bool inside = false;
   PixelToCell(BeerX, BeerY, row, column, inside);
+  std::int16_t stop = row; // one past the cell the beer drops into
+  while (CanDropInto(stop, column)) {
+    ++stop;
+  }
+  if (stop == row || RowY[stop - 1] <= ShownBeerY) {
+    return;
+  }
+  KeyBusy = true;
   CopyCell(pctEmptyBeer, BeerX, BeerY - FallStep);
   BeerShown = false;
-  std::int16_t r = row;
-  while (Board[r][column] == 0 && r < kLastRow) {
+  for (std::int16_t r = row; r < stop; ++r) {
     CopyCell(pctEmptyBeer, BeerX, BeerY);
     BeerX = ColumnX[column];
     BeerY = RowY[r];
     DrawFallingBeer();
-    ++r;
   }
   KeyBusy = false;
-  AddScore(static_cast<std::int16_t>(5 * (r - 1)));
+  AddScore(static_cast<std::int16_t>(5 * (stop - 1)));
 }

@@ -107,4 +107,8 @@ Rect recentred(const Rect& window, std::int32_t width, std::int32_t height, cons
           std::max(display.y, std::min(top, display.y + display.h - height)), width, height};
 }
 
+Rect openingPlace(const Rect& usable, std::int32_t scale) {
+  return recentred(usable, Form::kClientWidth * scale, Form::kClientHeight * scale, usable);
+}
+
 } // namespace platform

@@ -41,6 +41,10 @@ Surface enlarged(const Surface& part, std::int32_t scale);
 void enlargeInto(const Surface& part, std::int32_t scale, const Rect& area, Pixel* to, std::ptrdiff_t pitch);
 Picture enlarged(const Picture& picture, std::int32_t scale);
 
+// Where the window opens at a scale: centred in the display's usable area, and moved into it as far
+// as it fits.
+Rect openingPlace(const Rect& usable, std::int32_t scale);
+
 // Where a window of the new size goes: centred where the old one was, then moved into the display as
 // far as it fits.
 Rect recentred(const Rect& window, std::int32_t width, std::int32_t height, const Rect& display);

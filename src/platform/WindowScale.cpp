@@ -26,10 +26,17 @@ WindowScale::WindowScale(SettingsStore& store, SettingPlace place, const Rect& u
     : store_(store), place_(std::move(place)), tell_(std::move(tell)),
       chosen_(parseScale(store.get(place_.app, place_.section, place_.key, ""))) {
   const std::optional<std::int32_t> given = forRun != nullptr ? parseScale(forRun) : std::nullopt;
+  // A scale that does not fit would open the window partly off the display, where its buttons can
+  // be out of reach; the largest that fits is taken instead, whoever chose it.
+  const std::int32_t fits = fittingScale(usable, kWholeDisplay);
   if (given) {
-    factor_ = *given;
+    factor_ = std::min(*given, fits);
+    if (factor_ < *given) {
+      std::cerr << "Frothwick: the scale " << *given << " asked for this run does not fit the display ("
+                << usable.w << " x " << usable.h << " usable); the window opens at " << factor_ << "x\n";
+    }
   } else if (chosen_) {
-    factor_ = std::min(*chosen_, fittingScale(usable, kWholeDisplay));
+    factor_ = std::min(*chosen_, fits);
   } else {
     factor_ = fittingScale(usable, kAutomaticPercent);
   }

@@ -185,10 +185,16 @@ private:
   void DrawCell(std::int16_t row, std::int16_t column);
   bool SoundIsOn() const;
   void PlaySound(const char* file, platform::SoundMode mode);
+  static bool IsQuitKey(std::int16_t KeyCode, std::int16_t Shift);
   bool CommandKey(std::int16_t KeyCode, std::int16_t Shift);
   void MoveSideways(std::int16_t direction);
   void RepaintAbove(std::int32_t drawnAt, std::int16_t row, std::int16_t column);
   void DropBeer();
+  // Whether a drop may carry the beer into this row of its column: a free cell above the bottom row,
+  // which the beer covers by ordinary steps.
+  bool CanDropInto(std::int32_t row, std::int16_t column) const {
+    return row < kLastRow && Board[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] == 0;
+  }
   // Whether a block of rows x columns cells with its top-left cell at (top, left) lies on the board.
   static constexpr bool BlockFits(std::int16_t top, std::int16_t left, std::int16_t rows,
                                   std::int16_t columns) {

@@ -43,6 +43,7 @@ TestHost::TestHost(std::uint32_t startTicks, std::uint32_t seed)
 void TestHost::attached(Form& /*window*/) {
   scale_ = std::make_unique<WindowScale>(store, SettingPlace{"Frothwick", "Settings", "Scale"}, display,
                                          scaleForRun, [this](const std::string& text) { messageBox(text); });
+  opened = openingPlace(display, scale());
   showAtScale();
 }
 

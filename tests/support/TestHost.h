@@ -137,6 +137,7 @@ public:
   // window is attached). Input positions are in screen pixels of the scaled window.
   Rect display{0, 0, 1920, 1080};
   const char* scaleForRun = nullptr;
+  Rect opened{}; // where on the display the window opened, as the real host places it
 
 protected:
   void attached(Form& window) override;

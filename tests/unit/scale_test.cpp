@@ -5,6 +5,9 @@
 #include "platform/KeyCodes.h"
 #include "platform/Scale.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <tuple>
 
 namespace {
@@ -90,21 +93,47 @@ protected:
   }
 };
 
-TEST(ScaleAtStart, IsTheRunsThenThePlayersThenTheDisplays) {
+// The run's scale wins, then the player's, then the display's; none opens the window past the edge
+// of the display's usable area, and a scale asked for the run that does not fit is said to be lowered.
+TEST(ScaleAtStart, IsTheRunsThenThePlayersThenTheDisplaysAndAlwaysFits) {
   const Rect uhd{0, 0, 3840, 2160};
-  const std::vector<std::tuple<Rect, std::string, const char*, std::int32_t>> starts = {
-      {uhd, "", nullptr, 3},  {{0, 0, 1920, 1080}, "", nullptr, 1},  {uhd, "2", nullptr, 2},
-      {uhd, "4", nullptr, 4}, {{0, 0, 2560, 1440}, "4", nullptr, 2}, {uhd, "AUTO", nullptr, 3},
-      {uhd, "2", "1", 1},     {{0, 0, 1920, 1080}, "", "4", 4},      {uhd, "2", "five", 2}};
+  std::vector<std::tuple<Rect, std::string, std::string, std::int32_t>> starts = {
+      {uhd, "", "", 3},
+      {{0, 0, 1920, 1080}, "", "", 1},
+      {uhd, "2", "", 2},
+      {uhd, "4", "", 4},
+      {{0, 0, 2560, 1440}, "4", "", 2},
+      {uhd, "AUTO", "", 3},
+      {uhd, "2", "1", 1},
+      {uhd, "2", "five", 2}};
+  // Every scale for the run on four displays, two with a panel: what the window opens at.
+  const std::pair<Rect, std::array<std::int32_t, 4>> displays[] = {{{0, 0, 1024, 768}, {1, 1, 1, 1}},
+                                                                   {{0, 0, 1366, 728}, {1, 1, 1, 1}},
+                                                                   {{0, 32, 1920, 1048}, {1, 2, 2, 2}},
+                                                                   {uhd, {1, 2, 3, 4}}};
+  for (const auto& [display, scales] : displays) {
+    for (std::int32_t asked = 1; asked <= 4; ++asked) {
+      starts.emplace_back(display, "3", std::to_string(asked), scales[static_cast<std::size_t>(asked - 1)]);
+    }
+  }
   for (const auto& [display, stored, forRun, scale] : starts) {
+    SCOPED_TRACE(::testing::Message()
+                 << display.w << "x" << display.h << " '" << stored << "' '" << forRun << "'");
     platform::TestHost host;
     host.display = display;
-    host.scaleForRun = forRun;
+    host.scaleForRun = forRun.empty() ? nullptr : forRun.c_str();
     host.store.document("Frothwick").set("Settings", "Scale", stored);
+    ::testing::internal::CaptureStderr();
     frmMain game(host);
     game.Load();
-    EXPECT_EQ(host.scale(), scale) << display.w << " '" << stored << "' " << (forRun ? forRun : "-");
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(host.scale(), scale);
     EXPECT_EQ(host.screen().width(), 687 * scale);
+    const Rect& at = host.opened;
+    EXPECT_TRUE(at.x >= display.x && at.y >= display.y && at.x + at.w <= display.x + display.w &&
+                at.y + at.h <= display.y + display.h)
+        << at.x << "," << at.y << " " << at.w << "x" << at.h;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), std::atoi(forRun.c_str()) > scale ? 1 : 0) << err;
   }
 }
 
@@ -179,6 +208,7 @@ TEST_F(ScaleTest, AClickHitsTheControlDrawnUnderItsScaledPosition) {
 // One scripted game, the same at every scale, ending with the tip of the Pause button shown.
 platform::Surface playedAt(const char* scale) {
   platform::TestHost host(1000, 7);
+  host.display = {0, 0, 3840, 2160};
   host.scaleForRun = scale;
   frmMain game(host);
   game.Load();

@@ -97,6 +97,32 @@ TEST_F(ScoresTest, NameEntryKeys) {
   }
 }
 
+// The cursor stands level with the letters of its own row, from their top to their baseline, on an
+// empty table, where the row below has no letter to tell the rows apart.
+TEST_F(ScoresTest, TheCursorStandsInItsOwnRow) {
+  enterScore(7);
+  press({'A'});
+  // The first and last row, from the entry row's top, where a letter cell of it shows anything
+  // against black; the rows above and below are looked at too.
+  const auto shownRows = [this](std::size_t position) {
+    const std::int32_t left =
+        f->pctScoreBoard.pixelLeft() + f->ScoreLetterX[position] / host.twipsPerPixelX();
+    const std::int32_t top = f->pctScoreBoard.pixelTop() + f->ScoreRowY[1] / host.twipsPerPixelY();
+    std::pair<std::int32_t, std::int32_t> rows{-1, -1};
+    for (std::int32_t y = top - 23; y < top + 46; ++y) {
+      for (std::int32_t x = left; x < left + 22; ++x) {
+        const platform::Pixel p = host.screen().at(x, y);
+        if (((p >> 16) & 0xFF) > 24 || ((p >> 8) & 0xFF) > 24 || (p & 0xFF) > 24) {
+          rows = {rows.first < 0 ? y - top : rows.first, y - top};
+        }
+      }
+    }
+    return rows;
+  };
+  ASSERT_GE(shownRows(1).first, 0) << "the A shows";
+  EXPECT_EQ(shownRows(2), shownRows(1)) << "the cursor's rows, the letter A's before it";
+}
+
 // Clear on an idle board is in the recorded sessions; during an entry it keeps only the new score.
 TEST_F(ScoresTest, ClearDuringANameEntryRestartsItAtRowOne) {
   ten(900, 100);

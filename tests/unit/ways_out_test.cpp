@@ -16,16 +16,22 @@ namespace {
 namespace vk = platform::vk;
 
 enum class Way { Close, ExitIcon, ExitButton, CtrlQ };
-enum class While { Idle, Playing, Naming };
+enum class While { Idle, Playing, Finishing, Naming };
 
 class WaysOut : public GameTest, public ::testing::WithParamInterface<std::tuple<Way, While>> {};
 
 TEST_P(WaysOut, SaveTheTableAndTheSoundThenEndWithStatusZero) {
   const auto [way, state] = GetParam();
   host.click(now() + 10, f->pctSound);
-  if (state == While::Playing) {
+  if (state == While::Playing || state == While::Finishing) {
     spawns({{3, 9}});
     startGame(now() + 20);
+  }
+  if (state == While::Finishing) { // the last life goes; the board asks for a name two seconds later
+    host.at(now() + 500, [this] {
+      f->Score = 321;
+      f->Lives = 0;
+    });
   } else if (state == While::Naming) {
     host.at(now() + 20, [this] {
       f->Score = 321;
@@ -43,11 +49,13 @@ TEST_P(WaysOut, SaveTheTableAndTheSoundThenEndWithStatusZero) {
     host.at(at,
             [this, icon = way == Way::ExitIcon] { host.click(now(), icon ? f->pctExitIcon : f->pctQuit); });
   }
+  host.at(at + 60000, [] { throw StopHere{}; }); // still running a minute later
   EXPECT_EQ(runToEnd(), 0);
+  EXPECT_EQ(now(), at) << "the way out waits for nothing";
   platform::IniDocument& saved = host.store.saved["Frothwick"];
   EXPECT_EQ(saved.get("Settings", "Sound"), "ON");
   EXPECT_EQ(saved.get("Settings", "HighScoreName1"), state == While::Naming ? "JO" : "");
-  EXPECT_EQ(saved.get("Settings", "HighScore1"), state == While::Naming ? "321" : "0");
+  EXPECT_EQ(saved.get("Settings", "HighScore1"), state >= While::Finishing ? "321" : "0");
   EXPECT_EQ(saved.get("Settings", "HighScore10"), "0");
   if (way == Way::ExitIcon || way == Way::ExitButton) {
     EXPECT_EQ(host.pointer, platform::MousePointer::Default) << "the hand over the button is put back";
@@ -58,7 +66,11 @@ INSTANTIATE_TEST_SUITE_P(IdleOrPlaying, WaysOut,
                          ::testing::Combine(::testing::Values(Way::Close, Way::ExitIcon, Way::ExitButton,
                                                               Way::CtrlQ),
                                             ::testing::Values(While::Idle, While::Playing)));
-// While a name is typed the score board covers the Exit button, and every key types into the name.
+// From the last life on the score board covers the Exit button; a name's keys type into it, but in
+// the two seconds before it is asked for, Ctrl+Q leaves at once.
+INSTANTIATE_TEST_SUITE_P(Finishing, WaysOut,
+                         ::testing::Combine(::testing::Values(Way::Close, Way::ExitIcon, Way::CtrlQ),
+                                            ::testing::Values(While::Finishing)));
 INSTANTIATE_TEST_SUITE_P(Naming, WaysOut,
                          ::testing::Combine(::testing::Values(Way::Close, Way::ExitIcon),
                                             ::testing::Values(While::Naming)));

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the generated assets: pixel sizes, which pictures may be transparent, icon colours, the board
 # slate and its frame, how far apart the seven drinks' colours lie, the score board's blank and
-# cursor against black, sounds.
+# cursor against black and the cursor's rows, sounds.
 # Usage: tools/artwork/check.sh [assets-dir [sounds-dir]]   (the sounds folder sits beside assets/)
 set -euo pipefail
 
@@ -146,6 +146,16 @@ awk -v c="$brightest" 'BEGIN { exit !(c <= 1.15) }' ||
   fail "pctEmptyLetter shows against black (contrast $brightest, at most 1.15)"
 bright=$(contrast pctCursor.png | awk '$1 >= 7 { n++ } END { print n + 0 }')
 ((bright >= 60)) || fail "pctCursor has $bright pixels of contrast 7 or more against black, wants 60"
+# The cursor stands in its own row: what shows of it against black fills the rows a capital fills,
+# from its top to its baseline, and nothing above or below, so it is never read as a mark over the
+# first letter of the row below.
+shown_rows() { # the first and the last row of a picture with a pixel that shows against black
+  contrast "$1" | awk -v w="$("$identify" -format '%w' "$assets/$1")" '
+    $1 > 1.15 { r = int((NR - 1) / w); if (first == "") first = r; last = r } END { print first, last }'
+}
+checked=$((checked + 1))
+capital=$(shown_rows pctAlpha_0.png) cursor=$(shown_rows pctCursor.png)
+[[ "$cursor" == "$capital" ]] || fail "pctCursor shows in rows $cursor, a capital in rows $capital"
 
 check_sound() { # file min-seconds max-seconds
   local f="$sounds/$1"

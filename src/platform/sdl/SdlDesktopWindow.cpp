@@ -44,15 +44,15 @@ SDL_Cursor* makeHand(const PicturePtr& picture, std::int32_t scale) {
 } // namespace
 
 DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor,
-                             std::int32_t scale)
+                             std::int32_t scale, const Rect& usable)
     : handPicture_(handCursor) {
   // The game draws into a plain surface. Left to itself, SDL would show that surface through a GPU
   // renderer, and on X11 fetching the surface the first time then replaces the window with a new
   // one: a window that flashes up and vanishes at start, which tools waiting for the window by its
   // name can catch instead of the real one.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             Form::kClientWidth * scale, Form::kClientHeight * scale, SDL_WINDOW_BORDERLESS);
+  const Rect placed = openingPlace(usable, scale);
+  window_ = SDL_CreateWindow(caption.c_str(), placed.x, placed.y, placed.w, placed.h, SDL_WINDOW_BORDERLESS);
   if (window_ == nullptr) {
     throw std::runtime_error(std::string("cannot open the game's window: ") + SDL_GetError());
   }

@@ -16,9 +16,10 @@ class DesktopWindow {
 public:
   // Throws std::runtime_error when the window cannot be made. A missing icon or hand picture leaves
   // the desktop's own.
-  // The window is `scale` times the client area's size each way.
+  // The window is `scale` times the client area's size each way, centred in the usable area of the
+  // display it opens on.
   DesktopWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor,
-                std::int32_t scale = 1);
+                std::int32_t scale, const Rect& usable);
   ~DesktopWindow();
   DesktopWindow(const DesktopWindow&) = delete;
   DesktopWindow& operator=(const DesktopWindow&) = delete;

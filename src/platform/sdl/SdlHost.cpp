@@ -41,10 +41,10 @@ void SdlHost::openWindow(Form& window, const std::string& caption, const Picture
   prefetch_.reset();
   skipCompose_.end();
   attach(window);
-  scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usableDisplayArea(nullptr),
-                                         SDL_getenv("FROTHWICK_SCALE"),
+  const Rect usable = usableDisplayArea(nullptr);
+  scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usable, SDL_getenv("FROTHWICK_SCALE"),
                                          [this](const std::string& text) { messageBox(text); });
-  desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor());
+  desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor(), usable);
 }
 
 // Without the font every tip paints as nothing, and nothing is shown.

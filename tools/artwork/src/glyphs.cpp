@@ -13,6 +13,7 @@ namespace {
 constexpr int kGlyphH = 23;
 constexpr int kLetterW = 22;
 constexpr double kBaseline = 20;
+constexpr double kLetterTop = 3; // the top of the tallest letters
 constexpr double kFontSize = 22.5;
 
 Surface blank_tile(int width) {
@@ -70,16 +71,23 @@ Surface empty_letter() {
   return s;
 }
 
-// Where the next letter goes: a solid bar in the letters' brightest gold under a soft glow, the
-// brightest thing on the board.
+// Where the next letter goes: a solid bar in the letters' brightest gold along their baseline, in a
+// dim gold frame as tall as the letters, lit softly from within. It stands in its own row's letter
+// band, so it reads as a place in that row; the rows above and below the band stay black, keeping it
+// apart from the row below, whose letters begin right under it.
 Surface cursor() {
   Surface s = blank_tile(kLetterW);
   Context cr = make_context(s);
-  glow(cr.get(), kLetterW / 2.0, kBaseline, 10, pal::amber_glow, 0.3);
-  rounded_rect(cr.get(), {2, kBaseline - 3, kLetterW - 4.0, 4}, 1);
-  set_colour(cr.get(), hex(0xFFE68A));
-  cairo_fill(cr.get());
-  fill_rect(cr.get(), {3, kBaseline - 3, kLetterW - 6.0, 1}, hex(0xFFF6D0));
+  const Box band{2, kLetterTop, kLetterW - 4.0, kBaseline + 1 - kLetterTop};
+  cairo_rectangle(cr.get(), band.x, band.y, band.w, band.h);
+  cairo_clip(cr.get());
+  glow(cr.get(), kLetterW / 2.0, kBaseline, 12, pal::amber_glow, 0.25);
+  cairo_rectangle(cr.get(), band.x + 0.5, band.y + 0.5, band.w - 1, band.h - 1);
+  set_colour(cr.get(), pal::brass_dark);
+  cairo_set_line_width(cr.get(), 1);
+  cairo_stroke(cr.get());
+  fill_rect(cr.get(), {band.x, kBaseline - 3, band.w, 4}, hex(0xFFE68A));
+  fill_rect(cr.get(), {band.x + 1, kBaseline - 3, band.w - 2, 1}, hex(0xFFF6D0));
   cairo_surface_flush(s.get());
   make_opaque(s);
   return s;
