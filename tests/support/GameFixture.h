@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 // Thrown by a scripted probe to stop a running game where a test wants to look at it.
 struct StopHere {};
@@ -18,6 +19,18 @@ inline void runUntilStopped(platform::TestHost& host) {
     }
   } catch (const StopHere&) {
   }
+}
+
+// The random draws that spawn beers of these kinds in these columns: for each, no raid, then the kind
+// and the column, each drawn in the middle of its share of [0, 1).
+template <class Spawns> std::vector<float> spawnDraws(const Spawns& kindAndColumn) {
+  std::vector<float> draws;
+  for (const auto& [kind, column] : kindAndColumn) {
+    draws.push_back(0.0F);
+    draws.push_back((static_cast<float>(kind) + 0.5F) / frmMain::kBeerKinds);
+    draws.push_back((static_cast<float>(column) + 0.5F) / (frmMain::kLastColumn + 1));
+  }
+  return draws;
 }
 
 class GameTest : public ::testing::Test {
@@ -37,13 +50,7 @@ protected:
 
   // Scripts the random draws of the next spawns: no raid, then the kind and the column.
   void spawns(std::initializer_list<std::pair<int, int>> kindAndColumn) {
-    std::vector<float> draws;
-    for (const auto& [kind, column] : kindAndColumn) {
-      draws.push_back(0.0F);
-      draws.push_back((static_cast<float>(kind) + 0.5F) / 7.0F);
-      draws.push_back((static_cast<float>(column) + 0.5F) / 15.0F);
-    }
-    host.randomValues(draws);
+    host.randomValues(spawnDraws(kindAndColumn));
   }
 
   // Clicks New at `at`; the first step of the game happens at once.

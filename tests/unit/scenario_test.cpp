@@ -1,6 +1,7 @@
 // Whole sessions played from tests/data/<name>.input and compared with <name>.trace; record.sh there
 // records the traces again after an intended change (read the new trace before committing it).
 #include "GameFixture.h"
+#include "ScreenRules.h"
 
 #include "platform/KeyCodes.h"
 
@@ -11,6 +12,7 @@
 #include <iomanip>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -34,6 +36,7 @@ protected:
     start_ = now();
     host.onEffect = [this](const std::string& what) { what == "present" ? presented() : note(what); };
     f->Load();
+    rules_.emplace(*f, host);
     feed(name, now());
     script();
     note("ended with status " + std::to_string(runToEnd()));
@@ -48,7 +51,13 @@ protected:
   void note(const std::string& line) { trace_ << now() - start_ << ' ' << line << '\n'; }
 
   // A line for each of the play, the board, the window and the screen that changed since last shown.
+  // Every presented screen keeps the screen rules; the first one broken fails the session.
   void presented() {
+    if (rules_ && !ruleBroken_) {
+      const std::string why = rules_->broken();
+      ruleBroken_ = !why.empty();
+      EXPECT_EQ(why, "") << "at " << now() - start_ << " ms";
+    }
     std::ostringstream play, board, window, screen;
     play << "score " << f->Score << " lives " << f->Lives << " delay " << f->StepDelay << " step "
          << f->FallStep << (f->Paused ? " paused" : "") << (f->GameOver ? " over" : "")
@@ -182,6 +191,8 @@ protected:
   std::ostringstream trace_;
   std::uint32_t start_ = 0;
   std::array<std::string, 4> last_; // the last line of each kind
+  std::optional<ScreenRules> rules_;
+  bool ruleBroken_ = false;
 };
 
 // Blocks at both edges in both shapes, a raid and a stacked column, then the name saved over the table.
@@ -237,11 +248,13 @@ TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
         f->Score = score;
         f->StepDelay = static_cast<std::int16_t>(delay);
         f->FallStep = step;
+        f->AddScore(0); // the digits read the score set ahead
       });
     }
     host.afterDispatch = [this, rolled = false, over = false]() mutable {
       if (f->Lives == 2 && !rolled) {
         f->Score = 9999800;
+        f->AddScore(0);
         rolled = true;
       }
       if (f->Lives == 0 && !over) {
@@ -257,6 +270,7 @@ TEST_F(Scenario, AHandEditedTableOnTheScoreBoard) {
   play("hand_edited", [this] {
     host.at(now() + 2000, [this] {
       f->Score = 120;
+      f->AddScore(0);
       f->CheckHighScore();
     });
   });
