@@ -21,6 +21,9 @@ inline void runUntilStopped(platform::TestHost& host) {
   }
 }
 
+// The draw that calls the police at a spawn: the one value in 30000 that is drawn as 1.
+constexpr float kRaidDraw = 1.5F / 30000.0F;
+
 // The random draws that spawn beers of these kinds in these columns: for each, no raid, then the kind
 // and the column, each drawn in the middle of its share of [0, 1).
 template <class Spawns> std::vector<float> spawnDraws(const Spawns& kindAndColumn) {
@@ -82,7 +85,7 @@ protected:
   }
 
   const platform::PictureBox& beer(std::int32_t kind, std::int32_t frame) const {
-    return f->pctBeer[static_cast<std::size_t>(kind * 8 + frame)];
+    return f->BeerPicture(kind, frame);
   }
 
   // Puts a beer of a kind (0..6) into a cell as a landing would, without drawing it.
