@@ -74,6 +74,9 @@ public:
   std::optional<std::uint32_t> tick(std::uint32_t now);
 
   Control* controlAt(std::int32_t x, std::int32_t y) const;
+  // The controls in the order they are drawn, images first.
+  const std::vector<Image*>& images() const { return images_; }
+  const std::vector<PictureBox*>& boxes() const { return boxes_; }
   const ToolTip& toolTip() const { return toolTip_; }
   // The tip on screen at a scale above 1, and the client area it covers; null when there is none.
   const Picture* shownToolTip() const {

@@ -26,6 +26,7 @@ public:
   void Delay(const std::int16_t& DelayValue);
 
   platform::Form& form() { return form_; }
+  const platform::Form& form() const { return form_; }
 
   // ---- Controls -------------------------------------------------------------------------------
   std::array<platform::Image, 6> imgAd;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 // Thrown by a scripted probe to stop a running game where a test wants to look at it.
 struct StopHere {};
@@ -18,6 +19,21 @@ inline void runUntilStopped(platform::TestHost& host) {
     }
   } catch (const StopHere&) {
   }
+}
+
+// The draw that calls the police at a spawn: the one value in 30000 that is drawn as 1.
+constexpr float kRaidDraw = 1.5F / 30000.0F;
+
+// The random draws that spawn beers of these kinds in these columns: for each, no raid, then the kind
+// and the column, each drawn in the middle of its share of [0, 1).
+template <class Spawns> std::vector<float> spawnDraws(const Spawns& kindAndColumn) {
+  std::vector<float> draws;
+  for (const auto& [kind, column] : kindAndColumn) {
+    draws.push_back(0.0F);
+    draws.push_back((static_cast<float>(kind) + 0.5F) / frmMain::kBeerKinds);
+    draws.push_back((static_cast<float>(column) + 0.5F) / (frmMain::kLastColumn + 1));
+  }
+  return draws;
 }
 
 class GameTest : public ::testing::Test {
@@ -37,13 +53,7 @@ protected:
 
   // Scripts the random draws of the next spawns: no raid, then the kind and the column.
   void spawns(std::initializer_list<std::pair<int, int>> kindAndColumn) {
-    std::vector<float> draws;
-    for (const auto& [kind, column] : kindAndColumn) {
-      draws.push_back(0.0F);
-      draws.push_back((static_cast<float>(kind) + 0.5F) / 7.0F);
-      draws.push_back((static_cast<float>(column) + 0.5F) / 15.0F);
-    }
-    host.randomValues(draws);
+    host.randomValues(spawnDraws(kindAndColumn));
   }
 
   // Clicks New at `at`; the first step of the game happens at once.
@@ -75,7 +85,7 @@ protected:
   }
 
   const platform::PictureBox& beer(std::int32_t kind, std::int32_t frame) const {
-    return f->pctBeer[static_cast<std::size_t>(kind * 8 + frame)];
+    return f->BeerPicture(kind, frame);
   }
 
   // Puts a beer of a kind (0..6) into a cell as a landing would, without drawing it.

@@ -1,6 +1,8 @@
 // Whole sessions played from tests/data/<name>.input and compared with <name>.trace; record.sh there
 // records the traces again after an intended change (read the new trace before committing it).
 #include "GameFixture.h"
+#include "ScreenRules.h"
+#include "ScreenWords.h"
 
 #include "platform/KeyCodes.h"
 
@@ -8,9 +10,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
-#include <iomanip>
 #include <map>
-#include <numeric>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -34,6 +35,7 @@ protected:
     start_ = now();
     host.onEffect = [this](const std::string& what) { what == "present" ? presented() : note(what); };
     f->Load();
+    rules_.emplace(*f, host);
     feed(name, now());
     script();
     note("ended with status " + std::to_string(runToEnd()));
@@ -47,20 +49,27 @@ protected:
   // Each line of the trace: what the player saw or heard, at its time from the start.
   void note(const std::string& line) { trace_ << now() - start_ << ' ' << line << '\n'; }
 
-  // A line for each of the play, the board, the window and the screen that changed since last shown.
+  // A line for each of the play and its board, the window, the shown controls and the score board
+  // that changed since last shown.
+  // Every presented screen keeps the screen rules; the first one broken fails the session.
   void presented() {
-    std::ostringstream play, board, window, screen;
+    if (rules_ && !ruleBroken_) {
+      const std::string why = rules_->broken();
+      ruleBroken_ = !why.empty();
+      EXPECT_EQ(why, "") << "at " << now() - start_ << " ms";
+    }
+    std::ostringstream play, window;
     play << "score " << f->Score << " lives " << f->Lives << " delay " << f->StepDelay << " step "
          << f->FallStep << (f->Paused ? " paused" : "") << (f->GameOver ? " over" : "")
          << (f->EnteringName ? " naming" : "");
-    board << "board"; // the rows that hold anything, as the kind (1..7) in each column
+    play << " board"; // the rows that hold anything, as the kind (1..7) in each column
     for (std::size_t row = 0; row < f->Board.size(); ++row) {
       std::string cells;
       for (std::size_t column = 0; column < 15; ++column) {
         cells += static_cast<char>(f->Board[row][column] == 0 ? '.' : '0' + f->Board[row][column]);
       }
       if (cells.find_first_not_of('.') != std::string::npos) {
-        board << " " << row << ":" << cells;
+        play << " " << row << ":" << cells;
       }
     }
     window << "window '" << host.caption << "'" << (host.borderless ? " borderless" : "")
@@ -68,16 +77,14 @@ protected:
            << (host.pointer == platform::MousePointer::Hand ? "hand" : "arrow") << " drags " << host.drags
            << " tips " << host.toolTips.size() << " saves " << host.store.updates << " seeded "
            << host.randomizeCalls << (host.toolTips.empty() ? "" : " '" + host.toolTips.back() + "'");
-    const auto& pixels = host.screen().pixels(); // FNV-1a over every pixel
-    const std::uint64_t hash =
-        std::accumulate(pixels.begin(), pixels.end(), 14695981039346656037ULL,
-                        [](std::uint64_t h, platform::Pixel p) { return (h ^ p) * 1099511628211ULL; });
-    screen << "screen " << std::hex << std::setw(16) << std::setfill('0') << hash;
+    // The score board's rows are said while it shows; the shown controls tell when it goes.
+    const std::array lines{play.str(), window.str(), shownControls(*f), scoreBoardRows(*f)};
     for (std::size_t kind = 0; kind < last_.size(); ++kind) {
-      if (const std::string line = std::array{&play, &board, &window, &screen}[kind]->str();
-          line != last_[kind]) {
-        last_[kind] = line;
-        note(line);
+      if (lines[kind] != last_[kind]) {
+        last_[kind] = lines[kind];
+        if (!lines[kind].empty()) {
+          note(lines[kind]);
+        }
       }
     }
   }
@@ -122,10 +129,12 @@ protected:
         words >> name;
         host.at(at, [this, name] { host.click(now(), control(name)); });
       } else if (what == "beer" || what == "raid") {
-        float kind = 0, column = 0;
+        int kind = 0, column = 0;
         words >> kind >> column;
         host.at(at, [this, raid = what == "raid", kind, column] {
-          host.randomValues({raid ? 1.5F / 30000.0F : 0.0F, (kind + 0.5F) / 7.0F, (column + 0.5F) / 15.0F});
+          std::vector<float> draws = spawnDraws(std::array{std::pair{kind, column}});
+          draws.front() = raid ? kRaidDraw : 0.0F;
+          host.randomValues(draws);
         });
       } else if (what == "leave") {
         host.at(at, [this] { f->form().mouseLeave(); });
@@ -182,6 +191,8 @@ protected:
   std::ostringstream trace_;
   std::uint32_t start_ = 0;
   std::array<std::string, 4> last_; // the last line of each kind
+  std::optional<ScreenRules> rules_;
+  bool ruleBroken_ = false;
 };
 
 // Blocks at both edges in both shapes, a raid and a stacked column, then the name saved over the table.
@@ -237,11 +248,13 @@ TEST_F(Scenario, AVeteransGameSpeedsUpAndRollsOver) {
         f->Score = score;
         f->StepDelay = static_cast<std::int16_t>(delay);
         f->FallStep = step;
+        f->AddScore(0); // the digits read the score set ahead
       });
     }
     host.afterDispatch = [this, rolled = false, over = false]() mutable {
       if (f->Lives == 2 && !rolled) {
         f->Score = 9999800;
+        f->AddScore(0);
         rolled = true;
       }
       if (f->Lives == 0 && !over) {
@@ -257,6 +270,7 @@ TEST_F(Scenario, AHandEditedTableOnTheScoreBoard) {
   play("hand_edited", [this] {
     host.at(now() + 2000, [this] {
       f->Score = 120;
+      f->AddScore(0);
       f->CheckHighScore();
     });
   });

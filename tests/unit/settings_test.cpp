@@ -169,80 +169,95 @@ bool asPlayer(const fs::path& folder, const std::function<bool()>& check, std::s
   return exit == 0;
 }
 
-// Which files are read, which are replaced, and what is left of each after a save.
-TEST(FileSettingsStore, ReadsAndReplacesOnlyAReadableWritableRegularFile) {
-  struct Case {
-    const char* what;
-    std::function<void(const fs::path& file)> make;
-    const char* problem;   // what reading it says, "" when it reads
-    const char* saveError; // what the save says, "" when it saves
+// Each case on its own, so that one that cannot be tried here is skipped alone.
+struct StoreCase {
+  const char* what;
+  std::function<void(const fs::path& file)> make;
+  const char* problem;   // what reading it says, "" when it reads
+  const char* saveError; // what the save says, "" when it saves
+};
+
+const std::string kKnownStore = "[Settings]\nHighScore1=\"5\"\n";
+
+std::function<void(const fs::path&)> knownWith(fs::perms perms) {
+  return [perms](const fs::path& f) {
+    writeFile(f, kKnownStore);
+    fs::permissions(f, perms);
   };
-  const std::string known = "[Settings]\nHighScore1=\"5\"\n";
-  const auto knownWith = [&](fs::perms perms) {
-    return [&known, perms](const fs::path& f) {
-      writeFile(f, known);
-      fs::permissions(f, perms);
-    };
-  };
-  const Case cases[] = {
-      {"absent", [](const fs::path&) {}, "", ""},
-      {"under a file where its folder should be",
-       [](const fs::path& f) {
-         fs::remove(f.parent_path());
-         writeFile(f.parent_path(), "x");
-       },
-       "", "cannot create folder"},
-      {"a folder", [](const fs::path& f) { fs::create_directories(f); }, "a folder", "left alone"},
-      {"a pipe", [](const fs::path& f) { ::mkfifo(f.c_str(), 0644); }, "not a regular file", "left alone"},
-      {"a link to /dev/zero", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
-       "not a regular file", "left alone"},
-      {"over 1 MiB", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes + 1, '\n')); },
-       "larger than 1 MiB", "left alone"},
-      {"without read permission", knownWith(fs::perms::owner_write), "Permission denied", "left alone"},
-      {"700 KB of a long name",
-       [](const fs::path& f) {
-         writeFile(f, "[Settings]\nHighScoreName1=" + std::string(700 << 10, 'x') + "\n");
-       },
-       "", ""},
-      {"1 MiB already", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes, '\n')); },
-       "", "grow beyond 1 MiB"},
-      {"read-only", knownWith(fs::perms::owner_read | fs::perms::group_read), "", "read-only"}};
+}
+
+const StoreCase kStoreCases[] = {
+    {"absent", [](const fs::path&) {}, "", ""},
+    {"under a file where its folder should be",
+     [](const fs::path& f) {
+       fs::remove(f.parent_path());
+       writeFile(f.parent_path(), "x");
+     },
+     "", "cannot create folder"},
+    {"a folder", [](const fs::path& f) { fs::create_directories(f); }, "a folder", "left alone"},
+    {"a pipe", [](const fs::path& f) { ::mkfifo(f.c_str(), 0644); }, "not a regular file", "left alone"},
+    {"a link to /dev/zero", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
+     "not a regular file", "left alone"},
+    {"over 1 MiB", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes + 1, '\n')); },
+     "larger than 1 MiB", "left alone"},
+    {"without read permission", knownWith(fs::perms::owner_write), "Permission denied", "left alone"},
+    {"700 KB of a long name",
+     [](const fs::path& f) {
+       writeFile(f, "[Settings]\nHighScoreName1=" + std::string(700 << 10, 'x') + "\n");
+     },
+     "", ""},
+    {"1 MiB already", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes, '\n')); },
+     "", "grow beyond 1 MiB"},
+    {"read-only", knownWith(fs::perms::owner_read | fs::perms::group_read), "", "read-only"}};
+
+class StoreFiles : public ::testing::TestWithParam<StoreCase> {};
+
+// Which files are read, which are replaced, and what is left of each after a save; the cases about
+// permissions are tried as a player without root's powers over files.
+TEST_P(StoreFiles, AreReadAndReplacedOnlyWhenReadableWritableRegularFiles) {
+  const StoreCase& c = GetParam();
   const auto says = [](const std::string& said, const char* want) {
     return *want == '\0' ? said.empty() : said.find(want) != std::string::npos;
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    TempFolder temp;
-    fs::path file = temp.path / "Frothwick" / "settings.ini";
-    fs::create_directories(file.parent_path());
-    c.make(file);
-    const auto before = fs::symlink_status(file).type();
-    std::string skipped;
-    const bool ok = asPlayer(
-        temp.path,
-        [&] {
-          const std::string problem =
-              FileSettingsStore([&](const std::string&) { return file; }).problem("Frothwick");
-          const std::string error = saveSoundOn(file);
-          const bool right = says(problem, c.problem) && says(error, c.saveError) &&
-                             (error.empty() || error.find(file.string()) != std::string::npos);
-          if (!right) {
-            std::fprintf(stderr, "read: '%s'; save: '%s'\n", problem.c_str(), error.c_str());
-          }
-          return right;
-        },
-        skipped);
-    if (!skipped.empty()) {
-      GTEST_SKIP() << skipped;
+  const bool aboutPermissions =
+      std::string(c.problem) == "Permission denied" || std::string(c.saveError) == "read-only";
+  TempFolder temp;
+  fs::path file = temp.path / "Frothwick" / "settings.ini";
+  fs::create_directories(file.parent_path());
+  c.make(file);
+  const auto before = fs::symlink_status(file).type();
+  std::string skipped;
+  const std::function<bool()> check = [&] {
+    const std::string problem =
+        FileSettingsStore([&](const std::string&) { return file; }).problem("Frothwick");
+    const std::string error = saveSoundOn(file);
+    const bool right = says(problem, c.problem) && says(error, c.saveError) &&
+                       (error.empty() || error.find(file.string()) != std::string::npos);
+    if (!right) {
+      std::fprintf(stderr, "read: '%s'; save: '%s'\n", problem.c_str(), error.c_str());
     }
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(fs::symlink_status(file).type(), *c.saveError == '\0' ? fs::file_type::regular : before);
-    if (std::string(c.problem) == "Permission denied" || std::string(c.saveError) == "read-only") {
-      fs::permissions(file, fs::perms::owner_read);
-      EXPECT_EQ(readText(file), known);
-    }
+    return right;
+  };
+  const bool ok = aboutPermissions ? asPlayer(temp.path, check, skipped) : check();
+  if (!skipped.empty()) {
+    GTEST_SKIP() << skipped;
+  }
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(fs::symlink_status(file).type(), *c.saveError == '\0' ? fs::file_type::regular : before);
+  if (aboutPermissions) {
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_EQ(readText(file), kKnownStore);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, StoreFiles, ::testing::ValuesIn(kStoreCases),
+                         [](const ::testing::TestParamInfo<StoreCase>& info) {
+                           std::string name;
+                           for (const char c : std::string_view(info.param.what)) {
+                             name += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+                           }
+                           return name;
+                         });
 
 TEST(FileSettingsStore, ASaveChangesOnlyWhatItSetsAndKeepsThePlayersFiles) {
   TempFolder temp;

@@ -1,10 +1,13 @@
 // A bot plays hundreds of seeded games with random keys and clicks, some deep into the score, checking
-// after every event that board, lives, score and speed stay in range. A failure names its seed.
+// after every event that board, lives, score and speed stay in range, and in every twentieth game the
+// screen rules at every presentation. A failure names its seed.
 #include "GameFixture.h"
+#include "ScreenRules.h"
 
 #include "platform/KeyCodes.h"
 
 #include <array>
+#include <optional>
 #include <random>
 #include <string_view>
 
@@ -15,13 +18,22 @@ namespace vk = platform::vk;
 constexpr std::uint32_t kFirstSeed = 20240611;
 constexpr std::uint32_t kGameMs = 40 * 1000;
 constexpr std::int32_t kScoreLimit = 10000000;
+// Every twentieth game is watched at every presentation by the screen rules, which read every pixel.
+constexpr int kRulesEvery = 20;
 
 class Bot {
 public:
   explicit Bot(std::uint32_t seed) : host_(1000, seed), game_(host_) {
-    host_.composeScreen = false; // the soak looks at the game's state, never at pixels
+    host_.composeScreen = false; // the screen rules read the window's canvas; the screen is not composed
     game_.Load();
+    rules_.emplace(game_, host_);
     host_.afterDispatch = [this] { watch(); };
+    host_.onEffect = [this](const std::string& effect) {
+      if (effect == "present" && games_ % kRulesEvery == 0) {
+        const std::string why = rules_->broken();
+        check(why.empty(), why);
+      }
+    };
   }
 
   // Plays one more game on the same program, to its time; returns what went wrong, if anything.
@@ -35,6 +47,7 @@ public:
                                                                 : draw(0, kScoreLimit - 1));
         game_.StepDelay = static_cast<std::int16_t>(std::max(80 - 2 * (game_.Score / 10000), 12));
         game_.FallStep = std::clamp(game_.Score / 10000 - 29, 5, game_.CellHeight);
+        game_.AddScore(0); // the digits read the score
       });
     }
     host_.at(start_ + 3, [this, game = ++games_] { act(game); });
@@ -123,6 +136,7 @@ private:
   std::uint32_t start_ = 0;
   int games_ = 0;
   std::string broken_; // the rule the game broke, if any
+  std::optional<ScreenRules> rules_;
 };
 
 TEST(Soak, SeededGamesKeepTheBoardScoreAndSpeedInRange) {
