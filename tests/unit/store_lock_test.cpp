@@ -25,7 +25,7 @@ TEST(StoreLock, ASaveGivesUpOnALockHeldElsewhereAndTheNextOneGoesThrough) {
   std::string pattern = (fs::temp_directory_path() / "frothwick-lock-XXXXXX").string();
   const fs::path folder = ::mkdtemp(pattern.data());
   const fs::path file = folder / "settings.ini";
-  platform::FileSettingsStore store([&](const std::string&) { return file; });
+  platform::FileSettingsStore store([&file](const std::string&) -> const fs::path& { return file; });
   int waits = 0;
   bool keepWaiting = true;
   store.whileLocked([&] {
