@@ -37,7 +37,7 @@ end_by() { # signal, state, status
   kill -0 "$GAME_PID" 2>/dev/null && fail "$2, SIG$1: the game still runs 5 s later"
   wait "$GAME_PID" || status=$?
   GAME_PID=""
-  printf '%-28s SIG%-5s %5d ms  status %s\n' "$2" "$1" $(((t1 - t0) / 1000000)) "$status" | tee -a "$TABLE"
+  printf '%-28s SIG%-5s %5d ms  status %s\n' "$2" "$1" $(((t1 - t0) / 1000000)) "$status" >>"$TABLE"
   [ "$status" = "$3" ] || fail "$2, SIG$1: status $status, not $3: $(cat "$WORK/game.out")"
   [ $((t1 - t0)) -lt 1000000000 ] || fail "$2, SIG$1: it took more than a second to end"
   for child in $children; do ! kill -0 "$child" 2>/dev/null || fail "$2, SIG$1: process $child is left"; done
@@ -82,7 +82,7 @@ for signal in ${SIGNALS:-TERM INT HUP}; do
   end_by "$signal" "the wait after the last life" 0
   [ "$(setting HighScoreName1)" = "" ] && [ "$(setting HighScore1)" -gt 0 ] || fail "the last game's score is not saved: $(cat "$SETTINGS")"
 done
-cat "$TABLE" 2>/dev/null || true
+cat "$TABLE" 2>/dev/null || true # state, signal, from the signal to the game's end, status
 
 step "a lock kept for long: the save fails after two seconds, the window painted meanwhile; the next one saves"
 fresh_store && hold_lock && start_game
