@@ -45,7 +45,8 @@ fs::path followLinks(fs::path path) {
 
 // Holds the store's lock for as long as it lives: a file beside the store, locked whole, so that two
 // games saving at once take turns. Another program that keeps it locked makes the save fail after
-// about two seconds, as a full disk would, rather than hold the game until it lets go.
+// about two seconds, as a full disk would, rather than hold the game until it lets go. A file system
+// without locks saves without one.
 class StoreLock {
 public:
   StoreLock(const fs::path& store, const std::function<bool()>& keepWaiting)
@@ -61,7 +62,6 @@ public:
         continue;
       }
       if (errno != EWOULDBLOCK) {
-        fail(std::strerror(errno));
         return;
       }
       if (std::chrono::steady_clock::now() >= giveUp || (keepWaiting && !keepWaiting())) {

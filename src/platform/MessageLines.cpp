@@ -66,7 +66,10 @@ public:
   std::string text() const {
     std::string joined;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-      joined += (i == 0 ? "" : "\n") + lines_[i];
+      if (i > 0) {
+        joined += '\n';
+      }
+      joined += lines_[i];
     }
     return joined;
   }
@@ -82,7 +85,10 @@ private:
       if (!current_.empty() && characters(current_) + 1 + characters(pieces[i]) > columns_) {
         endLine(false);
       }
-      current_ += (current_.empty() ? "" : " ") + std::string(pieces[i]);
+      if (!current_.empty()) {
+        current_ += ' ';
+      }
+      current_ += pieces[i];
       if (i + 1 < pieces.size()) {
         endLine(false);
       }
