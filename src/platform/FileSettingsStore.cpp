@@ -4,6 +4,7 @@
 #include "platform/StoreEncoding.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -11,6 +12,7 @@
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace platform {
@@ -46,16 +48,33 @@ fs::path followLinks(fs::path path) {
 }
 
 // Holds the store's lock for as long as it lives: a file beside the store, locked whole, so that two
-// games saving at once take turns.
+// games saving at once take turns. Another program that keeps it locked makes the save fail after
+// about two seconds, as a full disk would, rather than hold the game until it lets go. A file system
+// without locks saves without one.
 class StoreLock {
 public:
-  explicit StoreLock(const fs::path& store)
+  StoreLock(const fs::path& store, const std::function<bool()>& keepWaiting)
       : fd_(::open(besideStore(store, ".frothwick-lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
                    0666)) {
-    if (fd_ >= 0) {
-      takeOwnerOfFolder(fd_, store.parent_path());
-      while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    if (fd_ < 0) {
+      problem_ = std::strerror(errno);
+      return;
+    }
+    takeOwnerOfFolder(fd_, store.parent_path());
+    const auto giveUp = std::chrono::steady_clock::now() + kPatience;
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if (errno == EINTR) {
+        continue;
       }
+      if (errno != EWOULDBLOCK) {
+        return;
+      }
+      if (std::chrono::steady_clock::now() >= giveUp || (keepWaiting && !keepWaiting())) {
+        fail("another program keeps " + besideStore(store, ".frothwick-lock").filename().string() +
+             " locked");
+        return;
+      }
+      std::this_thread::sleep_for(kRetry);
     }
   }
   ~StoreLock() {
@@ -66,9 +85,20 @@ public:
   StoreLock(const StoreLock&) = delete;
   StoreLock& operator=(const StoreLock&) = delete;
   bool held() const { return fd_ >= 0; }
+  const std::string& problem() const { return problem_; }
 
 private:
+  static constexpr std::chrono::milliseconds kPatience{2000};
+  static constexpr std::chrono::milliseconds kRetry{50};
+
+  void fail(std::string why) {
+    problem_ = std::move(why);
+    ::close(fd_);
+    fd_ = -1;
+  }
+
   int fd_;
+  std::string problem_;
 };
 
 bool readOnly(const fs::path& path) {
@@ -123,9 +153,9 @@ std::string FileSettingsStore::update(const std::string& app,
   if (std::string why = makeFoldersLikeTheirParents(target.parent_path()); !why.empty()) {
     return failed(why);
   }
-  const StoreLock lock(target);
+  const StoreLock lock(target, keepWaiting_);
   if (!lock.held()) {
-    return failed(std::string("cannot lock it: ") + std::strerror(errno));
+    return failed("cannot lock it: " + lock.problem());
   }
   // The store as it is now: another game may have saved since this one started.
   StoreFile file = readStoreFile(target);

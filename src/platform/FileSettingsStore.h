@@ -25,6 +25,10 @@ public:
                   const std::string& fallback) override;
   std::string update(const std::string& app, const std::function<void(IniDocument&)>& change) override;
 
+  // While another program holds the store's lock, a save tries again for about two seconds, calling
+  // `keepWaiting` between tries (to keep the window painted); it gives up at once when that says no.
+  void whileLocked(std::function<bool()> keepWaiting) { keepWaiting_ = std::move(keepWaiting); }
+
   // $XDG_CONFIG_HOME/<app>/settings.ini when that is an absolute path, else
   // <home>/.config/<app>/settings.ini, the home folder being $HOME or the password database's.
   static std::filesystem::path defaultPath(const std::string& app);
@@ -37,6 +41,7 @@ private:
   Loaded& loaded(const std::string& app);
 
   PathFor pathFor_;
+  std::function<bool()> keepWaiting_;
   std::map<std::string, Loaded> loaded_;
 };
 

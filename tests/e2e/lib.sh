@@ -25,7 +25,7 @@ start_game() {
     WIN_X=$X WIN_Y=$Y && screenshot && menu_shown' 20 || fail "the window never showed its first frame"
 }
 
-# Ends the game as the window system would (SIGTERM is a quit request, SIGHUP is passed on as SIGTERM),
+# Ends the game as the window system would (SIGTERM, SIGHUP and the like close the window),
 # or waits for its end, with the status it must end with (0 unless told).
 close_game() { kill "-${1:-TERM}" "$GAME_PID" && wait_game_exit; }
 wait_game_exit() {

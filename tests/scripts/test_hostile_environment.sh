@@ -21,7 +21,8 @@ answer_message_box() {
 start_x
 
 # A file system of 8 KB in a mount namespace of its own, gone when the case ends: the known settings
-# file in it and the rest filled. The save on the way out fails: the player is told, and it ends with 1.
+# file in it and the rest filled. The save on the way out (Ctrl+Q) fails: the player is told, and it
+# ends with 1. (A signal's way out tells standard error only: test_signals.sh.)
 new_case "a full disk" full
 mkdir -p "$WORK/disk"
 if unshare --mount mount -t tmpfs -o size=8k tmpfs "$WORK/disk" 2>"$WORK/err"; then
@@ -37,7 +38,8 @@ if unshare --mount mount -t tmpfs -o size=8k tmpfs "$WORK/disk" 2>"$WORK/err"; t
   GAME_PID=$!
   within '[ -s "$WORK/pid" ]' || fail "the game did not start on the full disk"
   WIN=$(timeout 30 xdotool search --sync --name '^Frothwick$' | head -1) || fail "no window: $(cat "$WORK/err")"
-  kill -TERM "$(cat "$WORK/pid")"
+  within 'xdotool windowfocus --sync "$WIN" key ctrl+q && [ -n "$(xwininfo -root -tree | grep -F "\"Frothwick\": ()")" ]' 15 ||
+    fail "Ctrl+Q did not bring the box: $(cat "$WORK/err")"
   answer_message_box
   wait_game_exit
   [ "$(cat "$WORK/status")" = 1 ] || fail "the game ended with status $(cat "$WORK/status")"

@@ -82,7 +82,7 @@ private:
   SDL_TimerID watchdog_ = SDL_AddTimer(kWatchdogMs, wakeUp, nullptr);
 };
 
-// SDL's quit request is also what SIGINT and SIGTERM raise: every one asks the window to close.
+// SDL's quit request, like the window's close, asks the window to close.
 TEST_F(SdlHostWindow, EventsReachTheHandlersOnceInTheGamesTermsAndOnlyChangesAreDrawn) {
   EXPECT_GE(host.presents(), 1);
   push({key(SDLK_q, KMOD_LSHIFT), key(SDLK_LGUI, KMOD_NONE), key(SDLK_KP_ENTER, KMOD_LCTRL | KMOD_LALT),

@@ -82,8 +82,8 @@ void dispatchEvent(const SDL_Event& event, Form& window, std::uint32_t now) {
     dispatchWindowEvent(event.window, window);
     break;
   case SDL_QUIT:
-    // Also what SDL raises on SIGINT and SIGTERM, so an interrupted game leaves the way it would
-    // when its window is closed.
+    // SDL asked to quit: the game leaves the way it would when its window is closed, as it does on
+    // the signals that end it (SdlEndings.h).
     window.closeRequested();
     break;
   default:

@@ -3,7 +3,9 @@
 #include "platform/ScaledPresentation.h"
 #include "platform/sdl/PictureFile.h"
 #include "platform/sdl/SdlDesktopWindow.h"
+#include "platform/sdl/SdlEndings.h"
 #include "platform/sdl/SdlEvents.h"
+#include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/SdlScale.h"
 #include "platform/sdl/SdlSession.h"
 #include "platform/sdl/SdlSound.h"
@@ -28,9 +30,19 @@ const SettingPlace kScaleSetting{"Frothwick", "Settings", "Scale"};
 SdlHost::SdlHost()
     : prefetch_(std::make_unique<PicturePrefetch>(SdlHost::programFolder() / "assets")),
       session_(std::make_unique<SdlSession>()), toolTips_(std::make_unique<ToolTipPainter>()),
-      sound_(std::make_unique<SoundPlayer>()) {}
+      sound_(std::make_unique<SoundPlayer>()) {
+  // A save waiting for another program's lock keeps the window on the screen, and lets a signal end
+  // the game.
+  settings_.whileLocked([this] {
+    if (desktop_ != nullptr && !displayGone()) {
+      desktop_->show({0, 0, Form::kClientWidth * scale(), Form::kClientHeight * scale()});
+    }
+    return !quitSignalled();
+  });
+}
 
 SdlHost::~SdlHost() {
+  sayOnLostDisplay(nullptr);
   // The decoding thread is done with SDL before SDL ends.
   prefetch_.reset();
 }
@@ -45,6 +57,8 @@ void SdlHost::openWindow(Form& window, const std::string& caption, const Picture
   scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usable, SDL_getenv("FROTHWICK_SCALE"),
                                          [this](const std::string& text) { messageBox(text); });
   desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor(), usable);
+  // Without its display the game leaves as it would on SIGTERM: the name being typed is saved.
+  sayOnLostDisplay([this] { doEvents(); });
 }
 
 // Without the font every tip paints as nothing, and nothing is shown.
@@ -66,6 +80,14 @@ std::uint32_t SdlHost::tickCount() {
 }
 
 void SdlHost::doEvents() {
+  // A signal that ends the game is a request to close the window, wherever the game waits. Without
+  // the display the window is asked nothing more.
+  if (quitSignalled() || displayGone()) {
+    if (window() != nullptr) {
+      window()->closeRequested();
+    }
+    return;
+  }
   // Each event is taken off the queue before it is handled, so a handler may run an event loop of
   // its own, for as long as it likes.
   SDL_Event event;
@@ -112,31 +134,32 @@ void SdlHost::waitForEvents(std::uint32_t maxMs) {
       return; // a tool tip just came due, or a handler drew outside the event loop
     }
   }
-  if (wait > INT_MAX) {
-    SDL_WaitEventTimeout(nullptr, -1);
-    return;
-  }
   // The wait ends when the game's millisecond clock reaches its deadline, not a little after.
   using Clock = std::chrono::steady_clock;
   const auto deadline =
       std::chrono::floor<std::chrono::milliseconds>(Clock::now()) + std::chrono::milliseconds(wait);
-  if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE) {
+  if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE || quitSignalled()) {
     return;
   }
   // On X11 that is one sleep on the display's connection, to the nanosecond: only the X server and
-  // signals bring the game anything, since no thread of its own posts events.
-  if (x11::waitForServer(desktop_ != nullptr ? desktop_->handle() : nullptr, deadline - Clock::now())) {
+  // signals bring the game anything, since no thread of its own posts events. A signal that ends the
+  // game ends the sleep, whichever thread it reaches.
+  if (x11::waitForServer(desktop_ != nullptr ? desktop_->handle() : nullptr, deadline - Clock::now(),
+                         quitDescriptor())) {
     return;
   }
   // Elsewhere SDL sleeps in whole milliseconds by a clock of its own, so it sleeps for whole
-  // milliseconds while they remain and the last fraction is slept precisely.
-  for (auto left = deadline - Clock::now(); left > Clock::duration::zero(); left = deadline - Clock::now()) {
+  // milliseconds while they remain and the last fraction is slept precisely; a signal is seen within
+  // the longest of its sleeps.
+  constexpr std::int64_t kLongestSleepMs = 250;
+  for (auto left = deadline - Clock::now(); left > Clock::duration::zero() && !quitSignalled();
+       left = deadline - Clock::now()) {
     const auto whole = std::chrono::floor<std::chrono::milliseconds>(left).count();
     if (whole == 0) {
       std::this_thread::sleep_until(deadline);
       return;
     }
-    if (SDL_WaitEventTimeout(nullptr, static_cast<int>(whole)) != 0) {
+    if (SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min(whole, kLongestSleepMs))) != 0) {
       return;
     }
   }
@@ -160,8 +183,7 @@ void SdlHost::openUrl(const std::string& url) {
 }
 
 void SdlHost::messageBox(const std::string& text) {
-  SDL_Window* parent = desktop_ != nullptr ? desktop_->handle() : nullptr;
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Frothwick", text.c_str(), parent);
+  showMessageBox(SDL_MESSAGEBOX_INFORMATION, text, desktop_ != nullptr ? desktop_->handle() : nullptr);
 }
 
 std::filesystem::path SdlHost::programFolder() {

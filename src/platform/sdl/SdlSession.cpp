@@ -15,6 +15,9 @@ SdlSession::SdlSession() {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // A click on the inactive window both activates it and counts as a click, as desktops do.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // The game's own handlers end it from any wait (SdlEndings.h); SDL's would only be seen by the
+  // next event.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     const std::string reason = SDL_GetError();
     SDL_Quit();
@@ -28,7 +31,7 @@ SdlSession::SdlSession() {
     SDL_Quit();
     throw std::runtime_error("no display: cannot open a window (is DISPLAY set?)");
   }
-  endOnHangUp();
+  endOnSignals();
   if (driver == "x11") {
     endOnLostDisplay();
   }

@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlSound.h"
 
 #include "platform/sdl/LateLibrary.h"
+#include "platform/sdl/SdlEndings.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -108,10 +109,12 @@ void SoundPlayer::playSync(const std::filesystem::path& file) {
   if (chunk == nullptr) {
     return;
   }
+  // A signal that ends the game cuts the sound off: the game goes on to leave.
   if (mixer_->playChannel(kSyncChannel, chunk, 0, -1) == kSyncChannel) {
-    while (mixer_->playing(kSyncChannel) != 0) {
+    while (mixer_->playing(kSyncChannel) != 0 && !quitSignalled()) {
       SDL_Delay(kSyncPollMs);
     }
+    mixer_->haltChannel(kSyncChannel);
   }
   mixer_->freeChunk(chunk);
 }

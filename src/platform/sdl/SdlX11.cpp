@@ -183,7 +183,7 @@ bool queryPointer(SDL_Window* window, int& x, int& y, bool& held) {
   return true;
 }
 
-bool waitForServer(SDL_Window* window, std::chrono::nanoseconds left) {
+bool waitForServer(SDL_Window* window, std::chrono::nanoseconds left, int wake) {
   const auto handles = handlesOf(window);
   if (!handles) {
     return false;
@@ -195,8 +195,8 @@ bool waitForServer(SDL_Window* window, std::chrono::nanoseconds left) {
   left = std::max(left, std::chrono::nanoseconds::zero());
   const auto seconds = std::chrono::floor<std::chrono::seconds>(left);
   const timespec timeout{seconds.count(), (left - seconds).count()};
-  pollfd connection{ConnectionNumber(handles->display), POLLIN, 0};
-  ::ppoll(&connection, 1, &timeout, nullptr);
+  pollfd watched[2] = {{ConnectionNumber(handles->display), POLLIN, 0}, {wake, POLLIN, 0}};
+  ::ppoll(watched, wake < 0 ? 1 : 2, &timeout, nullptr);
   return true;
 }
 

@@ -19,8 +19,9 @@ bool handMoveToWindowManager(SDL_Window* window);
 // SDL's own idea of it misses pointers moved by absolute position. False when not on X11.
 bool queryPointer(SDL_Window* window, int& x, int& y, bool& held);
 
-// Sleeps once, precisely, until the X server sends the game something or `left` has passed, after
-// sending on what is still buffered. False, without sleeping, when the window is not on X11.
-bool waitForServer(SDL_Window* window, std::chrono::nanoseconds left);
+// Sleeps once, precisely, until the X server sends the game something, `wake` becomes readable (when
+// not -1) or `left` has passed, after sending on what is still buffered. False, without sleeping,
+// when the window is not on X11.
+bool waitForServer(SDL_Window* window, std::chrono::nanoseconds left, int wake);
 
 } // namespace platform::x11

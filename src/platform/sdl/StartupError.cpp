@@ -1,5 +1,7 @@
 #include "platform/sdl/StartupError.h"
 
+#include "platform/sdl/SdlMessageBox.h"
+
 #include <SDL.h>
 #include <iostream>
 
@@ -7,7 +9,7 @@ namespace platform {
 
 void showStartupError(const std::string& message) {
   std::cerr << "frothwick: " << message << '\n';
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Frothwick", message.c_str(), nullptr);
+  showMessageBox(SDL_MESSAGEBOX_ERROR, message, nullptr);
 }
 
 } // namespace platform
