@@ -12,6 +12,7 @@ void frmMain::WireHandlers() {
   pctAction.onClick = [this] { pctAction_Click(); };
   WireScoreHandlers();
   WireChromeHandlers();
+  WirePadHandlers();
 }
 
 void frmMain::Load() {

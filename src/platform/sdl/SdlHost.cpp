@@ -4,6 +4,7 @@
 #include "platform/sdl/PictureFile.h"
 #include "platform/sdl/SdlDesktopWindow.h"
 #include "platform/sdl/SdlEvents.h"
+#include "platform/sdl/SdlPads.h"
 #include "platform/sdl/SdlScale.h"
 #include "platform/sdl/SdlSession.h"
 #include "platform/sdl/SdlSound.h"
@@ -65,6 +66,10 @@ std::uint32_t SdlHost::tickCount() {
 }
 
 void SdlHost::doEvents() {
+  // Pads are not needed for the first picture, so looking for them does not delay it.
+  if (pads_ == nullptr && presents_ > 0) {
+    pads_ = std::make_unique<SdlPads>();
+  }
   // Each event is taken off the queue before it is handled, so a handler may run an event loop of
   // its own, for as long as it likes.
   SDL_Event event;
@@ -72,7 +77,7 @@ void SdlHost::doEvents() {
     if (drag_.follow(event)) {
       continue;
     }
-    if (window() == nullptr) {
+    if (window() == nullptr || (pads_ != nullptr && pads_->take(event, *window(), tickCount()))) {
       continue;
     }
     if (scale_ != nullptr && takeScaleKey(event, *scale_, desktop_->handle())) {
@@ -105,6 +110,9 @@ void SdlHost::present() {
 
 void SdlHost::waitForEvents(std::uint32_t maxMs) {
   std::uint32_t wait = std::min(maxMs, timers().msUntilNext().value_or(UINT32_MAX));
+  if (pads_ != nullptr && pads_->any()) {
+    wait = std::min(wait, SdlPads::kReadEveryMs);
+  }
   if (Form* shown = window()) {
     wait = std::min(wait, shown->tick(tickCount()).value_or(UINT32_MAX));
     if (shown->needsPresent()) {
