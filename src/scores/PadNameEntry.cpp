@@ -36,7 +36,7 @@ void frmMain::NameEntryPad(PadButton Button) {
   case PadButton::Right:
   case PadButton::South:
     // A letter or digit's key code is its character's code, and so is the space bar's.
-    key = static_cast<std::int16_t>(PadLetters[static_cast<std::size_t>(PadLetter)]);
+    key = static_cast<unsigned char>(PadLetters[static_cast<std::size_t>(PadLetter)]);
     break;
   case PadButton::Left:
   case PadButton::East:

@@ -65,7 +65,7 @@ class SdlPadGame : public testing::Test {
 protected:
   // The scores go to a folder of the test's own.
   static std::filesystem::path freshConfig() {
-    const auto folder = std::filesystem::path(testing::TempDir()) / "pad-config";
+    auto folder = std::filesystem::path(testing::TempDir()) / "pad-config";
     std::filesystem::remove_all(folder);
     ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
     return folder;
