@@ -25,7 +25,7 @@ public:
   bool take(const SDL_Event& event, Form& window, std::uint32_t now);
   // SDL reads a plugged-in pad only when the window's events are read, so while there is one the
   // waits end at least this often.
-  static constexpr std::uint32_t kReadEveryMs = 10;
+  static constexpr std::uint32_t kReadEveryMs = 16;
   bool any() const { return !open_.empty(); }
 
 private:
