@@ -146,11 +146,22 @@ TEST_F(SdlPadGame, StartsSteersDropsPausesNamesAndPausesWhenPulledOut) {
     scoreWas = game().Score;
   };
   press(steps, "start with Back", SDL_CONTROLLER_BUTTON_BACK);
-  steps.push_back({"a beer falls", falling, noted});
-  press(steps, "left", SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-  steps.push_back({"moved left", [&] { return column() == was - 1; }, noted});
-  steps.push_back({"stick right", [] { return true; }, [this] { pad->tilt(32767); }});
-  steps.push_back({"moved right", [&] { return column() == was + 1; }, [this] { pad->tilt(0); }});
+  // The beer falls in a random column: the d-pad moves it towards the middle, the stick back.
+  int toward = 1;
+  steps.push_back({"a beer falls", falling, [&] {
+                     noted();
+                     toward = was > 7 ? -1 : 1;
+                     pad->set(toward < 0 ? SDL_CONTROLLER_BUTTON_DPAD_LEFT : SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+                              true);
+                   }});
+  steps.push_back({"release", [] { return true; },
+                   [&] {
+                     pad->set(toward < 0 ? SDL_CONTROLLER_BUTTON_DPAD_LEFT : SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+                              false);
+                   }});
+  steps.push_back({"moved by the d-pad", [&] { return column() == was + toward; },
+                   [&] { pad->tilt(static_cast<Sint16>(toward < 0 ? 32767 : -32768)); }});
+  steps.push_back({"moved back by the stick", [&] { return column() == was; }, [this] { pad->tilt(0); }});
   press(steps, "drop", SDL_CONTROLLER_BUTTON_A);
   steps.push_back({"dropped", [&] { return game().Score > scoreWas; }, [] {}});
   press(steps, "pause", SDL_CONTROLLER_BUTTON_START);
