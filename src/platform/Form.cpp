@@ -134,6 +134,19 @@ void Form::hideToolTip() {
 }
 
 std::optional<std::uint32_t> Form::tick(std::uint32_t now) {
+  const std::optional<std::uint32_t> repeat = padRepeat_.tick(now, [this](PadButton button) {
+    if (PadDown) {
+      PadDown(button);
+    }
+  });
+  const std::optional<std::uint32_t> tip = tickToolTip(now);
+  if (repeat && tip) {
+    return std::min(*repeat, *tip);
+  }
+  return repeat ? repeat : tip;
+}
+
+std::optional<std::uint32_t> Form::tickToolTip(std::uint32_t now) {
   const Control* over = toolTip_.control;
   if (over == nullptr || toolTip_.shown || over->toolTipText().empty() || !over->visible()) {
     return std::nullopt;
@@ -173,6 +186,26 @@ void Form::resized() {
     Resize();
   }
   invalidate();
+}
+
+void Form::padDown(PadButton button, std::uint32_t now) {
+  forgetToolTip();
+  padRepeat_.pressed(button, now);
+  if (PadDown) {
+    PadDown(button);
+  }
+}
+
+void Form::padUp(PadButton button) {
+  padRepeat_.released(button);
+}
+
+// A pad that goes away cannot release what it held.
+void Form::padRemoved() {
+  padRepeat_.stop();
+  if (PadRemoved) {
+    PadRemoved();
+  }
 }
 
 void Form::focusGained() {

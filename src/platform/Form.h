@@ -5,6 +5,7 @@
 // game installs. Input arrives from a host; the screen is presented only when something changed.
 #include "platform/Controls.h"
 #include "platform/FormHost.h"
+#include "platform/Pad.h"
 
 #include <cstdint>
 #include <functional>
@@ -59,6 +60,9 @@ public:
   std::function<void()> Paint, Resize, GotFocus, Unload;
   std::function<void(std::int16_t button, std::int16_t shift, float x, float y)> MouseDown;
   std::function<void(std::int16_t& keyCode, std::int16_t shift)> KeyDown;
+  // A game pad's button pressed, or its held direction repeating; a pad unplugged.
+  std::function<void(PadButton button)> PadDown;
+  std::function<void()> PadRemoved;
 
   // Input, delivered by a host's event dispatch.
   void keyDown(std::int16_t keyCode, std::int16_t shift);
@@ -70,7 +74,11 @@ public:
   void exposed();
   void resized();
   void focusGained();
-  // Shows a tool tip once the pointer has rested long enough; returns ms until that is due, if any.
+  void padDown(PadButton button, std::uint32_t now);
+  void padUp(PadButton button);
+  void padRemoved();
+  // Shows a tool tip once the pointer has rested long enough and repeats a held pad direction;
+  // returns ms until the next of them is due, if any.
   std::optional<std::uint32_t> tick(std::uint32_t now);
 
   Control* controlAt(std::int32_t x, std::int32_t y) const;
@@ -101,6 +109,7 @@ public:
 private:
   void hideToolTip();
   void forgetToolTip();
+  std::optional<std::uint32_t> tickToolTip(std::uint32_t now);
 
   Surface canvas_;
   PicturePtr background_;
@@ -114,6 +123,7 @@ private:
   const Control* focus_ = nullptr;
   Control* pressed_ = nullptr;
   ToolTip toolTip_;
+  PadRepeat padRepeat_;
   PicturePtr toolTipPicture_;
   Rect toolTipArea_;
   MousePointer pointer_ = MousePointer::Default;

@@ -89,6 +89,7 @@ void frmMain::ShowScoreBoard(const bool& EntryMode, const std::int16_t& Row) {
 }
 
 void frmMain::DrawEntryCursor() {
+  PadLetter = 0; // the cursor covers whatever a pad had chosen there
   PaintOnScoreBoard(pctCursor, ScoreLetterX[EntryColumn], ScoreRowY[EntryRow]);
 }
 

@@ -10,6 +10,7 @@ void frmMain::WireHandlers() {
   pctAction.onClick = [this] { pctAction_Click(); };
   WireScoreHandlers();
   WireChromeHandlers();
+  WirePadHandlers();
 }
 
 void frmMain::Load() {

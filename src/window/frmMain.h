@@ -89,6 +89,9 @@ public:
   std::vector<scores::TableChange> TableChanges; // this game's changes not yet in the store
   std::string StoredSound;                       // the sound setting as the store last held it
   std::string StoreProblem;                      // why the store could not be read at start-up
+  // The character a pad's up and down have put under the name's cursor, not yet typed: an index
+  // into PadLetters, whose first, a space, shows as the cursor itself.
+  std::int16_t PadLetter = 0;
 
   // ---- Start-up and shut-down -----------------------------------------------------------------
   void Form_Load();
@@ -147,6 +150,11 @@ public:
   void NameEntryKey(const std::int16_t& KeyCode);
   void pctClear_Click();
 
+  // ---- Game pads: each press does what its key does, under the same rules ---------------------
+  void Form_PadDown(platform::PadButton Button);
+  void Form_PadRemoved();
+  void NameEntryPad(platform::PadButton Button);
+
   // ---- Window chrome --------------------------------------------------------------------------
   void Form_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
   void Form_Resize();
@@ -172,6 +180,7 @@ private:
   void WireHandlers();
   void WireScoreHandlers();
   void WireChromeHandlers();
+  void WirePadHandlers();
   void StartBannerTimer();
   void PlaceGuideLines();
   // The pixel row of the board's top edge, where the frame around it ends.

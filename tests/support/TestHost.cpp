@@ -103,9 +103,23 @@ void TestHost::deliver(const Input& input) {
     minimized = input.kind == Kind::Minimize;
     w.resized();
     break;
+  case Kind::Pad:
+    deliverPad(input);
+    break;
   case Kind::Call:
     input.call();
     break;
+  }
+}
+
+void TestHost::deliverPad(const Input& input) {
+  const auto button = static_cast<PadButton>(input.code);
+  if (input.x == PadPress) {
+    window()->padDown(button, now_);
+  } else if (input.x == PadRelease) {
+    window()->padUp(button);
+  } else {
+    window()->padRemoved();
   }
 }
 

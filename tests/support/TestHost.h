@@ -44,13 +44,13 @@ private:
 
 class TestHost : public Host {
 public:
-  enum class Kind { Key, Click, MouseDown, MouseMove, Close, Expose, Minimize, Restore, Call };
+  enum class Kind { Key, Click, MouseDown, MouseMove, Close, Expose, Minimize, Restore, Pad, Call };
   struct Input {
     std::uint32_t at = 0;
     Kind kind = Kind::Key;
     std::int16_t code = 0, shift = 0; // a key code or a mouse button, and the shift state of a key
-    std::int32_t x = 0, y = 0;
-    std::function<void()> call; // Kind::Call: runs a test's own probe at that moment
+    std::int32_t x = 0, y = 0;        // Kind::Pad: x is PadPress, PadRelease or PadGone
+    std::function<void()> call;       // Kind::Call: runs a test's own probe at that moment
   };
 
   // The program folder is a fresh temporary folder whose assets/ leads to the game's own pictures.
@@ -78,6 +78,15 @@ public:
     schedule(at, Kind::MouseMove, 0, 0, x, y);
   }
   void close(std::uint32_t at) { schedule(at, Kind::Close); }
+  // A pad's button pressed and released; a pad unplugged.
+  static constexpr std::int32_t PadPress = 0, PadRelease = 1, PadGone = 2;
+  void padDown(std::uint32_t at, PadButton button) {
+    schedule(at, Kind::Pad, static_cast<std::int16_t>(button), 0, PadPress);
+  }
+  void padUp(std::uint32_t at, PadButton button) {
+    schedule(at, Kind::Pad, static_cast<std::int16_t>(button), 0, PadRelease);
+  }
+  void padGone(std::uint32_t at) { schedule(at, Kind::Pad, 0, 0, PadGone); }
   void at(std::uint32_t at, std::function<void()> call) {
     schedule(at, Kind::Call, 0, 0, 0, 0, std::move(call));
   }
@@ -144,6 +153,7 @@ protected:
 
 private:
   void deliver(const Input& input);
+  void deliverPad(const Input& input);
   void showAtScale();
   void effect(const std::string& what) {
     effects.push_back(what);

@@ -6,6 +6,7 @@
 #include "platform/sdl/SdlEndings.h"
 #include "platform/sdl/SdlEvents.h"
 #include "platform/sdl/SdlMessageBox.h"
+#include "platform/sdl/SdlPads.h"
 #include "platform/sdl/SdlScale.h"
 #include "platform/sdl/SdlSession.h"
 #include "platform/sdl/SdlSound.h"
@@ -88,6 +89,10 @@ void SdlHost::doEvents() {
     }
     return;
   }
+  // Pads are not needed for the first picture, so looking for them does not delay it.
+  if (pads_ == nullptr && presents_ > 0) {
+    pads_ = std::make_unique<SdlPads>();
+  }
   // Each event is taken off the queue before it is handled, so a handler may run an event loop of
   // its own, for as long as it likes.
   SDL_Event event;
@@ -95,7 +100,7 @@ void SdlHost::doEvents() {
     if (drag_.follow(event)) {
       continue;
     }
-    if (window() == nullptr) {
+    if (window() == nullptr || (pads_ != nullptr && pads_->take(event, *window(), tickCount()))) {
       continue;
     }
     if (scale_ != nullptr && takeScaleKey(event, *scale_, desktop_->handle())) {
@@ -128,6 +133,9 @@ void SdlHost::present() {
 
 void SdlHost::waitForEvents(std::uint32_t maxMs) {
   std::uint32_t wait = std::min(maxMs, timers().msUntilNext().value_or(UINT32_MAX));
+  if (pads_ != nullptr && pads_->any()) {
+    wait = std::min(wait, SdlPads::kReadEveryMs);
+  }
   if (Form* shown = window()) {
     wait = std::min(wait, shown->tick(tickCount()).value_or(UINT32_MAX));
     if (shown->needsPresent()) {

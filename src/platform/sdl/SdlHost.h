@@ -13,6 +13,7 @@
 namespace platform {
 
 class PicturePrefetch;
+class SdlPads;
 class SdlSession;
 class SoundPlayer;
 class ToolTipPainter;
@@ -67,6 +68,7 @@ private:
   SkipComposeTable skipCompose_; // in force while SDL starts, before any thread of the game's own
   std::unique_ptr<PicturePrefetch> prefetch_; // started first, so that it runs while SDL starts
   std::unique_ptr<SdlSession> session_;
+  std::unique_ptr<SdlPads> pads_; // started once the window is first on screen
   std::unique_ptr<ToolTipPainter> toolTips_;
   std::unique_ptr<SoundPlayer> sound_;
   std::unique_ptr<DesktopWindow> desktop_;
