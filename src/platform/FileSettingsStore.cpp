@@ -2,35 +2,17 @@
 
 #include "platform/StoreAttributes.h"
 #include "platform/StoreEncoding.h"
+#include "platform/StoreLock.h"
 
 #include <cerrno>
-#include <chrono>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <iostream>
-#include <pwd.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 
 namespace platform {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The home folder: $HOME, or the password database's entry when HOME is unset or not a full path.
-fs::path homeFolder() {
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] == '/') {
-    return home;
-  }
-  const passwd* entry = ::getpwuid(::getuid());
-  return entry != nullptr && entry->pw_dir != nullptr && entry->pw_dir[0] == '/' ? fs::path(entry->pw_dir)
-                                                                                 : fs::path();
-}
 
 // A settings file that is a symbolic link (a dotfile manager's) stays one: the file it leads to is the
 // one replaced, in its own folder.
@@ -47,73 +29,7 @@ fs::path followLinks(fs::path path) {
   return path;
 }
 
-// Holds the store's lock for as long as it lives: a file beside the store, locked whole, so that two
-// games saving at once take turns. Another program that keeps it locked makes the save fail after
-// about two seconds, as a full disk would, rather than hold the game until it lets go. A file system
-// without locks saves without one.
-class StoreLock {
-public:
-  StoreLock(const fs::path& store, const std::function<bool()>& keepWaiting)
-      : fd_(::open(besideStore(store, ".frothwick-lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
-                   0666)) {
-    if (fd_ < 0) {
-      problem_ = std::strerror(errno);
-      return;
-    }
-    takeOwnerOfFolder(fd_, store.parent_path());
-    const auto giveUp = std::chrono::steady_clock::now() + kPatience;
-    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      if (errno != EWOULDBLOCK) {
-        return;
-      }
-      if (std::chrono::steady_clock::now() >= giveUp || (keepWaiting && !keepWaiting())) {
-        fail("another program keeps " + besideStore(store, ".frothwick-lock").filename().string() +
-             " locked");
-        return;
-      }
-      std::this_thread::sleep_for(kRetry);
-    }
-  }
-  ~StoreLock() {
-    if (fd_ >= 0) {
-      ::close(fd_);
-    }
-  }
-  StoreLock(const StoreLock&) = delete;
-  StoreLock& operator=(const StoreLock&) = delete;
-  bool held() const { return fd_ >= 0; }
-  const std::string& problem() const { return problem_; }
-
-private:
-  static constexpr std::chrono::milliseconds kPatience{2000};
-  static constexpr std::chrono::milliseconds kRetry{50};
-
-  void fail(std::string why) {
-    problem_ = std::move(why);
-    ::close(fd_);
-    fd_ = -1;
-  }
-
-  int fd_;
-  std::string problem_;
-};
-
-bool readOnly(const fs::path& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0);
-}
-
 } // namespace
-
-fs::path FileSettingsStore::defaultPath(const std::string& app) {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  // A relative XDG_CONFIG_HOME is to be ignored.
-  const fs::path base = xdg != nullptr && xdg[0] == '/' ? fs::path(xdg) : homeFolder() / ".config";
-  return base.is_absolute() ? base / app / "settings.ini" : fs::path();
-}
 
 FileSettingsStore::Loaded& FileSettingsStore::loaded(const std::string& app) {
   auto it = loaded_.find(app);

@@ -17,6 +17,9 @@ std::string makeFoldersLikeTheirParents(const std::filesystem::path& folder);
 // allowed (only root may give a file away); elsewhere it stays the creator's, as it always was.
 void takeOwnerOfFolder(int fd, const std::filesystem::path& folder);
 
+// True when the store may not be replaced: no one may write it, or this game may not.
+bool readOnly(const std::filesystem::path& path);
+
 // Gives the open file `fd`, which is to replace `old`, old's owner, group, mode and extended
 // attributes (its access list among them). For a file that does not exist yet, the folder's owner
 // and the mode the umask allows. Returns why the file's access could not be kept, or an empty string.

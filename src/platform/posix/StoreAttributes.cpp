@@ -110,6 +110,11 @@ void takeOwnerOfFolder(int fd, const fs::path& folder) {
   }
 }
 
+bool readOnly(const fs::path& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0);
+}
+
 std::string keepAttributes(const fs::path& old, int fd) {
   struct stat was {};
   if (::stat(old.c_str(), &was) != 0) {
