@@ -102,4 +102,12 @@ std::string FileSettingsStore::update(const std::string& app,
   return {};
 }
 
+// Built by appending, in the system's own characters: a name in any alphabet stays as it is.
+std::filesystem::path besideStore(const std::filesystem::path& store, std::string_view suffix) {
+  std::filesystem::path name = ".";
+  name += store.filename().native();
+  name += suffix;
+  return store.parent_path() / name;
+}
+
 } // namespace platform

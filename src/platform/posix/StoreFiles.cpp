@@ -183,11 +183,4 @@ WriteOutcome writeFileAtomically(const fs::path& path, const std::string& text) 
   return placed;
 }
 
-// Built by appending: GCC 12 at -O3 takes "." + std::string for an overlapping copy and warns.
-std::filesystem::path besideStore(const std::filesystem::path& store, std::string_view suffix) {
-  std::string name = ".";
-  name.append(store.filename().string()).append(suffix);
-  return store.parent_path() / name;
-}
-
 } // namespace platform

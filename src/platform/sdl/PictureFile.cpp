@@ -2,6 +2,7 @@
 
 #include "platform/Host.h"
 #include "platform/PictureHeader.h"
+#include "platform/sdl/Utf8Path.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -18,7 +19,7 @@ namespace platform {
 namespace {
 
 Picture decode(const std::filesystem::path& file) {
-  SDL_Surface* loaded = IMG_Load(file.c_str());
+  SDL_Surface* loaded = IMG_Load(utf8(file).c_str());
   if (loaded == nullptr) {
     throw AssetError("cannot load picture " + file.string() + ": " + IMG_GetError());
   }

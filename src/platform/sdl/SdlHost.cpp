@@ -12,6 +12,8 @@
 #include "platform/sdl/SdlSound.h"
 #include "platform/sdl/SdlToolTips.h"
 #include "platform/sdl/SdlX11.h"
+#include "platform/sdl/SessionEnd.h"
+#include "platform/sdl/SystemFiles.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -30,7 +32,8 @@ const SettingPlace kScaleSetting{"Frothwick", "Settings", "Scale"};
 
 SdlHost::SdlHost()
     : prefetch_(std::make_unique<PicturePrefetch>(SdlHost::programFolder() / "assets")),
-      session_(std::make_unique<SdlSession>()), toolTips_(std::make_unique<ToolTipPainter>()),
+      session_(std::make_unique<SdlSession>()),
+      toolTips_(std::make_unique<ToolTipPainter>(SdlHost::programFolder() / system_files::kToolTipFont)),
       sound_(std::make_unique<SoundPlayer>()) {
   // A save waiting for another program's lock keeps the window on the screen, and lets a signal end
   // the game.
@@ -60,6 +63,7 @@ void SdlHost::openWindow(Form& window, const std::string& caption, const Picture
   desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor(), usable);
   // Without its display the game leaves as it would on SIGTERM: the name being typed is saved.
   sayOnLostDisplay([this] { doEvents(); });
+  closeOnSessionEnd(window);
 }
 
 // Without the font every tip paints as nothing, and nothing is shown.
@@ -199,7 +203,8 @@ std::filesystem::path SdlHost::programFolder() {
   if (base == nullptr) {
     return std::filesystem::current_path();
   }
-  std::filesystem::path folder = std::filesystem::path(base).parent_path(); // drops the trailing '/'
+  // SDL's UTF-8, read as such on every system; parent_path() drops the trailing separator.
+  std::filesystem::path folder = std::filesystem::path(reinterpret_cast<const char8_t*>(base)).parent_path();
   SDL_free(base);
   return folder;
 }

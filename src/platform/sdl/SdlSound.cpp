@@ -2,6 +2,8 @@
 
 #include "platform/sdl/LateLibrary.h"
 #include "platform/sdl/SdlEndings.h"
+#include "platform/sdl/SystemFiles.h"
+#include "platform/sdl/Utf8Path.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -30,7 +32,7 @@ constexpr Uint32 kSyncPollMs = 5;
 // The mixer library, opened on first asking; nullptr when it or one of its functions is missing.
 const Mixer* loadMixer() {
   static const Mixer* const loaded = []() -> const Mixer* {
-    static LateLibrary library("libSDL2_mixer-2.0.so.0", "no sound");
+    static LateLibrary library(system_files::kMixerLibrary, "no sound");
     static Mixer mixer;
     library.bind(mixer.openAudio, "Mix_OpenAudio");
     library.bind(mixer.closeAudio, "Mix_CloseAudio");
@@ -56,7 +58,7 @@ bool openAudio(const Mixer& mixer) {
 }
 
 Mix_Chunk* loadEffect(const Mixer& mixer, const std::filesystem::path& file) {
-  return mixer.loadWav(SDL_RWFromFile(file.c_str(), "rb"), 1);
+  return mixer.loadWav(SDL_RWFromFile(utf8(file).c_str(), "rb"), 1);
 }
 
 } // namespace

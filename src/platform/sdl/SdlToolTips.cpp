@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlToolTips.h"
 
 #include "platform/sdl/LateLibrary.h"
+#include "platform/sdl/Utf8Path.h"
 
 #include <SDL_ttf.h>
 
@@ -21,7 +22,7 @@ namespace {
 // The font library, opened on first asking; nullptr when it or one of its functions is missing.
 const FontLibrary* loadFontLibrary() {
   static const FontLibrary* const loaded = []() -> const FontLibrary* {
-    static LateLibrary library("libSDL2_ttf-2.0.so.0", "no tool tips");
+    static LateLibrary library(system_files::kFontLibrary, "no tool tips");
     static FontLibrary ttf;
     library.bind(ttf.init, "TTF_Init");
     library.bind(ttf.quit, "TTF_Quit");
@@ -89,7 +90,7 @@ TTF_Font* ToolTipPainter::font() const {
     const FontLibrary* ttf = loadFontLibrary();
     ttf_ = ttf != nullptr && ttf->init() == 0 ? ttf : nullptr;
     if (ttf_ != nullptr) {
-      font_ = ttf_->openFont(fontFile_.c_str(), kFontPixels);
+      font_ = ttf_->openFont(utf8(fontFile_).c_str(), kFontPixels);
     }
   }
   return font_;

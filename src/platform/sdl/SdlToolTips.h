@@ -3,6 +3,7 @@
 // box with a thin dark border. The font library and the font are opened for the first tip, so a game
 // nobody points at never loads the one nor reads the other.
 #include "platform/Picture.h"
+#include "platform/sdl/SystemFiles.h"
 
 #include <filesystem>
 #include <string>
@@ -15,9 +16,7 @@ struct FontLibrary;
 
 class ToolTipPainter {
 public:
-  static constexpr const char* kDefaultFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-
-  explicit ToolTipPainter(const std::filesystem::path& fontFile = kDefaultFont);
+  explicit ToolTipPainter(const std::filesystem::path& fontFile = system_files::kToolTipFont);
   ~ToolTipPainter();
   ToolTipPainter(const ToolTipPainter&) = delete;
   ToolTipPainter& operator=(const ToolTipPainter&) = delete;
