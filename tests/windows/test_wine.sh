@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The Windows zip as a player gets it: unpacked, started under wine in an X server of its own, played
+# with real synthetic input. Its first frame is the Linux game's, pixel for pixel; a game played to
+# its end keeps the typed name in AppData\Roaming\Frothwick\settings.ini of a player whose folder has
+# letters beyond ASCII, and shows it at the next start; Alt+F4, the Exit icon and Ctrl+Q save and end
+# with status 0; a picture of the wrong size stops the start with a message box and status 1.
+#   test_wine.sh <zip> <the Linux game> <assets folder>
+ZIP=$1
+source "$(dirname "$0")/../e2e/lib.sh" "$2" "$3"
+export WINEPREFIX=$WORK/wine WINEDLLOVERRIDES="mscoree=;mshtml=" WINEDEBUG=-all USER="Zoë Łukasz"
+SETTINGS="$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Frothwick/settings.ini"
+
+step "the zip holds the program, its four SDL DLLs, the pictures, sounds, font and licence, the note"
+unzip -q "$ZIP" -d "$WORK/unpacked"
+GAME_DIR=$(find "$WORK/unpacked" -mindepth 1 -maxdepth 1 -type d)
+for file in Frothwick.exe SDL2.dll SDL2_image.dll SDL2_mixer.dll SDL2_ttf.dll burp.wav siren.wav Scores.txt \
+  assets/frmMain.png assets/pctCop.jpg fonts/DejaVuSans.ttf fonts/DejaVu-LICENCE.txt; do
+  [ -f "$GAME_DIR/$file" ] || fail "$file is not in the zip"
+done
+[ "$(cd "$GAME_DIR" && find . -iname '*.dll' | wc -l)" = 4 ] || fail "other DLLs: $(cd "$GAME_DIR" && find . -iname '*.dll')"
+imports=$(x86_64-w64-mingw32-objdump -p "$GAME_DIR"/*.exe "$GAME_DIR"/*.dll | sed -n 's/.*DLL Name: //p' | sort -u)
+for dll in $imports; do
+  [ -f "$GAME_DIR/$dll" ] || [ -f "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/${dll,,}" ] ||
+    fail "$dll is needed but is neither in the zip nor part of Windows"
+done
+printf '#!/bin/sh\ncd "%s" && exec wine ./Frothwick.exe\n' "$GAME_DIR" >"$WORK/windows-game" && chmod +x "$WORK/windows-game"
+
+step "the Windows game's first frame is the Linux game's"
+start_x
+wineboot -i >"$WORK/wineboot.log" 2>&1 || fail "wine could not make its prefix: $(cat "$WORK/wineboot.log")"
+# Without a window manager wine's window gets the keys once it is given the focus.
+start_windows_game() { start_game && xdotool windowfocus --sync "$WIN"; }
+window_picture() { /usr/bin/convert "$WORK/screen.png" -crop "687x510+$WIN_X+$WIN_Y" +repage "PNG24:$1"; }
+start_game && window_picture "$WORK/linux.png" && close_game
+GAME=$WORK/windows-game
+start_windows_game && window_picture "$WORK/windows.png"
+[ "$(xdotool getwindowgeometry "$WIN" | sed -n 's/ *Geometry: //p')" = 687x510 ] || fail "the window is not 687 x 510"
+[ "$(/usr/bin/compare -metric AE "$WORK/linux.png" "$WORK/windows.png" null: 2>&1)" = 0 ] ||
+  fail "the first frame differs from Linux's"
+step "Alt+F4 closes the window as Windows does: saved, status 0"
+xdotool mousemove --sync $((WIN_X + 300)) $((WIN_Y + 300)) key alt+F4
+wait_game_exit
+[ -f "$SETTINGS" ] || fail "no settings.ini in the player's AppData\\Roaming"
+
+step "a game started by a click on New, played to its end; a name typed; Ctrl+Q saves and leaves"
+start_windows_game
+click_at 594 250
+for round in $(seq 600); do
+  xdotool key --delay 2 Left Left Left Left Left Left Left Left Left Left Left Left Left Left space
+  sleep 0.12
+  [ $((round % 10)) != 0 ] || eventually 'shows pctScores.png 578 274' 0 || break
+done
+eventually 'shows pctOk.png 578 172' || fail "the board did not open for a name"
+within 'xdotool key Z; eventually "shows pctAlpha_25.png 32 180 21" 1' 20 || fail "typing never started"
+xdotool key --delay 30 O E Return
+eventually menu_shown || fail "the menu did not come back"
+xdotool key ctrl+q
+wait_game_exit
+[ "$(setting HighScoreName1)" = ZOE ] || fail "the name is '$(setting HighScoreName1)'"
+
+step "the next start shows the name on the board; F2 starts a game, the Exit icon saves and leaves"
+start_windows_game
+click_at 594 290
+eventually 'shows pctOk.png 578 172 && shows pctAlpha_25.png 32 180 21 && shows pctAlpha_14.png 54 180 21' ||
+  fail "the board does not show ZOE"
+/usr/bin/cp "$WORK/screen.png" "$WORK/board.png"
+click_at 594 188
+eventually menu_shown || fail "the menu did not come back"
+xdotool key F2
+eventually 'action_shows pctPause.png' 10 || fail "F2 did not start a game"
+screenshot && /usr/bin/cp "$WORK/screen.png" "$WORK/game.png"
+click_at 594 357
+wait_game_exit
+[ "$(setting HighScoreName1)" = ZOE ] || fail "the Exit icon lost the name"
+
+step "a picture of the wrong size: a message box names it, and the game ends with status 1"
+/usr/bin/convert -size 10x10 xc:red "PNG24:$GAME_DIR/assets/pctNew.png"
+"$GAME" >"$WORK/game.out" 2>&1 &
+GAME_PID=$!
+within 'xwininfo -root -tree | grep -q "\"Frothwick\".*frothwick.exe" ' 30 || fail "no message box"
+box=$(xwininfo -root -tree | grep '"Frothwick".*frothwick.exe' | grep -v ' 687x510+' | awk '{print $1}' | head -1)
+[ -n "$box" ] || fail "the message box has no window of its own"
+grep -q 'pctNew.png' "$WORK/game.out" || fail "the message does not name the file: $(cat "$WORK/game.out")"
+xdotool key --window "$box" Return
+wait_game_exit 1
+[ -z "${FROTHWICK_SCREENSHOTS:-}" ] || cp "$WORK/windows.png" "$WORK/game.png" "$WORK/board.png" "$FROTHWICK_SCREENSHOTS"
