@@ -6,6 +6,7 @@
 # with status 0; a picture of the wrong size stops the start with a message box and status 1.
 #   test_wine.sh <zip> <the Linux game> <assets folder>
 ZIP=$1
+[ -f "$ZIP" ] || { echo "Skipped: no $ZIP (make windows makes it)" && exit 77; }
 source "$(dirname "$0")/../e2e/lib.sh" "$2" "$3"
 export WINEPREFIX=$WORK/wine WINEDLLOVERRIDES="mscoree=;mshtml=" WINEDEBUG=-all USER="Zoë Łukasz"
 SETTINGS="$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Frothwick/settings.ini"
