@@ -15,7 +15,7 @@ WIN_DIR := build-windows
 # The cross-built SDL family: kept, and reused while its recipe is unchanged (a CI may cache it).
 WIN_PREFIX ?= $(WIN_DIR)/prefix
 WIN_BUILD := $(WIN_DIR)/game
-VERSION := $(shell sed -n 's/^project(Frothwick VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+VERSION := $(shell sed -n "s/^project.Frothwick VERSION \([0-9.]*\) .*/\1/p" CMakeLists.txt)
 WIN_ZIP := $(WIN_DIR)/Frothwick-$(VERSION)-win64.zip
 JOBS ?= $(shell nproc)
 
