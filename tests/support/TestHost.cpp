@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <random>
 #include <stdexcept>
 
 namespace platform {
@@ -26,14 +27,25 @@ std::string MemorySettingsStore::update(const std::string& app,
   return {};
 }
 
+// A program folder of the test's own, its assets those of the source tree: linked where the system
+// lets any program make a link, copied where it does not (Windows).
 static std::filesystem::path makeProgramFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "frothwick-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) {
-    throw std::runtime_error("cannot create a temporary program folder");
+  std::random_device random;
+  constexpr int kAttempts = 100;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("frothwick-test-" + std::to_string(random()));
+    if (std::filesystem::create_directory(folder)) {
+      std::error_code linkError;
+      std::filesystem::create_directory_symlink(FROTHWICK_SOURCE_ASSETS, folder / "assets", linkError);
+      if (linkError) {
+        std::filesystem::copy(FROTHWICK_SOURCE_ASSETS, folder / "assets",
+                              std::filesystem::copy_options::recursive);
+      }
+      return folder;
+    }
   }
-  std::filesystem::path folder = pattern;
-  std::filesystem::create_directory_symlink(FROTHWICK_SOURCE_ASSETS, folder / "assets");
-  return folder;
+  throw std::runtime_error("cannot create a temporary program folder");
 }
 
 TestHost::TestHost(std::uint32_t startTicks, std::uint32_t seed)

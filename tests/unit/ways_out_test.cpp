@@ -141,15 +141,15 @@ TEST(StartupPictures, AMissingOrWrongSizedPictureStopsStartUp) {
       {"pctDigit_4.png", headerOnly + "22x23.png", {"22 x 23", "24 x 23"}}};
   for (const auto& [file, from, told] : cases) {
     platform::TestHost host;
-    std::filesystem::remove(host.folder / "assets");
+    std::filesystem::remove_all(host.folder / "assets");
     std::filesystem::create_directory(host.folder / "assets");
     for (const auto& entry : std::filesystem::directory_iterator(FROTHWICK_SOURCE_ASSETS)) {
       if (entry.path().filename() != file) {
-        std::filesystem::create_symlink(entry.path(), host.folder / "assets" / entry.path().filename());
+        std::filesystem::copy_file(entry.path(), host.folder / "assets" / entry.path().filename());
       }
     }
     if (!from.empty()) {
-      std::filesystem::create_symlink(from, host.folder / "assets" / file);
+      std::filesystem::copy_file(from, host.folder / "assets" / file);
     }
     try {
       frmMain window(host);
