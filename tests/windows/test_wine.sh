@@ -3,7 +3,8 @@
 # with real synthetic input. Its first frame is the Linux game's, pixel for pixel; a game played to
 # its end keeps the typed name in AppData\Roaming\Frothwick\settings.ini of a player whose folder has
 # letters beyond ASCII, and shows it at the next start; Alt+F4, the Exit icon and Ctrl+Q save and end
-# with status 0; a picture of the wrong size stops the start with a message box and status 1.
+# with status 0; the sound and tool tips load their DLLs and font from the game's folder; a picture
+# of the wrong size stops the start with a message box and status 1.
 #   test_wine.sh <zip> <the Linux game> <assets folder>
 ZIP=$1
 [ -f "$ZIP" ] || { echo "Skipped: no $ZIP (make windows makes it)" && exit 77; }
@@ -59,7 +60,7 @@ xdotool key ctrl+q
 wait_game_exit
 [ "$(setting HighScoreName1)" = ZOE ] || fail "the name is '$(setting HighScoreName1)'"
 
-step "the next start shows the name on the board; F2 starts a game, the Exit icon saves and leaves"
+step "the next start shows the name on the board; F2 starts a game"
 start_windows_game
 click_at 594 290
 eventually 'shows pctOk.png 578 172 && shows pctAlpha_25.png 32 180 21 && shows pctAlpha_14.png 54 180 21' ||
@@ -70,9 +71,14 @@ eventually menu_shown || fail "the menu did not come back"
 xdotool key F2
 eventually 'action_shows pctPause.png' 10 || fail "F2 did not start a game"
 screenshot && /usr/bin/cp "$WORK/screen.png" "$WORK/game.png"
+step "the sound and the tool tips: their DLLs and the font load from the game's folder; Exit saves and leaves"
+click_at 594 418
+eventually 'shows pctSoundOn.png 578 402' || fail "sound did not come on"
+xdotool mousemove --sync $((WIN_X + 594)) $((WIN_Y + 290)) && sleep 1.5 # a tool tip shows after half a second
 click_at 594 357
 wait_game_exit
-[ "$(setting HighScoreName1)" = ZOE ] || fail "the Exit icon lost the name"
+[ "$(setting HighScoreName1)" = ZOE ] && [ "$(setting Sound)" = ON ] || fail "the Exit icon lost the name or the sound"
+! grep -E 'no sound|no tool tips' "$WORK/game.out" || fail "a library or the font did not load"
 
 step "a picture of the wrong size: a message box names it, and the game ends with status 1"
 /usr/bin/convert -size 10x10 xc:red "PNG24:$GAME_DIR/assets/pctNew.png"
