@@ -33,7 +33,7 @@ static std::filesystem::path makeProgramFolder() {
   std::random_device random;
   constexpr int kAttempts = 100;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    const std::filesystem::path folder =
+    std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("frothwick-test-" + std::to_string(random()));
     if (std::filesystem::create_directory(folder)) {
       std::error_code linkError;
