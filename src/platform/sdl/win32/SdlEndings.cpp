@@ -1,16 +1,21 @@
 #include "platform/sdl/SdlEndings.h"
 
 #include <SDL.h>
+#include <atomic>
 #include <windows.h>
 
 namespace platform {
 
 namespace {
 
+std::atomic<bool> quitting{false};
+
 // Ctrl+C, Ctrl+Break and closing the console the game was started from end it as closing its window
-// does. The handler runs on a thread of its own; Windows ends the process when it returns from a
-// console's close, so it waits there while the game saves and leaves.
+// does. The handler runs on a thread of its own: it notes the quit and wakes the game's wait with an
+// event. Windows ends the process when the handler returns from a console's close, so it waits there
+// while the game saves and leaves.
 BOOL WINAPI passOnAsQuit(DWORD event) {
+  quitting = true;
   SDL_Event quit{};
   quit.type = SDL_QUIT;
   SDL_PushEvent(&quit);
@@ -23,11 +28,28 @@ BOOL WINAPI passOnAsQuit(DWORD event) {
 
 } // namespace
 
-void endOnHangUp() {
+void endOnSignals() {
   SetConsoleCtrlHandler(passOnAsQuit, TRUE);
 }
 
+bool quitSignalled() {
+  return quitting.load();
+}
+
+// The wait is woken by the event the handler pushes: there is no descriptor to watch.
+int quitDescriptor() {
+  return -1;
+}
+
+// Windows' message boxes belong to the game's own thread and end with the process.
+MessageBoxShown::MessageBoxShown() = default;
+MessageBoxShown::~MessageBoxShown() = default;
+
 // There is no display connection to lose on Windows: the window and the program end together.
 void endOnLostDisplay() {}
+void sayOnLostDisplay(std::function<void()> /*lastWords*/) {}
+bool displayGone() {
+  return false;
+}
 
 } // namespace platform

@@ -33,7 +33,7 @@ bool queryPointer(SDL_Window*, int&, int&, bool&) {
 }
 
 // SDL's own wait sleeps on Windows' message queue.
-bool waitForServer(SDL_Window*, std::chrono::nanoseconds) {
+bool waitForServer(SDL_Window*, std::chrono::nanoseconds, int) {
   return false;
 }
 
