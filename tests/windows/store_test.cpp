@@ -129,7 +129,7 @@ TEST(WindowsStore, ASaveLeavesOnlyTheStoreAndThePlayersFiles) {
 }
 
 // Two games saving at once take turns: a save waits while another holds the lock beside the store,
-// and then keeps what the other wrote.
+// and then keeps what the other wrote; a lock kept for good is given up after about two seconds.
 TEST(WindowsStore, ASaveWaitsForTheLockAndKeepsTheOtherGamesSave) {
   TempFolder temp;
   const fs::path file = temp.path / "Frothwick" / "settings.ini";
@@ -153,6 +153,22 @@ TEST(WindowsStore, ASaveWaitsForTheLockAndKeepsTheOtherGamesSave) {
   other.join();
   EXPECT_EQ(error, "");
   EXPECT_GE(waited, std::chrono::milliseconds(250));
+  EXPECT_EQ(readFile(file), "[Settings]\nHighScoreName1=\"OTHER\"\nSound=\"OFF\"\n");
+
+  // A lock another program keeps makes the save fail after about two seconds, the store untouched.
+  HANDLE kept =
+      CreateFileW((file.parent_path() / ".settings.ini.frothwick-lock").c_str(), GENERIC_READ | GENERIC_WRITE,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS, 0, nullptr);
+  OVERLAPPED keptWhole{};
+  ASSERT_TRUE(LockFileEx(kept, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &keptWhole));
+  const auto refused = std::chrono::steady_clock::now();
+  const std::string given = saveSoundOn(file);
+  const auto gaveUpAfter = std::chrono::steady_clock::now() - refused;
+  CloseHandle(kept);
+  EXPECT_NE(given.find("another program keeps .settings.ini.frothwick-lock locked"), std::string::npos)
+      << given;
+  EXPECT_GE(gaveUpAfter, std::chrono::milliseconds(1900));
+  EXPECT_LT(gaveUpAfter, std::chrono::seconds(10));
   EXPECT_EQ(readFile(file), "[Settings]\nHighScoreName1=\"OTHER\"\nSound=\"OFF\"\n");
 }
 
