@@ -71,9 +71,10 @@ std::string scoreBoardRows(const frmMain& game) {
   const platform::Pixel back = game.pctScoreBoard.backColor();
   // A cell past the end of a name is left as the board's back colour: blank, as the empty letter is.
   const auto size = std::pair{game.pctEmptyLetter.picture()->width, game.pctEmptyLetter.picture()->height};
-  std::vector<std::pair<char, platform::Surface>> letters = {{' ', cellOf(game.pctEmptyLetter, back)},
-                                                             {' ', platform::Surface(size.first, size.second, back)},
-                                                             {'_', cellOf(game.pctCursor, back)}};
+  std::vector<std::pair<char, platform::Surface>> letters = {
+      {' ', cellOf(game.pctEmptyLetter, back)},
+      {' ', platform::Surface(size.first, size.second, back)},
+      {'_', cellOf(game.pctCursor, back)}};
   for (std::size_t i = 0; i < game.pctAlpha.size(); ++i) {
     letters.emplace_back(static_cast<char>('A' + i), cellOf(game.pctAlpha[i], back));
   }

@@ -24,6 +24,7 @@ std::string playAtFallStep(std::int32_t fallStep, const char* scale) {
   ScreenRules rules(game, host);
   const int phases = 20 / std::gcd(fallStep, 20);
   std::vector<std::pair<int, int>> beers;
+  beers.reserve(static_cast<std::size_t>(2 * phases + 1));
   for (int beer = 0; beer < 2 * phases + 1; ++beer) {
     beers.emplace_back(beer % frmMain::kBeerKinds, (4 * beer) % (frmMain::kLastColumn + 1));
   }

@@ -2,8 +2,8 @@
 # The Windows zip as a player gets it: unpacked, started under wine in an X server of its own, played
 # with real synthetic input. Its first frame is the Linux game's, pixel for pixel; a game played to
 # its end keeps the typed name in AppData\Roaming\Frothwick\settings.ini of a player whose folder has
-# letters beyond ASCII, and shows it at the next start; Alt+F4, the Exit icon and Ctrl+Q save and end
-# with status 0; the sound and tool tips load their DLLs and font from the game's folder; a picture
+# letters beyond ASCII, and shows it at the next start; Alt+F4, the Exit icon, Ctrl+Q and the session
+# ending save and end with status 0; the sound and tool tips load their DLLs and font from the game's folder; a picture
 # of the wrong size stops the start with a message box and status 1.
 #   test_wine.sh <zip> <the Linux game> <assets folder>
 ZIP=$1
@@ -79,6 +79,13 @@ click_at 594 357
 wait_game_exit
 [ "$(setting HighScoreName1)" = ZOE ] && [ "$(setting Sound)" = ON ] || fail "the Exit icon lost the name or the sound"
 ! grep -E 'no sound|no tool tips' "$WORK/game.out" || fail "a library or the font did not load"
+
+step "the session ending (logging off, shutting down) saves and ends the game before it goes"
+rm "$SETTINGS"
+start_windows_game
+wineboot --end-session >"$WORK/wineboot.log" 2>&1 || true
+wait_game_exit
+[ -n "$(setting Sound)" ] || fail "the game ended with the session without saving"
 
 step "a picture of the wrong size: a message box names it, and the game ends with status 1"
 /usr/bin/convert -size 10x10 xc:red "PNG24:$GAME_DIR/assets/pctNew.png"

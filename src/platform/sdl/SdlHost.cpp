@@ -63,7 +63,7 @@ void SdlHost::openWindow(Form& window, const std::string& caption, const Picture
   desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor(), usable);
   // Without its display the game leaves as it would on SIGTERM: the name being typed is saved.
   sayOnLostDisplay([this] { doEvents(); });
-  closeOnSessionEnd(window);
+  closeOnSessionEnd(window, desktop_->handle());
 }
 
 // Without the font every tip paints as nothing, and nothing is shown.
