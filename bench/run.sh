@@ -16,7 +16,7 @@ XVFB_PID=""
 GAME_PID=""
 export SDL_AUDIODRIVER=dummy
 
-source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/xserver.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/window/xserver.sh"
 trap end_x_session EXIT
 
 die() {

@@ -5,7 +5,7 @@
 # Usage: [SCALE=2] tools/make_screenshot.sh [build/frothwick]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source tests/e2e/lib.sh "${1:-build/frothwick}" assets
+source tests/window/lib.sh "${1:-build/frothwick}" assets
 SCALE=${SCALE:-1}
 if [ "$SCALE" = 1 ]; then
   OUT=docs/screenshot.png

@@ -1,7 +1,7 @@
 // The settings reader against any bytes: a store may have been hand-edited, half-copied or written by
 // another program. Reading must not crash or leak, and every key it shows must read back with the same
 // value from a new store, from the file saved again as it was, and after saving rewrites its values
-// or sets new ones. Built by tests/scripts/test_settings_store.sh under libFuzzer and the sanitizers.
+// or sets new ones. Built by tests/scripts/settings_store_test.sh under libFuzzer and the sanitizers.
 #include "platform/IniDocument.h"
 #include "platform/StoreEncoding.h"
 

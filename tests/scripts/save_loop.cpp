@@ -1,4 +1,4 @@
-// The game at the moment it saves, for test_settings_store.sh: `init` writes a player's older
+// The game at the moment it saves, for settings_store_test.sh: `init` writes a player's older
 // store, `loop` saves versions A and B of it in turn through the game's settings store until killed,
 // and `check` prints which whole store the file holds (I, A or B), or fails.
 #include "platform/FileSettingsStore.h"

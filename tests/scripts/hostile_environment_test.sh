@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The built game on an unfriendly machine: a full disk, no display, a damaged picture (no sound device:
-# test_install.sh). It says why it cannot go on, ends without crashing, and loses nothing saved before.
+# install_test.sh). It says why it cannot go on, ends without crashing, and loses nothing saved before.
 # Arguments: the game, the assets folder, the build and source folders. It runs in both build folders.
-source "$(dirname "$0")/../e2e/lib.sh" "$1" "$2"
+source "$(dirname "$0")/../window/lib.sh" "$1" "$2"
 GAME=$(readlink -f "$GAME")
 KNOWN=$WORK/known.ini
 printf '; my scores, kept by hand\n[Settings]\nHighScoreName1="ANNA"\nHighScore1="98765"\nSound="ON"\n\n[Notes]\nMine="%s"\n' \
@@ -22,7 +22,7 @@ start_x
 
 # A file system of 8 KB in a mount namespace of its own, gone when the case ends: the known settings
 # file in it and the rest filled. The save on the way out (Ctrl+Q) fails: the player is told, and it
-# ends with 1. (A signal's way out tells standard error only: test_signals.sh.)
+# ends with 1. (A signal's way out tells standard error only: signals_test.sh.)
 new_case "a full disk" full
 mkdir -p "$WORK/disk"
 if unshare --mount mount -t tmpfs -o size=8k tmpfs "$WORK/disk" 2>"$WORK/err"; then

@@ -4,7 +4,7 @@
 # saves when its terminal is closed on a machine without sound; and the Debian package holds exactly that and asks only for what the
 # game needs to run. Arguments: the game binary, the assets folder, the build folder, the source folder.
 ASSETS_SRC=$2 SOURCE=$4
-source "$SOURCE/tests/e2e/lib.sh" frothwick "$ASSETS_SRC"
+source "$SOURCE/tests/window/lib.sh" frothwick "$ASSETS_SRC"
 step "a Release build, configured as a packager would"
 BUILD=$WORK/release
 cmake -S "$SOURCE" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFROTHWICK_TESTS=OFF >"$WORK/build.log" 2>&1 &&

@@ -1,7 +1,7 @@
 # The built game in an X server of its own, driven by xdotool, checked on screenshots against the
 # game's own pictures and on the settings file it leaves. Usage: source lib.sh <game> <assets folder>
 set -euo pipefail
-GAME=$1 ASSETS=$2 WORK=$(mktemp -d /tmp/frothwick-e2e.XXXXXX) STEP="setting up"
+GAME=$1 ASSETS=$2 WORK=$(mktemp -d /tmp/frothwick-window.XXXXXX) STEP="setting up"
 export XDG_CONFIG_HOME=$WORK/config SDL_AUDIODRIVER=dummy
 SETTINGS=$XDG_CONFIG_HOME/Frothwick/settings.ini XVFB_PID="" GAME_PID="" WIN="" WIN_X=0 WIN_Y=0
 source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"

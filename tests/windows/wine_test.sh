@@ -5,10 +5,10 @@
 # letters beyond ASCII, and shows it at the next start; Alt+F4, the Exit icon, Ctrl+Q and the session
 # ending save and end with status 0; the sound and tool tips load their DLLs and font from the game's folder; a picture
 # of the wrong size stops the start with a message box and status 1.
-#   test_wine.sh <zip> <the Linux game> <assets folder>
+#   wine_test.sh <zip> <the Linux game> <assets folder>
 ZIP=$1
 [ -f "$ZIP" ] || { echo "Skipped: no $ZIP (make windows makes it)" && exit 77; }
-source "$(dirname "$0")/../e2e/lib.sh" "$2" "$3"
+source "$(dirname "$0")/../window/lib.sh" "$2" "$3"
 export WINEPREFIX=$WORK/wine WINEDLLOVERRIDES="mscoree=;mshtml=" WINEDEBUG=-all USER="Zoë Łukasz"
 SETTINGS="$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Frothwick/settings.ini"
 
