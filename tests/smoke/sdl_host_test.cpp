@@ -1,6 +1,6 @@
 // The SDL host on SDL's dummy drivers: events in the game's terms, drawing, waiting, folder, random numbers.
-#include "platform/sdl/SdlHost.h"
 #include "platform/KeyCodes.h"
+#include "platform/sdl/SdlHost.h"
 
 #include <SDL.h>
 #include <algorithm>
