@@ -12,6 +12,9 @@ namespace platform {
 // Creates the folder and any missing folder above it, each owned as its parent is. Returns the
 // reason it failed, or an empty string.
 std::string makeFoldersLikeTheirParents(const std::filesystem::path& folder);
+// Creates one folder, whose parent exists, owned as its parent is; an existing one is left as it is.
+// Returns the reason it failed, or an empty string.
+std::string makeFolderLikeItsParent(const std::filesystem::path& folder);
 
 // Gives the open file `fd`, just created in `folder`, the folder's owner and group where that is
 // allowed (only root may give a file away); elsewhere it stays the creator's, as it always was.

@@ -11,31 +11,11 @@ namespace {
 
 namespace vk = platform::vk;
 
-enum class Where { Menu, Game, About, Board, Entry };
-
 // Where, the key and its shift, and what the window shows then, as CommandsTest::describe puts it.
 using KeyCase = std::tuple<Where, std::int16_t, std::int16_t, const char*>;
 
 class CommandsTest : public GameTest, public ::testing::WithParamInterface<KeyCase> {
 protected:
-  // Brings the window to a situation; returns when the key is to be pressed.
-  std::uint32_t reach(Where where) {
-    if (where == Where::Entry) {
-      f->Score = 7;
-      f->CheckHighScore();
-    }
-    if (where == Where::Menu || where == Where::Entry) {
-      return now() + 10;
-    }
-    spawns({{3, 9}});
-    const std::uint32_t t = now() + 300;
-    startGame(now() + 10);
-    if (where != Where::Game) {
-      host.click(t - 100, where == Where::About ? f->pctAbout : f->pctScores);
-    }
-    return t;
-  }
-
   std::string describe() const {
     std::ostringstream s;
     s << f->GameNumber << (f->GameNumber == 1 ? " game, " : " games, ")

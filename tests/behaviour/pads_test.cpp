@@ -14,8 +14,6 @@ namespace {
 using platform::PadButton;
 using enum PadButton;
 
-enum class Where { Menu, Game, Paused, About, Board, HeldBack, Entry };
-
 // A press and how long it is held; the next press comes a millisecond after the release. A pad that
 // is unplugged (Gone) never releases what it held, and the next press comes `heldFor` ms later.
 struct Press {
@@ -31,28 +29,6 @@ using PadCase = std::tuple<Where, std::vector<Press>, const char*>;
 
 class PadTest : public GameTest, public ::testing::WithParamInterface<PadCase> {
 protected:
-  // Brings the window to a situation; returns when the first press comes.
-  std::uint32_t reach(Where where) {
-    if (where == Where::Entry) {
-      f->Score = 7;
-      f->CheckHighScore();
-    }
-    if (where == Where::Menu || where == Where::Entry) {
-      return now() + 10;
-    }
-    spawns({{3, 9}});
-    const std::uint32_t t = now() + 300;
-    startGame(now() + 10);
-    if (where == Where::Paused) {
-      host.key(t - 100, platform::vk::P);
-    } else if (where == Where::About || where == Where::Board) {
-      host.click(t - 100, where == Where::About ? f->pctAbout : f->pctScores);
-    } else if (where == Where::HeldBack) {
-      host.at(t - 100, [this] { f->Lives = 0; }); // the last life goes; the board opens for a name
-    }
-    return t;
-  }
-
   // The character the score board shows under the name's cursor, read from its pixels.
   std::string atCursor() const {
     const auto& board = *f->pctScoreBoard.drawing();

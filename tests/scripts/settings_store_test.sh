@@ -10,7 +10,7 @@ fail() { echo "FAILED: $*" >&2 && exit 1; }
 
 # The game saves too rarely to be killed two hundred times: save_loop.cpp saves over and over.
 g++ -std=c++20 -O2 -Wall -Wextra -Werror -I "$SOURCE/src" "$SOURCE/tests/scripts/save_loop.cpp" \
-  "$SOURCE"/src/platform/{FileSettingsStore,StoreEncoding,IniDocument}.cpp \
+  "$SOURCE"/src/platform/{FileSettingsStore,StoreEncoding,StoreFolders,IniDocument}.cpp \
   "$SOURCE"/src/platform/posix/{StoreFiles,StoreAttributes,StoreLock,StorePath}.cpp -o "$WORK/save_loop"
 DIR=$WORK/config/Frothwick
 STORE=$DIR/settings.ini

@@ -36,6 +36,10 @@ template <class Spawns> std::vector<float> spawnDraws(const Spawns& kindAndColum
   return draws;
 }
 
+// Where a key or a pad's button is pressed: at the menu, in a game, paused, with About or the high
+// scores open, in the two seconds after the last life, or typing a name.
+enum class Where { Menu, Game, Paused, About, Board, HeldBack, Entry };
+
 class GameTest : public ::testing::Test {
 protected:
   explicit GameTest(std::uint32_t startTicks = 1000, std::uint32_t seed = 7) : host(startTicks, seed) {}
@@ -54,6 +58,28 @@ protected:
   // Scripts the random draws of the next spawns: no raid, then the kind and the column.
   void spawns(std::initializer_list<std::pair<int, int>> kindAndColumn) {
     host.randomValues(spawnDraws(kindAndColumn));
+  }
+
+  // Brings the window to a situation; returns when the key or button is to be pressed.
+  std::uint32_t reach(Where where) {
+    if (where == Where::Entry) {
+      f->Score = 7;
+      f->CheckHighScore();
+    }
+    if (where == Where::Menu || where == Where::Entry) {
+      return now() + 10;
+    }
+    spawns({{3, 9}});
+    const std::uint32_t t = now() + 300;
+    startGame(now() + 10);
+    if (where == Where::Paused) {
+      host.key(t - 100, 'P');
+    } else if (where == Where::About || where == Where::Board) {
+      host.click(t - 100, where == Where::About ? f->pctAbout : f->pctScores);
+    } else if (where == Where::HeldBack) {
+      host.at(t - 100, [this] { f->Lives = 0; }); // the last life goes; the board opens for a name
+    }
+    return t;
   }
 
   // Clicks New at `at`; the first step of the game happens at once.

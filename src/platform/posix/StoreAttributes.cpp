@@ -82,14 +82,7 @@ void giveOwner(int fd, const struct stat& like) {
 
 } // namespace
 
-std::string makeFoldersLikeTheirParents(const fs::path& folder) {
-  std::error_code ec;
-  if (folder.empty() || fs::is_directory(folder, ec)) {
-    return {};
-  }
-  if (std::string why = makeFoldersLikeTheirParents(folder.parent_path()); !why.empty()) {
-    return why;
-  }
+std::string makeFolderLikeItsParent(const fs::path& folder) {
   if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
     return errnoText("cannot create folder " + folder.string());
   }
@@ -97,8 +90,7 @@ std::string makeFoldersLikeTheirParents(const fs::path& folder) {
   if (::stat(folder.parent_path().c_str(), &parent) == 0) {
     static_cast<void>(::lchown(folder.c_str(), parent.st_uid, parent.st_gid));
   }
-  return fs::is_directory(folder, ec) ? std::string{}
-                                      : "cannot create folder " + folder.string() + ": not a folder";
+  return {};
 }
 
 void takeOwnerOfFolder(int fd, const fs::path& folder) {

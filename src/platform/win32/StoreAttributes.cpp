@@ -8,19 +8,12 @@ namespace platform {
 
 namespace fs = std::filesystem;
 
-std::string makeFoldersLikeTheirParents(const fs::path& folder) {
-  std::error_code ec;
-  if (folder.empty() || fs::is_directory(folder, ec)) {
-    return {};
-  }
-  if (std::string why = makeFoldersLikeTheirParents(folder.parent_path()); !why.empty()) {
-    return why;
-  }
+// A folder's new files and folders inherit its access list on Windows: nothing to give away.
+std::string makeFolderLikeItsParent(const fs::path& folder) {
   if (CreateDirectoryW(folder.c_str(), nullptr) == FALSE && GetLastError() != ERROR_ALREADY_EXISTS) {
     return win32::lastErrorText("cannot create folder " + folder.string());
   }
-  return fs::is_directory(folder, ec) ? std::string{}
-                                      : "cannot create folder " + folder.string() + ": not a folder";
+  return {};
 }
 
 // A folder's new files inherit its access list on Windows: nothing to give away.
