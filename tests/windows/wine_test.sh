@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The Windows zip as a player gets it: unpacked, started under wine in an X server of its own, played
-# with real synthetic input. Its first frame is the Linux game's, pixel for pixel; a game played to
-# its end keeps the typed name in AppData\Roaming\Frothwick\settings.ini of a player whose folder has
-# letters beyond ASCII, and shows it at the next start; Alt+F4, the Exit icon, Ctrl+Q and the session
-# ending save and end with status 0; the sound and tool tips load their DLLs and font from the game's folder; a picture
-# of the wrong size stops the start with a message box and status 1.
+# with real synthetic input. Its first frame is the Linux game's, pixel for pixel; dragged by the
+# board the window follows the pointer; a game played to its end keeps the typed name in
+# AppData\Roaming\Frothwick\settings.ini of a player whose folder has letters beyond ASCII, and shows
+# it at the next start; Alt+F4, the Exit icon, Ctrl+Q, the session ending and Ctrl+C in the console
+# the game was started from save and end with status 0; the sound and tool tips load their DLLs and
+# font from the game's folder; a picture of the wrong size stops the start with a message box and
+# status 1.
 #   wine_test.sh <zip> <the Linux game> <assets folder>
 ZIP=$1
 [ -f "$ZIP" ] || { echo "Skipped: no $ZIP (make windows makes it)" && exit 77; }
@@ -39,6 +41,14 @@ start_windows_game && window_picture "$WORK/windows.png"
 [ "$(xdotool getwindowgeometry "$WIN" | sed -n 's/ *Geometry: //p')" = 687x510 ] || fail "the window is not 687 x 510"
 [ "$(/usr/bin/compare -metric AE "$WORK/linux.png" "$WORK/windows.png" null: 2>&1)" = 0 ] ||
   fail "the first frame differs from Linux's"
+step "pressed on the board and dragged, the window follows the pointer"
+xdotool mousemove --sync $((WIN_X + 250)) $((WIN_Y + 300)) mousedown 1 sleep 0.3
+for _ in $(seq 10); do xdotool mousemove_relative --sync 5 3 sleep 0.05; done
+xdotool mouseup 1
+moved_to="$((WIN_X + 50)),$((WIN_Y + 30))"
+within '[ "$(xdotool getwindowgeometry "$WIN" | sed -n "s/ *Position: \([0-9,]*\).*/\1/p")" = "$moved_to" ]' 5 ||
+  fail "the window is at $(xdotool getwindowgeometry "$WIN" | sed -n 's/ *Position: //p'), not $moved_to"
+WIN_X=$((WIN_X + 50)) WIN_Y=$((WIN_Y + 30))
 step "Alt+F4 closes the window as Windows does: saved, status 0"
 xdotool mousemove --sync $((WIN_X + 300)) $((WIN_Y + 300)) key alt+F4
 wait_game_exit
@@ -86,6 +96,17 @@ start_windows_game
 wineboot --end-session >"$WORK/wineboot.log" 2>&1 || true
 wait_game_exit
 [ -n "$(setting Sound)" ] || fail "the game ended with the session without saving"
+
+step "started from a console, Ctrl+C typed there saves and ends the game with status 0"
+rm "$SETTINGS"
+mkfifo "$WORK/console" && exec 3<>"$WORK/console"
+printf '#!/bin/sh\ncd "%s" && exec script -qfec "wine ./Frothwick.exe" /dev/null <"%s"\n' "$GAME_DIR" "$WORK/console" \
+  >"$WORK/console-game" && chmod +x "$WORK/console-game"
+GAME=$WORK/console-game start_windows_game
+printf '\003' >&3
+wait_game_exit
+exec 3>&-
+[ -n "$(setting Sound)" ] || fail "Ctrl+C in the console ended the game without saving"
 
 step "a picture of the wrong size: a message box names it, and the game ends with status 1"
 /usr/bin/convert -size 10x10 xc:red "PNG24:$GAME_DIR/assets/pctNew.png"

@@ -28,7 +28,13 @@ BOOL WINAPI passOnAsQuit(DWORD event) {
 
 } // namespace
 
+// A program without a console of its own hears nothing of the console it was started from: joining
+// it is what lets Ctrl+C there, and closing it, reach the game. Started from the desktop there is
+// none to join, and nothing changes. Ctrl+C may arrive switched off by whoever started the game; the
+// handler is what decides.
 void endOnSignals() {
+  AttachConsole(ATTACH_PARENT_PROCESS);
+  SetConsoleCtrlHandler(nullptr, FALSE);
   SetConsoleCtrlHandler(passOnAsQuit, TRUE);
 }
 
@@ -41,13 +47,14 @@ int quitDescriptor() {
   return -1;
 }
 
-// Windows' message boxes belong to the game's own thread and end with the process.
-MessageBoxShown::MessageBoxShown() = default;
-MessageBoxShown::~MessageBoxShown() = default;
+// Windows' message boxes belong to the game's own thread and end with the process: nothing to guard.
+MessageBoxShown::MessageBoxShown() {}
+MessageBoxShown::~MessageBoxShown() {}
 
 // There is no display connection to lose on Windows: the window and the program end together.
 void endOnLostDisplay() {}
-void sayOnLostDisplay(std::function<void()> /*lastWords*/) {}
+// Taken by value as the X11 side keeps the words.
+void sayOnLostDisplay(std::function<void()> /*lastWords*/) {} // NOLINT(performance-unnecessary-value-param)
 bool displayGone() {
   return false;
 }

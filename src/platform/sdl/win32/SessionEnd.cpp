@@ -44,7 +44,8 @@ void closeOnSessionEnd(Form& window, SDL_Window* shown) {
     return;
   }
   game = &window;
-  sdlProcedure = reinterpret_cast<WNDPROC>(
+  // Windows hands the window's procedure back as an integer.
+  sdlProcedure = reinterpret_cast<WNDPROC>( // NOLINT(performance-no-int-to-ptr)
       SetWindowLongPtrW(info.info.win.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(watchSessionEnd)));
 }
 
