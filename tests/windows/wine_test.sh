@@ -27,6 +27,16 @@ for dll in $imports; do
   [ -f "$GAME_DIR/$dll" ] || [ -f "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/${dll,,}" ] ||
     fail "$dll is needed but is neither in the zip nor part of Windows"
 done
+step "the program carries its icon, version information and a per-monitor DPI aware manifest"
+resources=$(x86_64-w64-mingw32-objdump -p "$GAME_DIR/Frothwick.exe" |
+  sed -n 's/^0[0-9a-f]*   Entry: ID: 0x0000\(0e\|10\|18\),.*/\1/p' | sort | tr '\n' ' ')
+[ "$resources" = "0e 10 18 " ] || fail "of an icon (0e), a version (10) and a manifest (18), it has: $resources"
+strings "$GAME_DIR/Frothwick.exe" | grep -q '>PerMonitorV2</dpiAwareness>' || fail "it is not per-monitor DPI aware"
+version=$(basename "$ZIP" | sed 's/^Frothwick-\(.*\)-win64.zip$/\1/')
+for field in ProductName:Frothwick FileVersion:"$version" ProductVersion:"$version"; do
+  [ "$(strings -el "$GAME_DIR/Frothwick.exe" | grep -A1 -x "${field%%:*}" | tail -1)" = "${field#*:}" ] ||
+    fail "its version information does not give ${field%%:*} ${field#*:}"
+done
 printf '#!/bin/sh\ncd "%s" && exec wine ./Frothwick.exe\n' "$GAME_DIR" >"$WORK/windows-game" && chmod +x "$WORK/windows-game"
 
 step "the Windows game's first frame is the Linux game's"
@@ -39,6 +49,7 @@ start_game && window_picture "$WORK/linux.png" && close_game
 GAME=$WORK/windows-game
 start_windows_game && window_picture "$WORK/windows.png"
 [ "$(xdotool getwindowgeometry "$WIN" | sed -n 's/ *Geometry: //p')" = 687x510 ] || fail "the window is not 687 x 510"
+[ "$(xprop -id "$WIN" _NET_WM_ICON | wc -c)" -gt 1000 ] || fail "the window has no icon for the task bar"
 [ "$(/usr/bin/compare -metric AE "$WORK/linux.png" "$WORK/windows.png" null: 2>&1)" = 0 ] ||
   fail "the first frame differs from Linux's"
 step "pressed on the board and dragged, the window follows the pointer"
