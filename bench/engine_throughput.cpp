@@ -3,8 +3,8 @@
 // the board fills; a high score is entered with an empty name.
 // Prints: throughput <games> <steps> <virtual ms> <real ms> <steps per real second>
 // A step is one pass of the game loop: the virtual clock moving on by exactly StepDelay in a game.
-#include "TestHost.h"
 #include "platform/KeyCodes.h"
+#include "platform/testhost/TestHost.h"
 #include "window/frmMain.h"
 
 #include <chrono>

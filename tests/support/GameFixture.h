@@ -1,6 +1,6 @@
 #pragma once
 // A started window on the test host, and helpers to run it in virtual time and look at its pixels.
-#include "TestHost.h"
+#include "platform/testhost/TestHost.h"
 #include "window/frmMain.h"
 
 #include <gtest/gtest.h>

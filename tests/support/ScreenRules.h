@@ -5,7 +5,7 @@
 // outside the board's cells has changed (its frame and the side panel); the screen shows the window
 // as a full composition would, at its scale; the score digits read Score and the full mugs are Lives.
 // A broken rule is told in a sentence naming the place and what was expected there.
-#include "TestHost.h"
+#include "platform/testhost/TestHost.h"
 #include "window/frmMain.h"
 
 #include <string>
@@ -20,7 +20,7 @@ public:
   std::string broken();
 
 private:
-  std::string boardShowsItsCells() const;
+  std::string boardShowsItsCells();
   std::string outsideTheBoardUnchanged() const;
   std::string screenIsTheWindow();
   std::string scoreAndMugs();
@@ -31,9 +31,10 @@ private:
 
   const frmMain& game_;
   const platform::TestHost& host_;
-  platform::Rect board_;     // the cells' area on the window
-  platform::Surface around_; // the window as loaded, to compare outside the board
-  platform::Surface shown_;  // the window's canvas at the last check
+  platform::Rect board_;        // the cells' area on the window
+  platform::Surface around_;    // the window as loaded, to compare outside the board
+  platform::Surface shown_;     // the window's canvas at the last check
+  platform::Surface repainted_; // the board as a full repaint draws it
   std::int32_t lastScore_ = 0;
   std::int32_t rolledOverTo_ = -1; // what the digits read after the ten million mark, until the next award
 };

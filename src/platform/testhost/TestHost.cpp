@@ -1,4 +1,4 @@
-#include "TestHost.h"
+#include "platform/testhost/TestHost.h"
 
 #include "platform/Scale.h"
 #include "platform/ScaledPresentation.h"
