@@ -1,12 +1,17 @@
-// Starting quickly must cost the player nothing: pictures decoded ahead, the compose table left unread.
+// Starting quickly must cost the player nothing: pictures decoded ahead, the compose table left unread;
+// and the whole program starts on the real host and leaves saved.
+#include "RunGame.h"
 #include "platform/Host.h"
 #include "platform/sdl/PictureFile.h"
+#include "platform/sdl/SdlHost.h"
 #include "platform/sdl/SkipComposeTable.h"
 
 #include <SDL.h>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace platform {
 namespace {
@@ -64,6 +69,28 @@ TEST(SkipComposeTable, ThePlayersSettingIsBackAfterward) {
     EXPECT_STREQ(std::getenv("XCOMPOSEFILE"), players);
   }
   ::unsetenv("XCOMPOSEFILE");
+}
+
+// The program opens its window with its icon and pointer and every picture, and SDL's quit request
+// ends it as closing the window does: saved, with status 0.
+TEST(RunGame, StartsWholeOnTheRealHostAndLeavesSavedWhenAskedToQuit) {
+  ::setenv("SDL_VIDEODRIVER", "dummy", 0);
+  ::setenv("SDL_AUDIODRIVER", "dummy", 0);
+  const fs::path config = fs::path(testing::TempDir()) / "run-game-config";
+  fs::remove_all(config);
+  ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+  std::thread asker([] {
+    for (int wait = 0; wait < 100 && SDL_WasInit(SDL_INIT_EVENTS) == 0; ++wait) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    SDL_Event quit{SDL_QUIT};
+    SDL_PushEvent(&quit);
+  });
+  const int status = RunGame<SdlHost>();
+  asker.join();
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(fs::exists(config / "Frothwick" / "settings.ini"));
 }
 
 } // namespace
