@@ -5,6 +5,8 @@
 #include "platform/StoreEncoding.h"
 #include "scores/TableChanges.h"
 
+#include "StoreCases.h"
+
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -72,19 +74,7 @@ using platform::FileSettingsStore;
 using platform::IniDocument;
 namespace fs = std::filesystem;
 
-struct TempFolder {
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "frothwick-settings-XXXXXX").string();
-    path = ::mkdtemp(pattern.data());
-  }
-  ~TempFolder() { fs::remove_all(path); }
-  fs::path path;
-};
-
-void writeFile(const fs::path& path, const std::string& text) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << text;
-}
+using namespace store_cases;
 
 // A signal earlier leaves EINTR behind in errno; the reader still stops at the end of the file.
 std::string readText(const fs::path& path) {
@@ -139,13 +129,6 @@ TEST(IniDocument, AnyValueReadsBackExactly) {
   }
 }
 
-// Sets Sound in the store at `file` the way a game saves; returns the save's error.
-std::string saveSoundOn(const fs::path& file, const char* sound = "ON") {
-  FileSettingsStore store([&](const std::string&) { return file; });
-  store.get("Frothwick", "Settings", "Sound", "");
-  return store.update("Frothwick", [&](IniDocument& doc) { doc.set("Settings", "Sound", sound); });
-}
-
 constexpr uid_t kNobody = 65534;
 
 // Runs a check as a player without root's powers over files: in a child process as nobody when the
@@ -169,46 +152,18 @@ bool asPlayer(const fs::path& folder, const std::function<bool()>& check, std::s
   return exit == 0;
 }
 
-// Each case on its own, so that one that cannot be tried here is skipped alone.
-struct StoreCase {
-  const char* what;
-  std::function<void(const fs::path& file)> make;
-  const char* problem;   // what reading it says, "" when it reads
-  const char* saveError; // what the save says, "" when it saves
-};
-
-const std::string kKnownStore = "[Settings]\nHighScore1=\"5\"\n";
-
-std::function<void(const fs::path&)> knownWith(fs::perms perms) {
-  return [perms](const fs::path& f) {
-    writeFile(f, kKnownStore);
-    fs::permissions(f, perms);
-  };
+// The cases only POSIX systems have; each case on its own, so that one that cannot be tried here is
+// skipped alone.
+std::vector<StoreCase> storeCases() {
+  std::vector<StoreCase> cases = everySystemsCases();
+  cases.insert(
+      cases.end(),
+      {{"a pipe", [](const fs::path& f) { ::mkfifo(f.c_str(), 0644); }, "not a regular file", "left alone"},
+       {"a link to /dev/zero", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
+        "not a regular file", "left alone"},
+       {"without read permission", knownWith(fs::perms::owner_write), "Permission denied", "left alone"}});
+  return cases;
 }
-
-const StoreCase kStoreCases[] = {
-    {"absent", [](const fs::path&) {}, "", ""},
-    {"under a file where its folder should be",
-     [](const fs::path& f) {
-       fs::remove(f.parent_path());
-       writeFile(f.parent_path(), "x");
-     },
-     "", "cannot create folder"},
-    {"a folder", [](const fs::path& f) { fs::create_directories(f); }, "a folder", "left alone"},
-    {"a pipe", [](const fs::path& f) { ::mkfifo(f.c_str(), 0644); }, "not a regular file", "left alone"},
-    {"a link to /dev/zero", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); },
-     "not a regular file", "left alone"},
-    {"over 1 MiB", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes + 1, '\n')); },
-     "larger than 1 MiB", "left alone"},
-    {"without read permission", knownWith(fs::perms::owner_write), "Permission denied", "left alone"},
-    {"700 KB of a long name",
-     [](const fs::path& f) {
-       writeFile(f, "[Settings]\nHighScoreName1=" + std::string(700 << 10, 'x') + "\n");
-     },
-     "", ""},
-    {"1 MiB already", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes, '\n')); },
-     "", "grow beyond 1 MiB"},
-    {"read-only", knownWith(fs::perms::owner_read | fs::perms::group_read), "", "read-only"}};
 
 class StoreFiles : public ::testing::TestWithParam<StoreCase> {};
 
@@ -216,9 +171,6 @@ class StoreFiles : public ::testing::TestWithParam<StoreCase> {};
 // permissions are tried as a player without root's powers over files.
 TEST_P(StoreFiles, AreReadAndReplacedOnlyWhenReadableWritableRegularFiles) {
   const StoreCase& c = GetParam();
-  const auto says = [](const std::string& said, const char* want) {
-    return *want == '\0' ? said.empty() : said.find(want) != std::string::npos;
-  };
   const bool aboutPermissions =
       std::string(c.problem) == "Permission denied" || std::string(c.saveError) == "read-only";
   TempFolder temp;
@@ -227,17 +179,7 @@ TEST_P(StoreFiles, AreReadAndReplacedOnlyWhenReadableWritableRegularFiles) {
   c.make(file);
   const auto before = fs::symlink_status(file).type();
   std::string skipped;
-  const std::function<bool()> check = [&] {
-    const std::string problem =
-        FileSettingsStore([&](const std::string&) { return file; }).problem("Frothwick");
-    const std::string error = saveSoundOn(file);
-    const bool right = says(problem, c.problem) && says(error, c.saveError) &&
-                       (error.empty() || error.find(file.string()) != std::string::npos);
-    if (!right) {
-      std::fprintf(stderr, "read: '%s'; save: '%s'\n", problem.c_str(), error.c_str());
-    }
-    return right;
-  };
+  const std::function<bool()> check = [&] { return answersAsTold(c, file); };
   const bool ok = aboutPermissions ? asPlayer(temp.path, check, skipped) : check();
   if (!skipped.empty()) {
     GTEST_SKIP() << skipped;
@@ -250,14 +192,7 @@ TEST_P(StoreFiles, AreReadAndReplacedOnlyWhenReadableWritableRegularFiles) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, StoreFiles, ::testing::ValuesIn(kStoreCases),
-                         [](const ::testing::TestParamInfo<StoreCase>& info) {
-                           std::string name;
-                           for (const char c : std::string_view(info.param.what)) {
-                             name += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
-                           }
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, StoreFiles, ::testing::ValuesIn(storeCases()), caseName);
 
 TEST(FileSettingsStore, ASaveChangesOnlyWhatItSetsAndKeepsThePlayersFiles) {
   TempFolder temp;

@@ -3,102 +3,54 @@
 // player whose folder is named in any alphabet.
 #include "platform/FileSettingsStore.h"
 
+#include "StoreCases.h"
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
 #include <thread>
 #include <windows.h>
 
 namespace {
 
+using namespace store_cases;
 using platform::FileSettingsStore;
-namespace fs = std::filesystem;
-
-struct TempFolder {
-  TempFolder() {
-    path = fs::temp_directory_path() / ("frothwick-store-" + std::to_string(std::random_device()()));
-    fs::create_directories(path);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    fs::permissions(path, fs::perms::all, ec);
-    fs::remove_all(path, ec);
-  }
-  fs::path path;
-};
-
-void writeFile(const fs::path& path, const std::string& text) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << text;
-}
 
 std::string readFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string saveSoundOn(const fs::path& file) {
-  return FileSettingsStore([&](const std::string&) { return file; })
-      .update("Frothwick", [](platform::IniDocument& doc) { doc.set("Settings", "Sound", "ON"); });
+// What every system's store answers, and a store as Notepad leaves it, which a save changes by one line.
+std::vector<StoreCase> storeCases() {
+  std::vector<StoreCase> cases = everySystemsCases();
+  cases.push_back(
+      {"a Notepad store with CRLF", [](const fs::path& f) { writeFile(f, kKnownStore); }, "", ""});
+  return cases;
 }
 
-TEST(WindowsStore, ReadsAndReplacesOnlyAReadableWritableRegularFile) {
-  struct Case {
-    const char* what;
-    std::function<void(const fs::path& file)> make;
-    const char* problem;   // what reading it says, "" when it reads
-    const char* saveError; // what the save says, "" when it saves
-  };
-  const std::string known = "[Settings]\r\nHighScore1=\"5\"\r\n";
-  const Case cases[] = {
-      {"absent", [](const fs::path&) {}, "", ""},
-      {"under a file where its folder should be",
-       [](const fs::path& f) {
-         fs::remove(f.parent_path());
-         writeFile(f.parent_path(), "x");
-       },
-       "", "cannot create folder"},
-      {"a folder", [](const fs::path& f) { fs::create_directories(f); }, "a folder", "left alone"},
-      {"over 1 MiB", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes + 1, '\n')); },
-       "larger than 1 MiB", "left alone"},
-      {"1 MiB already", [](const fs::path& f) { writeFile(f, std::string(platform::kMaxStoreBytes, '\n')); },
-       "", "grow beyond 1 MiB"},
-      {"read-only",
-       [&](const fs::path& f) {
-         writeFile(f, known);
-         fs::permissions(f, fs::perms::owner_read);
-       },
-       "", "read-only"},
-      {"a Notepad store with CRLF", [&](const fs::path& f) { writeFile(f, known); }, "", ""}};
-  const auto says = [](const std::string& said, const char* want) {
-    return *want == '\0' ? said.empty() : said.find(want) != std::string::npos;
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    TempFolder temp;
-    const fs::path file = temp.path / "Frothwick" / "settings.ini";
-    fs::create_directories(file.parent_path());
-    c.make(file);
-    const auto before = fs::status(file).type();
-    const std::string problem =
-        FileSettingsStore([&](const std::string&) { return file; }).problem("Frothwick");
-    const std::string error = saveSoundOn(file);
-    EXPECT_TRUE(says(problem, c.problem)) << problem;
-    EXPECT_TRUE(says(error, c.saveError)) << error;
-    EXPECT_TRUE(error.empty() || error.find(file.string()) != std::string::npos) << error;
-    EXPECT_EQ(fs::status(file).type(), *c.saveError == '\0' ? fs::file_type::regular : before);
-    if (std::string(c.what) == "read-only") {
-      EXPECT_EQ(readFile(file), known);
-    }
-    if (std::string(c.what).starts_with("a Notepad")) {
-      EXPECT_EQ(readFile(file), known + "Sound=\"ON\"\r\n");
-    }
+class WindowsStoreFiles : public ::testing::TestWithParam<StoreCase> {};
+
+TEST_P(WindowsStoreFiles, AreReadAndReplacedOnlyWhenReadableWritableRegularFiles) {
+  const StoreCase& c = GetParam();
+  TempFolder temp;
+  const fs::path file = temp.path / "Frothwick" / "settings.ini";
+  fs::create_directories(file.parent_path());
+  c.make(file);
+  const auto before = fs::status(file).type();
+  EXPECT_TRUE(answersAsTold(c, file));
+  EXPECT_EQ(fs::status(file).type(), *c.saveError == '\0' ? fs::file_type::regular : before);
+  if (std::string(c.what) == "read-only") {
+    EXPECT_EQ(readFile(file), kKnownStore);
+  }
+  if (std::string(c.what).starts_with("a Notepad")) {
+    EXPECT_EQ(readFile(file), kKnownStore + "Sound=\"ON\"\r\n");
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, WindowsStoreFiles, ::testing::ValuesIn(storeCases()), caseName);
 
 // Saves go through a temporary file of the game's own naming: only an abandoned one of exactly that
 // name is removed, the player's files never; a player's folder in any alphabet is like any other.
