@@ -6,20 +6,16 @@
 namespace vk = platform::vk;
 
 void frmMain::CheckHighScore() {
-  for (std::size_t i = 1; i <= 10; ++i) {
-    if (Score >= HighScores[i]) {
-      // A new score goes above older equal ones; the last entry drops off the table.
-      for (std::size_t k = 10; k > i; --k) {
-        HighScoreNames[k] = HighScoreNames[k - 1];
-        HighScores[k] = HighScores[k - 1];
-      }
-      HighScoreNames[i] = "";
-      HighScores[i] = Score;
-      TableChanges.push_back({false, Score, ""});
-      ShowScoreBoard(true, static_cast<std::int16_t>(i));
-      return;
-    }
+  const std::size_t rank = scores::RankFor([this](std::size_t r) { return HighScores[r]; }, Score);
+  if (rank == 0) {
+    return;
   }
+  scores::MakeRoomAt(HighScoreNames, rank);
+  scores::MakeRoomAt(HighScores, rank);
+  HighScoreNames[rank] = "";
+  HighScores[rank] = Score;
+  TableChanges.push_back({false, Score, ""});
+  ShowScoreBoard(true, static_cast<std::int16_t>(rank));
 }
 
 void frmMain::TypeCharacter(const platform::PictureBox& picture, char character) {

@@ -16,9 +16,8 @@ void frmMain::GetRegistry() {
   TraceProcedure("GetRegistry");
   platform::SettingsStore& store = host_.settings();
   for (std::size_t i = 1; i <= 10; ++i) {
-    const std::string n = std::to_string(i);
-    HighScoreNames[i] = store.get(kApp, kSection, "HighScoreName" + n, "");
-    HighScores[i] = scores::ParseScore(store.get(kApp, kSection, "HighScore" + n, "0"));
+    HighScoreNames[i] = store.get(kApp, kSection, scores::NameKey(i), "");
+    HighScores[i] = scores::ParseScore(store.get(kApp, kSection, scores::ScoreKey(i), "0"));
   }
   StoredSound = store.get(kApp, kSection, "Sound", "");
   pctSound.setPicture(StoredSound == "ON" ? pctSoundOn.picture() : pctSoundOff.picture());

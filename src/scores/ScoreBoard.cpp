@@ -104,10 +104,7 @@ void frmMain::pctScores_Click() {
 void frmMain::pctOk_Click() {
   const bool named = EnteringName;
   EnteringName = false;
-  pctOk.setVisible(false);
-  pctClear.setVisible(false);
-  pctScoreBoard.setVisible(false);
-  ShowMenu();
+  HideScoreBoard();
   ResumePlay();
   if (named) {
     SaveRegistry();
@@ -116,9 +113,14 @@ void frmMain::pctOk_Click() {
 
 // Enter or the tenth character: the name is done, and kept at once.
 void frmMain::EndNameEntry() {
+  HideScoreBoard();
+  SaveRegistry();
+}
+
+// The board and its two buttons go, and the menu comes back.
+void frmMain::HideScoreBoard() {
   pctOk.setVisible(false);
   pctClear.setVisible(false);
   pctScoreBoard.setVisible(false);
   ShowMenu();
-  SaveRegistry();
 }

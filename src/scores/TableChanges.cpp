@@ -26,18 +26,12 @@ bool sameEntry(const Row& row, const TableChange& change) {
 // A change already standing where it would go is not entered again: a save that reached the disk
 // though it seemed to fail must not show one game's score twice.
 void insert(std::array<Row, 11>& table, const TableChange& change) {
-  for (std::size_t i = 1; i <= 10; ++i) {
-    if (change.score >= table[i].score) {
-      if (sameEntry(table[i], change)) {
-        return;
-      }
-      for (std::size_t k = 10; k > i; --k) {
-        table[k] = std::move(table[k - 1]);
-      }
-      table[i] = {change.name, std::to_string(change.score), change.score, 0};
-      return;
-    }
+  const std::size_t rank = RankFor([&](std::size_t r) { return table[r].score; }, change.score);
+  if (rank == 0 || sameEntry(table[rank], change)) {
+    return;
   }
+  MakeRoomAt(table, rank);
+  table[rank] = {change.name, std::to_string(change.score), change.score, 0};
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -57,6 +51,23 @@ bool allDigits(std::string_view text) {
 
 } // namespace
 
+std::string NameKey(std::size_t rank) {
+  return "HighScoreName" + std::to_string(rank);
+}
+
+std::string ScoreKey(std::size_t rank) {
+  return "HighScore" + std::to_string(rank);
+}
+
+std::size_t RankFor(const std::function<std::int32_t(std::size_t rank)>& scoreAt, std::int32_t score) {
+  for (std::size_t rank = 1; rank <= 10; ++rank) {
+    if (score >= scoreAt(rank)) {
+      return rank;
+    }
+  }
+  return 0;
+}
+
 std::int32_t ParseScore(const std::string& text) {
   std::string_view digits = trimmed(text);
   const bool negative = digits.starts_with('-');
@@ -74,9 +85,8 @@ std::int32_t ParseScore(const std::string& text) {
 void ApplyTableChanges(platform::IniDocument& store, const std::vector<TableChange>& changes) {
   std::array<Row, 11> table;
   for (std::size_t i = 1; i <= 10; ++i) {
-    const std::string n = std::to_string(i);
-    const std::string scoreText = store.get(kSection, "HighScore" + n).value_or("0");
-    table[i] = {store.get(kSection, "HighScoreName" + n).value_or(""), scoreText, ParseScore(scoreText), i};
+    const std::string scoreText = store.get(kSection, ScoreKey(i)).value_or("0");
+    table[i] = {store.get(kSection, NameKey(i)).value_or(""), scoreText, ParseScore(scoreText), i};
   }
   for (const TableChange& change : changes) {
     if (change.clear) {
@@ -86,8 +96,8 @@ void ApplyTableChanges(platform::IniDocument& store, const std::vector<TableChan
     }
   }
   for (std::size_t i = 1; i <= 10; ++i) {
-    const std::string nameKey = "HighScoreName" + std::to_string(i);
-    const std::string scoreKey = "HighScore" + std::to_string(i);
+    const std::string nameKey = NameKey(i);
+    const std::string scoreKey = ScoreKey(i);
     const bool moved = table[i].storedRank != i;
     if (moved || !store.get(kSection, nameKey)) {
       store.set(kSection, nameKey, table[i].name);

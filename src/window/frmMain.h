@@ -146,6 +146,7 @@ public:
   void pctScores_Click();
   void pctOk_Click();
   void EndNameEntry();
+  void HideScoreBoard();
   void CheckHighScore();
   void NameEntryKey(const std::int16_t& KeyCode);
   void pctClear_Click();
