@@ -30,7 +30,7 @@ std::string textOf(char version) {
 
 int main(int argc, char** argv) {
   const std::string mode = argc == 3 ? argv[1] : "";
-  const std::filesystem::path file = argc == 3 ? argv[2] : "";
+  std::filesystem::path file = argc == 3 ? argv[2] : "";
   if (mode == "init") {
     return platform::writeFileAtomically(file, kInitial).placed ? 0 : 1;
   }

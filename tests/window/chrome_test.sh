@@ -9,9 +9,11 @@ OPENED=$WORK/opened PATH="$WORK/bin:$PATH"
 mkdir -p "$WORK/bin" && printf '#!/bin/sh\necho "$@" >>"%s"\n' "$OPENED" >"$WORK/bin/xdg-open" && chmod +x "$WORK/bin/xdg-open"
 expect_opened() { within "grep -qxF '$1' '$OPENED' 2>/dev/null" 5 || fail "$1 was not opened: $(cat "$OPENED")"; }
 
-# The pointer's shape (width, height, hot spot) tells the hand from the arrow.
-cc -O1 -o "$WORK/pointer_shape" "$(dirname "$0")/pointer_shape.c" -lXfixes -lX11 || fail "libxfixes-dev is missing"
-hand_shown() { [ "$("$WORK/pointer_shape")" = "$HAND" ]; }
+# The pointer's shape (width, height, hot spot) tells the hand from the arrow; the build makes the
+# program that reads it beside the game.
+POINTER_SHAPE=$(dirname "$GAME")/frothwick_pointer_shape
+[ -x "$POINTER_SHAPE" ] || fail "$POINTER_SHAPE is missing (the build makes it where libxfixes-dev is installed)"
+hand_shown() { [ "$("$POINTER_SHAPE")" = "$HAND" ]; }
 HAND="32 32 12 1"
 
 # Moves the pointer to a client pixel, unless it is there: xdotool's --sync waits long for no move.
@@ -53,7 +55,7 @@ screenshot
 tip_crop="60x14+$((WIN_X + 598))+$((WIN_Y + 280))" # well inside the tip's box, 2 right and 22 below the tip
 crop_of "$tip_crop" "$WORK/tip_before.png"
 pointer_to 594 256
-within hand_shown || fail "over New the pointer is $("$WORK/pointer_shape")"
+within hand_shown || fail "over New the pointer is $("$POINTER_SHAPE")"
 eventually '[ "$(changed_pixels "$tip_crop" "$WORK/tip_before.png")" -gt 400 ]' || fail "no tip was shown"
 pointer_to 250 300
 within '! hand_shown' || fail "the hand shows over the board"
@@ -131,7 +133,7 @@ within 'at_2x "menu_shown && action_shows pctPause.png && shows pctMinimizeIcon.
   fail "the window at 2x is not the 1x picture enlarged"
 xdotool mousemove --sync $((WIN_X + 2 * 598)) $((WIN_Y + 2 * 250))
 HAND="64 64 24 2"
-within hand_shown || fail "over New at 2x the pointer is $("$WORK/pointer_shape")"
+within hand_shown || fail "over New at 2x the pointer is $("$POINTER_SHAPE")"
 step "at 2x the minimise icon and a restore leave the window frame-less at 2x, its game paused"
 minimise_and_restore $((2 * 644)) $((2 * 20))
 sized "1374 1020" || fail "restored, the window is ${WIDTH}x$HEIGHT"
