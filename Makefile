@@ -55,23 +55,20 @@ setup-windows: setup
 	@if [ "$$(id -u)" = 0 ]; then tools/windows/add-deb-src.sh; fi
 
 build: setup
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROTHWICK_WERROR=ON -DFROTHWICK_BENCH=OFF \
-	  -DFROTHWICK_WINDOWS_ZIP=$(abspath $(WIN_ZIP))
+	cmake --preset default -B $(BUILD) -DFROTHWICK_WINDOWS_ZIP=$(abspath $(WIN_ZIP))
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Needs nothing of `make run`'s build: the Windows game is cross-built on its own, and only the game is
-# built for the zip (`make test` builds the behaviour tests beside it). -O2: GCC 12's -O3 warns falsely
-# of overlapping copies in the tests.
+# built for the zip (`make test` builds the behaviour tests beside it). The windows preset builds -O2:
+# GCC 12's -O3 warns falsely of overlapping copies in the tests.
 windows: setup-windows
 	JOBS=$(JOBS) tools/windows/build-prefix.sh $(WIN_PREFIX)
-	cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-	  -DFROTHWICK_WERROR=ON -DFROTHWICK_TESTS=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
-	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/tools/windows/mingw-w64-x86_64.cmake -DFROTHWICK_WIN_PREFIX=$(abspath $(WIN_PREFIX))
+	cmake --preset windows -B $(WIN_BUILD) -DFROTHWICK_WIN_PREFIX=$(abspath $(WIN_PREFIX))
 	cmake --build $(WIN_BUILD) -j $(JOBS) --target frothwick_runtime
 	cd $(WIN_BUILD) && cpack -B $(CURDIR)/$(WIN_DIR) && rm -rf $(CURDIR)/$(WIN_DIR)/_CPack_Packages
 
 build-asan: setup
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFROTHWICK_SANITIZE=ON -DFROTHWICK_WERROR=ON
+	cmake --preset sanitize -B $(ASAN_BUILD)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 bench: setup
