@@ -1,5 +1,5 @@
 // The program's one wait: as long as asked across the tick counter's wrap and the signed overflow of
-// tick + delay, none for zero or less, its end fixed when it starts.
+// tick + delay, none for zero or less, its end fixed when it starts; and what a wait presents.
 #include "GameFixture.h"
 
 namespace {
@@ -54,6 +54,17 @@ TEST_F(GameTest, AMovedPictureIsRedrawnWhereItWasAndWhereItGoes) {
     }
     EXPECT_EQ(host.screen().pixels(), before.pixels());
   }
+}
+
+// A box sized to its picture, as the raid's is, takes the size of each picture it is given.
+TEST_F(GameTest, ABoxSizedToItsPictureTakesEachPicturesSize) {
+  auto& cop = f->pctCop;
+  const platform::Picture& given = *f->pctNew.picture();
+  cop.setAutoSize(true);
+  cop.setPicture(f->pctNew.picture());
+  EXPECT_EQ(std::pair(cop.width(), cop.height()),
+            std::pair(given.width * static_cast<std::int32_t>(host.twipsPerPixelX()),
+                      given.height * static_cast<std::int32_t>(host.twipsPerPixelY())));
 }
 
 // Just before the 32-bit wrap, and just before the signed overflow of tick + delay.
