@@ -2,6 +2,8 @@
 // tick + delay, none for zero or less, its end fixed when it starts; and what a wait presents.
 #include "GameFixture.h"
 
+#include <algorithm>
+
 namespace {
 
 class DelayAt : public GameTest, public ::testing::WithParamInterface<std::uint32_t> {
@@ -40,19 +42,27 @@ TEST_F(GameTest, NothingIsPresentedWhenNothingChanged) {
   EXPECT_EQ(host.presents, before);
 }
 
-// Only changed areas are presented again: a picture moved away and back, each move presented, leaves
-// no trace of where it was and is drawn again where it is.
-TEST_F(GameTest, AMovedPictureIsRedrawnWhereItWasAndWhereItGoes) {
+// Only changed areas are presented again: a picture moved or resized and back, each change presented,
+// leaves the screen as a full composition of the window shows it, where it was as where it goes.
+TEST_F(GameTest, AMovedOrResizedPictureIsRedrawnWhereItWasAndWhereItGoes) {
   runUntil(now() + 100);
-  const platform::Surface before = host.screen();
   auto& button = f->pctNew;
-  for (const auto& [place, set] : {std::pair(button.left(), &platform::Control::setLeft),
-                                   std::pair(button.top(), &platform::Control::setTop)}) {
-    for (const std::int32_t to : {place - 1500, place}) {
+  using Setter = void (platform::Control::*)(std::int32_t);
+  const std::pair<std::int32_t, Setter> changes[] = {{button.left(), &platform::Control::setLeft},
+                                                     {button.top(), &platform::Control::setTop},
+                                                     {button.width(), &platform::Control::setWidth},
+                                                     {button.height(), &platform::Control::setHeight}};
+  const platform::Rect window{0, 0, platform::Form::kClientWidth, platform::Form::kClientHeight};
+  for (const auto& [was, set] : changes) {
+    for (const std::int32_t to : {was - was / 4, was}) {
       (button.*set)(to);
       runUntil(now() + 100);
+      const auto& shown = host.screen().pixels();
+      const auto full = f->form().composed(window).pixels();
+      const auto at = std::mismatch(shown.begin(), shown.end(), full.begin()).first - shown.begin();
+      EXPECT_EQ(at, std::ssize(shown)) << "pixel " << at % window.w << "," << at / window.w
+                                       << " is not what the window shows there, after a change to " << to;
     }
-    EXPECT_EQ(host.screen().pixels(), before.pixels());
   }
 }
 
