@@ -123,6 +123,17 @@ TEST_F(ScoresTest, TheCursorStandsInItsOwnRow) {
   EXPECT_EQ(shownRows(2), shownRows(1)) << "the cursor's rows, the letter A's before it";
 }
 
+// The score board lies exactly over the well as its guide lines frame it: from the well's left and top
+// margin (4 and 8 pixels outside the cells) to one pixel past the last column and row of cells.
+TEST_F(ScoresTest, TheBoardLiesExactlyOverTheWell) {
+  enterScore(7);
+  const std::int32_t right = f->ColumnX[frmMain::kLastColumn] + f->CellWidth + 1;
+  const std::int32_t bottom = f->RowY[frmMain::kLastRow] + f->CellHeight + 1;
+  const platform::Rect well{f->ColumnX[0] - 4, f->RowY[0] - 8, right - (f->ColumnX[0] - 4),
+                            bottom - (f->RowY[0] - 8)};
+  EXPECT_EQ(f->pctScoreBoard.pixelBounds(), well);
+}
+
 // Clear on an idle board is in the recorded sessions; during an entry it keeps only the new score.
 TEST_F(ScoresTest, ClearDuringANameEntryRestartsItAtRowOne) {
   ten(900, 100);
