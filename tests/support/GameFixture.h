@@ -5,7 +5,15 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <vector>
+
+namespace platform {
+// A place on the window, as a failing check names it: left,top widthxheight in pixels.
+inline void PrintTo(const Rect& place, std::ostream* out) {
+  *out << place.x << "," << place.y << " " << place.w << "x" << place.h;
+}
+} // namespace platform
 
 // Thrown by a scripted probe to stop a running game where a test wants to look at it.
 struct StopHere {};
