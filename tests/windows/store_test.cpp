@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, WindowsStoreFiles, ::testing::ValuesIn(storeCase
 TEST(WindowsStore, ASaveLeavesOnlyTheStoreAndThePlayersFiles) {
   TempFolder temp;
   const fs::path folder = temp.path / u8"Łukasz Zoë" / "Frothwick";
-  const fs::path file = folder / "settings.ini";
+  fs::path file = folder / "settings.ini";
   writeFile(folder / ".settings.ini.frothwick-save-AbC123", "abandoned");
   writeFile(folder / ".settings.ini.frothwick-save-AbC1234", "not the game's naming");
   writeFile(folder / "Frothwick.txt", "mine");
@@ -84,7 +84,7 @@ TEST(WindowsStore, ASaveLeavesOnlyTheStoreAndThePlayersFiles) {
 // and then keeps what the other wrote; a lock kept for good is given up after about two seconds.
 TEST(WindowsStore, ASaveWaitsForTheLockAndKeepsTheOtherGamesSave) {
   TempFolder temp;
-  const fs::path file = temp.path / "Frothwick" / "settings.ini";
+  fs::path file = temp.path / "Frothwick" / "settings.ini";
   ASSERT_EQ(saveSoundOn(file), "");
   HANDLE lock =
       CreateFileW((file.parent_path() / ".settings.ini.frothwick-lock").c_str(), GENERIC_READ | GENERIC_WRITE,

@@ -3,10 +3,10 @@
 # with real synthetic input. Its first frame is the Linux game's, pixel for pixel; dragged by the
 # board the window follows the pointer; a game played to its end keeps the typed name in
 # AppData\Roaming\Frothwick\settings.ini of a player whose folder has letters beyond ASCII, and shows
-# it at the next start; Alt+F4, the Exit icon, Ctrl+Q, the session ending and Ctrl+C in the console
-# the game was started from save and end with status 0; the sound and tool tips load their DLLs and
-# font from the game's folder; a picture of the wrong size stops the start with a message box and
-# status 1.
+# it at the next start; Alt+F4, the Exit icon, Ctrl+Q, the session ending, and Ctrl+C in or the
+# closing of the console the game was started from save and end with status 0; the sound and tool
+# tips load their DLLs and font from the game's folder; a picture of the wrong size stops the start
+# with a message box and status 1.
 #   wine_test.sh <zip> <the Linux game> <assets folder>
 ZIP=$1
 [ -f "$ZIP" ] || { echo "Skipped: no $ZIP (make windows makes it)" && exit 77; }
@@ -118,6 +118,15 @@ printf '\003' >&3
 wait_game_exit
 exec 3>&-
 [ -n "$(setting Sound)" ] || fail "Ctrl+C in the console ended the game without saving"
+
+step "the console closed under it (Windows starts the game's control routine): it saves first, status 0"
+rm "$SETTINGS"
+CONSOLE_EVENT=$(dirname "$ZIP")/game/frothwick_console_event.exe
+[ -f "$CONSOLE_EVENT" ] || fail "$CONSOLE_EVENT is missing (the Windows build makes it)"
+start_windows_game
+wine "$CONSOLE_EVENT" Frothwick.exe 2 || fail "the console's closing could not be sent"
+wait_game_exit
+[ -n "$(setting Sound)" ] || fail "closing the console ended the game without saving"
 
 step "a picture of the wrong size: a message box names it, and the game ends with status 1"
 /usr/bin/convert -size 10x10 xc:red "PNG24:$GAME_DIR/assets/pctNew.png"
