@@ -3,7 +3,7 @@
 # `make windows` makes the Windows game's zip (build-windows/Frothwick-<version>-win64.zip); `make test`
 # makes it too and plays it under wine.
 
-PACKAGES := cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev \
+PACKAGES := cmake ninja-build g++ pkg-config libsdl2-dev libpng-dev libjpeg-dev libsdl2-mixer-dev \
             libsdl2-ttf-dev libgtest-dev xvfb xdotool x11-utils imagemagick xfonts-base \
             fonts-dejavu-core openbox sox clang libclang-rt-14-dev dpkg-dev file libxfixes-dev \
             appstream desktop-file-utils libxml2-utils libx11-dev x11-xkb-utils clang-format clang-tidy

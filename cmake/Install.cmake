@@ -56,7 +56,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tallowmere-games.example/)
 # What the game needs to run and nothing of its build: the SDL libraries at least in the versions
-# the game is built and tested with, the C and C++ run-time libraries in the versions its program
+# the game is built and tested with, the picture decoders, the C and C++ run-time libraries in the versions its program
 # asks for, and fonts-dejavu-core for the DejaVu Sans the tool tips are drawn in. The mixer and font
 # libraries are opened only when first needed, so no tool that reads the program's links finds them:
 # they stay in this list by hand.
@@ -65,7 +65,8 @@ string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
        "libgcc-s1 (>= 3.0)"
        "libstdc++6 (>= 11)"
        "libsdl2-2.0-0 (>= 2.26.5)"
-       "libsdl2-image-2.0-0 (>= 2.6.3)"
+       "libpng16-16 (>= 1.6.39)"
+       "libjpeg62-turbo (>= 1:2.1.5)"
        "libsdl2-mixer-2.0-0 (>= 2.6.2)"
        "libsdl2-ttf-2.0-0 (>= 2.20.1)"
        "fonts-dejavu-core (>= 2.37)")

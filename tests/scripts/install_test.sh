@@ -62,7 +62,7 @@ DEB=$WORK/pkg/frothwick_${VERSION}_$ARCH.deb
 field() { dpkg-deb --field "$DEB" "$1"; }
 [ "$(field Package) $(field Version) $(field Architecture) $(field Section)" = "frothwick $VERSION $ARCH games" ] &&
   [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "the package's fields: $(dpkg-deb --info "$DEB")"
-for p in libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-mixer-2.0-0 libsdl2-ttf-2.0-0 fonts-dejavu-core; do
+for p in libsdl2-2.0-0 libpng16-16 libjpeg62-turbo libsdl2-mixer-2.0-0 libsdl2-ttf-2.0-0 fonts-dejavu-core; do
   field Depends | tr ',' '\n' | grep -qE "^ *$p \(>= [0-9]" || fail "Depends lacks $p with a lower bound: $(field Depends)"
 done
 ! field Depends | grep -qE -- '-dev\b|cmake|ninja|g\+\+|gtest|xvfb|xdotool' || fail "Depends names a build or test package"

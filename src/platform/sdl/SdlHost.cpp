@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlHost.h"
 
 #include "platform/ScaledPresentation.h"
+#include "platform/sdl/PictureDecode.h"
 #include "platform/sdl/PictureFile.h"
 #include "platform/sdl/SdlDesktopWindow.h"
 #include "platform/sdl/SdlEndings.h"
@@ -47,8 +48,9 @@ SdlHost::SdlHost()
 
 SdlHost::~SdlHost() {
   sayOnLostDisplay(nullptr);
-  // The decoding thread is done with SDL before SDL ends.
+  // The decoding thread is done with SDL, and the decoders are shut down, before SDL ends.
   prefetch_.reset();
+  endPictureDecoders();
 }
 
 void SdlHost::openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
