@@ -55,17 +55,28 @@ SdlHost::~SdlHost() {
 
 void SdlHost::openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
                          const PicturePtr& handCursor) {
-  // Every picture is loaded by now: the decoding thread is done, so the environment may change.
-  prefetch_.reset();
-  skipCompose_.end();
+  showWindow(caption, icon, handCursor);
   attach(window);
+}
+
+void SdlHost::showWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor) {
   const Rect usable = usableDisplayArea(nullptr);
   scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usable, SDL_getenv("FROTHWICK_SCALE"),
                                          [this](const std::string& text) { messageBox(text); });
   desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor(), usable);
   // Without its display the game leaves as it would on SIGTERM: the name being typed is saved.
   sayOnLostDisplay([this] { doEvents(); });
-  closeOnSessionEnd(window, desktop_->handle());
+}
+
+void SdlHost::attached(Form& window) {
+  // Every picture is loaded by now: the decoding thread is done, so the environment may change.
+  prefetch_.reset();
+  skipCompose_.end();
+  // Once, whichever attaches the window first: openWindow, or the game's Load after showWindow.
+  if (!watchingSessionEnd_ && desktop_ != nullptr) {
+    watchingSessionEnd_ = true;
+    closeOnSessionEnd(window, desktop_->handle());
+  }
 }
 
 // Without the font every tip paints as nothing, and nothing is shown.

@@ -32,6 +32,9 @@ public:
   // std::runtime_error when the window cannot be made.
   void openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
                   const PicturePtr& handCursor);
+  // openWindow in two steps: the window is on the screen first, and the game's pictures are read
+  // while the desktop maps it; its input goes to the form attached later, once every picture is.
+  void showWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor);
 
   std::uint32_t tickCount() override;
   void present() override;
@@ -62,6 +65,9 @@ public:
   int presents() const { return presents_; }
   std::int32_t scale() const { return scale_ ? scale_->factor() : 1; }
 
+protected:
+  void attached(Form& window) override;
+
 private:
   void rescale();
 
@@ -77,6 +83,7 @@ private:
   FileSettingsStore settings_{&FileSettingsStore::defaultPath};
   std::mt19937 random_;
   int presents_ = 0;
+  bool watchingSessionEnd_ = false;
 };
 
 } // namespace platform
