@@ -55,11 +55,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tallowmere Games <games@tallowmere-games.ex
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tallowmere-games.example/)
-# What the game needs to run and nothing of its build: the SDL libraries at least in the versions
-# the game is built and tested with, the picture decoders, the C and C++ run-time libraries in the versions its program
-# asks for, and fonts-dejavu-core for the DejaVu Sans the tool tips are drawn in. The mixer and font
-# libraries are opened only when first needed, so no tool that reads the program's links finds them:
-# they stay in this list by hand.
+# What the game needs to run and nothing of its build: the SDL libraries and the picture decoders at
+# least in the versions the game is built and tested with, the C and C++ run-time libraries in the
+# versions its program asks for, and fonts-dejavu-core for the DejaVu Sans the tool tips are drawn in.
+# The mixer, font and JPEG libraries are opened only when needed, so no tool that reads the program's
+# links finds them: they stay in this list by hand.
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
        "libc6 (>= 2.34)"
        "libgcc-s1 (>= 3.0)"

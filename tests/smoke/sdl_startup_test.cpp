@@ -4,6 +4,7 @@
 #include "platform/sdl/SkipComposeTable.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -28,13 +29,25 @@ TEST(PicturePrefetch, LoadsGetWhatTheFilesHoldAndHearOfTheirFaults) {
   fs::copy_file(fs::path(FROTHWICK_SOURCE_ASSETS) / "pctExitIcon.png", folder / "exit.png");
   writeDamagedPng(folder / "damaged.png", 20, 20);
   writeDamagedPng(folder / "huge.png", 250, 250);
+  // A JPEG whose header is whole and whose picture data is cut off half way.
+  fs::copy_file(fs::path(FROTHWICK_SOURCE_ASSETS) / "pctCop.jpg", folder / "cut.jpg");
+  fs::resize_file(folder / "cut.jpg", fs::file_size(folder / "cut.jpg") / 2);
   const PixelSize icon{20, 20};
   const PicturePtr direct = readPictureFile(fs::path(FROTHWICK_SOURCE_ASSETS) / "pctExitIcon.png", icon);
+  const PicturePtr raid = readPictureFile(fs::path(FROTHWICK_SOURCE_ASSETS) / "pctCop.jpg", {320, 200});
+  EXPECT_TRUE(std::all_of(raid->pixels.begin(), raid->pixels.end(), [](Pixel p) { return p >> 24 == 0xFF; }))
+      << "a JPEG's pixels are opaque";
   {
     const PicturePrefetch prefetch(folder);
     const PicturePtr prefetched = readPictureFile(folder / "exit.png", icon);
     EXPECT_EQ(prefetched->pixels, direct->pixels);
     EXPECT_NE(readPictureFile(folder / "exit.png", icon), prefetched) << "each load gets its own picture";
+    try {
+      readPictureFile(folder / "cut.jpg", {320, 200});
+      ADD_FAILURE() << "cut.jpg loaded";
+    } catch (const AssetError& error) {
+      EXPECT_NE(std::string(error.what()).find("cut.jpg"), std::string::npos) << error.what();
+    }
     for (const char* name : {"damaged.png", "huge.png"}) {
       try {
         readPictureFile(folder / name, icon);
