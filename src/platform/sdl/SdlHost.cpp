@@ -113,7 +113,8 @@ void SdlHost::doEvents() {
   // Each event is taken off the queue before it is handled, so a handler may run an event loop of
   // its own, for as long as it likes.
   SDL_Event event;
-  while (SDL_PollEvent(&event) != 0) {
+  const bool ask = eventsMayHaveCome();
+  while (ask && SDL_PollEvent(&event) != 0) {
     if (drag_.follow(event)) {
       continue;
     }
@@ -133,6 +134,23 @@ void SdlHost::doEvents() {
   present();
 }
 
+// Asking SDL for events reads the X server's connection, the pads and the pads' comings and goings:
+// most of what a game step costs beyond its wait. A wait that ran to its deadline on a quiet
+// connection brought nothing, and the step after it asks again, so that round does not ask, unless
+// SDL holds events already, a pad is open or SDL was last asked a while ago (a pad plugged in is
+// seen within that while).
+bool SdlHost::eventsMayHaveCome() {
+  const bool quiet = quietWait_;
+  quietWait_ = false;
+  const std::uint32_t now = tickCount();
+  if (quiet && now - lastAsked_ < kAskAtLeastEveryMs && (pads_ == nullptr || !pads_->any()) &&
+      SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_FALSE) {
+    return false;
+  }
+  lastAsked_ = now;
+  return true;
+}
+
 void SdlHost::present() {
   Form* shown = window();
   if (shown == nullptr || desktop_ == nullptr || !shown->needsPresent()) {
@@ -149,6 +167,7 @@ void SdlHost::present() {
 }
 
 void SdlHost::waitForEvents(std::uint32_t maxMs) {
+  quietWait_ = false;
   std::uint32_t wait = std::min(maxMs, timers().msUntilNext().value_or(UINT32_MAX));
   if (pads_ != nullptr && pads_->any()) {
     wait = std::min(wait, SdlPads::kReadEveryMs);
@@ -171,6 +190,7 @@ void SdlHost::waitForEvents(std::uint32_t maxMs) {
   // game ends the sleep, whichever thread it reaches.
   if (x11::waitForServer(desktop_ != nullptr ? desktop_->handle() : nullptr, deadline - Clock::now(),
                          quitDescriptor())) {
+    quietWait_ = Clock::now() >= deadline;
     return;
   }
   // Elsewhere SDL sleeps in whole milliseconds by a clock of its own, so it sleeps for whole

@@ -69,7 +69,11 @@ protected:
   void attached(Form& window) override;
 
 private:
+  // SDL is asked for events at least this often while the game asks (eventsMayHaveCome).
+  static constexpr std::uint32_t kAskAtLeastEveryMs = 100;
+
   void rescale();
+  bool eventsMayHaveCome();
 
   SkipComposeTable skipCompose_; // in force while SDL starts, before any thread of the game's own
   std::unique_ptr<PicturePrefetch> prefetch_; // started first, so that it runs while SDL starts
@@ -84,6 +88,8 @@ private:
   std::mt19937 random_;
   int presents_ = 0;
   bool watchingSessionEnd_ = false;
+  bool quietWait_ = false;      // the last wait ran to its deadline with nothing from the server
+  std::uint32_t lastAsked_ = 0; // tickCount() when SDL was last asked for events
 };
 
 } // namespace platform
