@@ -15,7 +15,7 @@ namespace platform {
 namespace {
 
 // The bytes of a part sent in the request itself at most: a falling beer at 3x is 23 KB.
-constexpr std::int64_t kLargestSent = 64 * 1024;
+constexpr std::int64_t kLargestSent = std::int64_t{64} * 1024;
 
 } // namespace
 
