@@ -130,13 +130,20 @@ SETTLE_MS=${SETTLE_MS:-1000}
 
 # Launches every program STARTS times, one after another in turn, so that a change in the machine's
 # load meets them all alike; each launch is a fresh process with a fresh home and configuration folder.
+# The X server and the kernel are still tearing the last program down for a few milliseconds after it
+# ended (after Quadrapassel, 4-5 ms of the next launch): so each launch waits a moment after the last,
+# and each round starts one program further on, so that no program always follows the same one.
 # Appends "<ms to the mapped window> <VmHWM kB at the first screen>" to WORK/launch.<name>, and the
 # first frame the game and the floor report to WORK/frame.<name>.
 launches() {
-  local i name home
+  local -a order
+  read -r -a order <<<"$LAUNCH_ORDER"
+  local i k name home
   for i in $(seq "$STARTS"); do
-    for name in $LAUNCH_ORDER; do
+    for k in "${!order[@]}"; do
+      name=${order[$(((i + k) % ${#order[@]}))]}
       home=$(mktemp -d "$WORK/home.XXXXXX")
+      sleep 0.5
       HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_CACHE_HOME=$home/.cache \
         "$BUILD/launch_watch" "$SETTLE_MS" "${LAUNCH[$name]}" >>"$WORK/launch.$name" 2>"$WORK/launch.err" ||
         die "launch $i of $name: $(tail -3 "$WORK/launch.err")"
@@ -247,7 +254,7 @@ echo "| Step lateness at 12 ms (300 waits) | $(cadence_cell 12) | | | p99 ≤ 0.
 echo "| Peak resident size after the game (VmHWM) | $(mb "$hwm") MB | polling build $(mb "$phwm") MB | | figure only | |"
 echo "| Engine throughput on the test host, ${games} games without input | ${per_second} steps/s (${steps} steps, $(awk -v v="$virtual_ms" 'BEGIN { print (v == "-") ? "-" : int(v / 1000) }') virtual s in ${real_ms} ms) | | | figure only | |"
 echo
-echo "- Launches: each program ${STARTS} times, in turn ($(echo "$LAUNCH_ORDER" | sed 's/ /, /g'), again and again), each a fresh process with a fresh home folder, on one Xvfb without a window manager. One watcher (bench/launch_watch) launches every program and times it to the server's MapNotify of its top-level window, event-driven on the steady clock (resolution well under 0.1 ms); the first frames are the game's and the floor's own reports of the same launches. The floor: the game's SDL set-up, hints and window, one black frame (bench/start_floor.cpp)."
+echo "- Launches: each program ${STARTS} times, in turn ($(echo "$LAUNCH_ORDER" | sed 's/ /, /g'), each round starting one further on), half a second apart, each a fresh process with a fresh home folder, on one Xvfb without a window manager. One watcher (bench/launch_watch) launches every program and times it to the server's MapNotify of its top-level window, event-driven on the steady clock (resolution well under 0.1 ms); the first frames are the game's and the floor's own reports of the same launches. The floor: the game's SDL set-up, hints and window, one black frame (bench/start_floor.cpp)."
 echo "- Processor: time on the processor of all the game's threads (schedstat) over ${PLAY_SECONDS} s after a click on New: Frothwick $((cpu / 1000000)) ms, polling $((pcpu / 1000000)) ms, bare wait loop $((icpu / 1000000)) ms. At 3x $((cpu3 / 1000000)) ms, peak resident size $(mb "$hwm3") MB (the window's own surface is 9 times the size). Game still running at the end: ${running}, ${prunning}, ${running3}."
 echo "- Resident memory by kind, after the game: $(resident_by_kind "$WORK/smaps")."
 echo "- Step lateness: through the real SDL host's Delay in Xvfb, the steady clock's time at which the wait ended minus its deadline, the moment the game's millisecond clock reached the start tick plus the delay."
