@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <string_view>
 #include <thread>
 
 namespace platform {
@@ -60,10 +61,22 @@ void SdlHost::openWindow(Form& window, const std::string& caption, const Picture
 }
 
 void SdlHost::showWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor) {
+  unopened_ = WindowLook{caption, icon, handCursor};
+  // On X11 the desktop maps the window while the game's pictures are read. Elsewhere (Windows) the
+  // window opens once they are read, so that a start a picture stops shows its message box alone.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver != nullptr && std::string_view(driver) == "x11") {
+    openDesktopWindow();
+  }
+}
+
+void SdlHost::openDesktopWindow() {
   const Rect usable = usableDisplayArea(nullptr);
   scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usable, SDL_getenv("FROTHWICK_SCALE"),
                                          [this](const std::string& text) { messageBox(text); });
-  desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor(), usable);
+  desktop_ = std::make_unique<DesktopWindow>(unopened_->caption, unopened_->icon, unopened_->handCursor,
+                                             scale_->factor(), usable);
+  unopened_.reset();
   // Without its display the game leaves as it would on SIGTERM: the name being typed is saved.
   sayOnLostDisplay([this] { doEvents(); });
 }
@@ -72,6 +85,9 @@ void SdlHost::attached(Form& window) {
   // Every picture is loaded by now: the decoding thread is done, so the environment may change.
   prefetch_.reset();
   skipCompose_.end();
+  if (unopened_) {
+    openDesktopWindow();
+  }
   // Once, whichever attaches the window first: openWindow, or the game's Load after showWindow.
   if (!watchingSessionEnd_ && desktop_ != nullptr) {
     watchingSessionEnd_ = true;
