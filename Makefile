@@ -9,6 +9,8 @@ PACKAGES := cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-image-dev libsd
             appstream desktop-file-utils libxml2-utils libx11-dev x11-xkb-utils clang-format clang-tidy
 # The Windows game: Debian's mingw-w64 compiler, Debian's sources of the SDL family, wine to test it.
 WIN_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 unzip
+# Two other falling-block games of Debian's that `make bench` starts beside the game, as yardsticks.
+BENCH_PACKAGES := ltris quadrapassel
 BUILD := build
 ASAN_BUILD := build-asan
 WIN_DIR := build-windows
@@ -72,6 +74,7 @@ build-asan: setup
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 bench: setup
+	$(call install_missing,$(BENCH_PACKAGES))
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFROTHWICK_WERROR=ON -DFROTHWICK_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 	./bench/run.sh $(BUILD)

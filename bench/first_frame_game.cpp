@@ -1,13 +1,7 @@
-// The game as it starts for a player, reporting how long the player stared at nothing: the start-up
-// benchmark hands over the wall-clock moment it launched the game (nanoseconds since the epoch, in
-// FROTHWICK_LAUNCHED_NS), and the game prints the time to its first frame on standard error, with the
-// processor time it spent until then (the figure a busy machine inflates least).
+// The game as it starts for a player, reporting its first frame (FirstFrameReport.h).
+#include "FirstFrameReport.h"
 #include "RunGame.h"
 #include "platform/sdl/SdlHost.h"
-
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
 
 namespace {
 
@@ -17,26 +11,11 @@ public:
     SdlHost::present();
     if (!reported_ && presents() > 0) {
       reported_ = true;
-      report();
+      reportFirstFrame();
     }
   }
 
 private:
-  static void report() {
-    const char* launched = std::getenv("FROTHWICK_LAUNCHED_NS");
-    if (launched == nullptr) {
-      return;
-    }
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    const long long nowNs = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-    timespec used{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
-    std::fprintf(stderr, "first frame after %.1f ms, %.1f ms of processor\n",
-                 static_cast<double>(nowNs - std::strtoll(launched, nullptr, 10)) / 1e6,
-                 static_cast<double>(used.tv_sec) * 1e3 + static_cast<double>(used.tv_nsec) / 1e6);
-  }
-
   bool reported_ = false;
 };
 

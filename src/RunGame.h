@@ -13,10 +13,12 @@
 template <class GameHost> int RunGame() {
   try {
     GameHost host;
-    frmMain window(host);
     const auto assets = host.programFolder() / "assets";
-    host.openWindow(window.form(), "Frothwick", host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
+    // The window is on the screen before the game's pictures are read: the desktop maps it while
+    // they are, and its first frame, in Load, has them all.
+    host.showWindow("Frothwick", host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
                     host.loadPicture(assets / "hand_cursor.png", {32, 32}));
+    frmMain window(host);
     window.Load();
     // The player leaves from inside a handler, by ProgramEnd; the wait itself is never over.
     platform::handleEvents(host, [] { return std::optional(UINT32_MAX); });

@@ -7,6 +7,7 @@
 #include "platform/sdl/SkipComposeTable.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -35,6 +36,9 @@ TEST(PicturePrefetch, LoadsGetWhatTheFilesHoldAndHearOfTheirFaults) {
   writeDamagedPng(folder / "huge.png", 250, 250);
   const PixelSize icon{20, 20};
   const PicturePtr direct = readPictureFile(fs::path(FROTHWICK_SOURCE_ASSETS) / "pctExitIcon.png", icon);
+  const PicturePtr raid = readPictureFile(fs::path(FROTHWICK_SOURCE_ASSETS) / "pctCop.jpg", {320, 200});
+  EXPECT_TRUE(std::all_of(raid->pixels.begin(), raid->pixels.end(), [](Pixel p) { return p >> 24 == 0xFF; }))
+      << "a JPEG's pixels are opaque";
   {
     const PicturePrefetch prefetch(folder);
     const PicturePtr prefetched = readPictureFile(folder / "exit.png", icon);

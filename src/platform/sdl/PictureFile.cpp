@@ -2,10 +2,9 @@
 
 #include "platform/Host.h"
 #include "platform/PictureHeader.h"
-#include "platform/sdl/Utf8Path.h"
+#include "platform/sdl/PictureDecode.h"
 
 #include <SDL.h>
-#include <SDL_image.h>
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -17,29 +16,6 @@
 namespace platform {
 
 namespace {
-
-Picture decode(const std::filesystem::path& file) {
-  SDL_Surface* loaded = IMG_Load(utf8(file).c_str());
-  if (loaded == nullptr) {
-    throw AssetError("cannot load picture " + file.string() + ": " + IMG_GetError());
-  }
-  Picture picture;
-  picture.width = loaded->w;
-  picture.height = loaded->h;
-  picture.pixels.resize(static_cast<std::size_t>(loaded->w * loaded->h));
-  // Copied once, straight into the picture's own pixels in the game's layout, whatever the file's
-  // (a palette, no alpha): no converted copy of the whole picture in between.
-  SDL_Surface* target = SDL_CreateRGBSurfaceWithFormatFrom(picture.pixels.data(), loaded->w, loaded->h, 32,
-                                                           loaded->w * 4, SDL_PIXELFORMAT_ARGB8888);
-  const bool copied = target != nullptr && SDL_SetSurfaceBlendMode(loaded, SDL_BLENDMODE_NONE) == 0 &&
-                      SDL_BlitSurface(loaded, nullptr, target, nullptr) == 0;
-  SDL_FreeSurface(target);
-  SDL_FreeSurface(loaded);
-  if (!copied) {
-    throw AssetError("cannot decode picture " + file.string() + ": " + SDL_GetError());
-  }
-  return picture;
-}
 
 void expectSize(const std::filesystem::path& file, PixelSize found, PixelSize wanted) {
   if (found != wanted) {
@@ -75,7 +51,7 @@ void decodeOnce(Kept& entry, const std::filesystem::path& file, std::optional<Pi
     if (const auto declared = declaredPictureSize(file); declared && wanted) {
       expectSize(file, *declared, *wanted);
     }
-    entry.picture = std::make_shared<const Picture>(decode(file));
+    entry.picture = std::make_shared<const Picture>(decodePictureFile(file));
   });
 }
 
@@ -123,8 +99,7 @@ PicturePtr readPictureFile(const std::filesystem::path& file, PixelSize size) {
 }
 
 PicturePrefetch::PicturePrefetch(const std::filesystem::path& folder) {
-  // The decoders' own start-up is done here, once, rather than raced by two threads.
-  IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
+  startPictureDecoders();
   worker_ = std::jthread([folder](const std::stop_token& stop) {
     prefetch(stop, folder);
     // SDL keeps a thread's last error in storage of the thread's own, which only SDL's threads free.

@@ -1,5 +1,5 @@
 #pragma once
-// Decodes PNG and JPEG files into the runtime's own pixel buffers.
+// Reads the game's PNG and JPEG files into pictures, each file decoded once.
 #include "platform/Picture.h"
 
 #include <filesystem>

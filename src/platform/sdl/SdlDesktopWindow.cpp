@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 #include "platform/Scale.h"
 #include "platform/sdl/SdlX11.h"
+#include "platform/sdl/ShowPart.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -124,8 +125,7 @@ void DesktopWindow::show(const Rect& area) {
   }
   const Rect shown = area.intersected({0, 0, target->w, target->h});
   if (!shown.empty()) {
-    const SDL_Rect rect{shown.x, shown.y, shown.w, shown.h};
-    SDL_UpdateWindowSurfaceRects(window_, &rect, 1);
+    showPart(window_, shown);
   }
 }
 

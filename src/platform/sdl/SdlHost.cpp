@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlHost.h"
 
 #include "platform/ScaledPresentation.h"
+#include "platform/sdl/PictureDecode.h"
 #include "platform/sdl/PictureFile.h"
 #include "platform/sdl/SdlDesktopWindow.h"
 #include "platform/sdl/SdlEndings.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <string_view>
 #include <thread>
 
 namespace platform {
@@ -47,23 +49,50 @@ SdlHost::SdlHost()
 
 SdlHost::~SdlHost() {
   sayOnLostDisplay(nullptr);
-  // The decoding thread is done with SDL before SDL ends.
+  // The decoding thread is done with SDL, and the decoders are shut down, before SDL ends.
   prefetch_.reset();
+  endPictureDecoders();
 }
 
 void SdlHost::openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
                          const PicturePtr& handCursor) {
-  // Every picture is loaded by now: the decoding thread is done, so the environment may change.
-  prefetch_.reset();
-  skipCompose_.end();
+  showWindow(caption, icon, handCursor);
   attach(window);
+}
+
+void SdlHost::showWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor) {
+  unopened_ = WindowLook{caption, icon, handCursor};
+  // On X11 the desktop maps the window while the game's pictures are read. Elsewhere (Windows) the
+  // window opens once they are read, so that a start a picture stops shows its message box alone.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver != nullptr && std::string_view(driver) == "x11") {
+    openDesktopWindow();
+  }
+}
+
+void SdlHost::openDesktopWindow() {
   const Rect usable = usableDisplayArea(nullptr);
   scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usable, SDL_getenv("FROTHWICK_SCALE"),
                                          [this](const std::string& text) { messageBox(text); });
-  desktop_ = std::make_unique<DesktopWindow>(caption, icon, handCursor, scale_->factor(), usable);
+  desktop_ = std::make_unique<DesktopWindow>(unopened_->caption, unopened_->icon, unopened_->handCursor,
+                                             scale_->factor(), usable);
+  unopened_.reset();
   // Without its display the game leaves as it would on SIGTERM: the name being typed is saved.
   sayOnLostDisplay([this] { doEvents(); });
-  closeOnSessionEnd(window, desktop_->handle());
+}
+
+void SdlHost::attached(Form& window) {
+  // Every picture is loaded by now: the decoding thread is done, so the environment may change.
+  prefetch_.reset();
+  skipCompose_.end();
+  if (unopened_) {
+    openDesktopWindow();
+  }
+  // Once, whichever attaches the window first: openWindow, or the game's Load after showWindow.
+  if (!watchingSessionEnd_ && desktop_ != nullptr) {
+    watchingSessionEnd_ = true;
+    closeOnSessionEnd(window, desktop_->handle());
+  }
 }
 
 // Without the font every tip paints as nothing, and nothing is shown.
@@ -100,7 +129,8 @@ void SdlHost::doEvents() {
   // Each event is taken off the queue before it is handled, so a handler may run an event loop of
   // its own, for as long as it likes.
   SDL_Event event;
-  while (SDL_PollEvent(&event) != 0) {
+  const bool ask = eventsMayHaveCome();
+  while (ask && SDL_PollEvent(&event) != 0) {
     if (drag_.follow(event)) {
       continue;
     }
@@ -120,6 +150,23 @@ void SdlHost::doEvents() {
   present();
 }
 
+// Asking SDL for events reads the X server's connection, the pads and the pads' comings and goings:
+// most of what a game step costs beyond its wait. A wait that ran to its deadline on a quiet
+// connection brought nothing, and the step after it asks again, so that round does not ask, unless
+// SDL holds events already, a pad is open or SDL was last asked a while ago (a pad plugged in is
+// seen within that while).
+bool SdlHost::eventsMayHaveCome() {
+  const bool quiet = quietWait_;
+  quietWait_ = false;
+  const std::uint32_t now = tickCount();
+  if (quiet && now - lastAsked_ < kAskAtLeastEveryMs && (pads_ == nullptr || !pads_->any()) &&
+      SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_FALSE) {
+    return false;
+  }
+  lastAsked_ = now;
+  return true;
+}
+
 void SdlHost::present() {
   Form* shown = window();
   if (shown == nullptr || desktop_ == nullptr || !shown->needsPresent()) {
@@ -136,6 +183,7 @@ void SdlHost::present() {
 }
 
 void SdlHost::waitForEvents(std::uint32_t maxMs) {
+  quietWait_ = false;
   std::uint32_t wait = std::min(maxMs, timers().msUntilNext().value_or(UINT32_MAX));
   if (pads_ != nullptr && pads_->any()) {
     wait = std::min(wait, SdlPads::kReadEveryMs);
@@ -158,6 +206,7 @@ void SdlHost::waitForEvents(std::uint32_t maxMs) {
   // game ends the sleep, whichever thread it reaches.
   if (x11::waitForServer(desktop_ != nullptr ? desktop_->handle() : nullptr, deadline - Clock::now(),
                          quitDescriptor())) {
+    quietWait_ = Clock::now() >= deadline;
     return;
   }
   // Elsewhere SDL sleeps in whole milliseconds by a clock of its own, so it sleeps for whole

@@ -8,7 +8,9 @@
 #include "platform/sdl/SkipComposeTable.h"
 
 #include <memory>
+#include <optional>
 #include <random>
+#include <string>
 
 namespace platform {
 
@@ -32,6 +34,10 @@ public:
   // std::runtime_error when the window cannot be made.
   void openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
                   const PicturePtr& handCursor);
+  // openWindow in two steps: on X11 the window is on the screen first, and the game's pictures are
+  // read while the desktop maps it; its input goes to the form attached later, once every picture
+  // is. Elsewhere the window opens when the form is attached.
+  void showWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor);
 
   std::uint32_t tickCount() override;
   void present() override;
@@ -62,8 +68,23 @@ public:
   int presents() const { return presents_; }
   std::int32_t scale() const { return scale_ ? scale_->factor() : 1; }
 
+protected:
+  void attached(Form& window) override;
+
 private:
+  // SDL is asked for events at least this often while the game asks (eventsMayHaveCome).
+  static constexpr std::uint32_t kAskAtLeastEveryMs = 100;
+
+  // What showWindow was asked to show, until the window is opened.
+  struct WindowLook {
+    std::string caption;
+    PicturePtr icon;
+    PicturePtr handCursor;
+  };
+
+  void openDesktopWindow();
   void rescale();
+  bool eventsMayHaveCome();
 
   SkipComposeTable skipCompose_; // in force while SDL starts, before any thread of the game's own
   std::unique_ptr<PicturePrefetch> prefetch_; // started first, so that it runs while SDL starts
@@ -77,6 +98,10 @@ private:
   FileSettingsStore settings_{&FileSettingsStore::defaultPath};
   std::mt19937 random_;
   int presents_ = 0;
+  std::optional<WindowLook> unopened_;
+  bool watchingSessionEnd_ = false;
+  bool quietWait_ = false;      // the last wait ran to its deadline with nothing from the server
+  std::uint32_t lastAsked_ = 0; // tickCount() when SDL was last asked for events
 };
 
 } // namespace platform

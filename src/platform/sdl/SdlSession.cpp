@@ -3,7 +3,6 @@
 #include "platform/sdl/SdlEndings.h"
 
 #include <SDL.h>
-#include <SDL_image.h>
 #include <stdexcept>
 #include <string>
 
@@ -38,7 +37,6 @@ SdlSession::SdlSession() {
 }
 
 SdlSession::~SdlSession() {
-  IMG_Quit();
   SDL_Quit();
 }
 

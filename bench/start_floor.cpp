@@ -1,0 +1,31 @@
+// The floor for the game's start-up: what SDL itself costs to put a window of the game's size on the
+// screen, set up as the game sets it up (the same hints, the same window and the same path from a
+// plain surface to the screen), showing one black frame and nothing else. Linked only against what it
+// uses, so that it maps no library the game's window does not need. Reports its first frame as the
+// game does (FirstFrameReport.h) and waits until it is told to end.
+#include "FirstFrameReport.h"
+#include "platform/Form.h"
+#include "platform/sdl/SdlDesktopWindow.h"
+#include "platform/sdl/SdlEndings.h"
+#include "platform/sdl/SdlScale.h"
+#include "platform/sdl/SdlSession.h"
+#include "platform/sdl/SdlX11.h"
+#include "platform/sdl/SkipComposeTable.h"
+
+#include <SDL.h>
+#include <chrono>
+
+int main() {
+  using platform::Form;
+  platform::SkipComposeTable skipCompose;
+  const platform::SdlSession session;
+  skipCompose.end();
+  platform::DesktopWindow window("Start-up floor", nullptr, nullptr, 1, platform::usableDisplayArea(nullptr));
+  window.draw(platform::Surface(Form::kClientWidth, Form::kClientHeight), 0, 0);
+  window.show(Form::clientArea());
+  reportFirstFrame();
+  while (!platform::quitSignalled()) {
+    SDL_PumpEvents();
+    platform::x11::waitForServer(window.handle(), std::chrono::seconds(1), platform::quitDescriptor());
+  }
+}
