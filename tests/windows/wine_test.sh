@@ -111,7 +111,9 @@ wait_game_exit
 step "started from a console, Ctrl+C typed there saves and ends the game with status 0"
 rm "$SETTINGS"
 mkfifo "$WORK/console" && exec 3<>"$WORK/console"
-printf '#!/bin/sh\ncd "%s" && exec script -qfec "wine ./Frothwick.exe" /dev/null <"%s"\n' "$GAME_DIR" "$WORK/console" \
+# script runs the command through the player's $SHELL; dash would stay between it and wine and die of
+# the terminal's SIGINT itself, so the game is exec'd in its place.
+printf '#!/bin/sh\ncd "%s" && exec script -qfec "exec wine ./Frothwick.exe" /dev/null <"%s"\n' "$GAME_DIR" "$WORK/console" \
   >"$WORK/console-game" && chmod +x "$WORK/console-game"
 GAME=$WORK/console-game start_windows_game
 printf '\003' >&3
