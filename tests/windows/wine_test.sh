@@ -11,7 +11,8 @@
 ZIP=$1
 [ -f "$ZIP" ] || { echo "Skipped: no $ZIP (make windows makes it)" && exit 77; }
 source "$(dirname "$0")/../window/lib.sh" "$2" "$3"
-export WINEPREFIX=$WORK/wine WINEDLLOVERRIDES="mscoree=;mshtml=" WINEDEBUG=-all USER="Zoë Łukasz"
+# The player's name is not ASCII; wine makes their profile folder from it only in a UTF-8 locale.
+export WINEPREFIX=$WORK/wine WINEDLLOVERRIDES="mscoree=;mshtml=" WINEDEBUG=-all USER="Zoë Łukasz" LC_ALL=C.UTF-8
 SETTINGS="$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Frothwick/settings.ini"
 
 step "the zip holds the program, its four SDL DLLs, the pictures, sounds, font and licence, the note"
