@@ -76,7 +76,7 @@ play() {
   FROTHWICK_SCALE=$scale "$game" >"$WORK/game.out" 2>&1 &
   GAME_PID=$!
   local win
-  win=$(timeout 20 xdotool search --sync --name '^Frothwick$' | head -1) || die "the window of $game did not appear"
+  win=$(find_window Frothwick 20) || die "the window of $game did not appear"
   sleep 0.5
   # shellcheck disable=SC2034 # getwindowgeometry sets all six
   local X Y WIDTH HEIGHT SCREEN WINDOW

@@ -38,7 +38,7 @@ if unshare --mount mount -t tmpfs -o size=8k tmpfs "$WORK/disk" 2>"$WORK/err"; t
   ' full-disk "$WORK/disk" "$KNOWN" "$GAME" "$WORK" &
   GAME_PID=$!
   within '[ -s "$WORK/pid" ]' || fail "the game did not start on the full disk"
-  WIN=$(timeout 30 xdotool search --sync --name '^Frothwick$' | head -1) || fail "no window: $(cat "$WORK/err")"
+  WIN=$(find_window Frothwick 30) || fail "no window: $(cat "$WORK/err")"
   within 'xdotool windowfocus --sync "$WIN" key ctrl+q && [ -n "$(xwininfo -root -tree | grep -F "\"Frothwick\": ()")" ]' 15 ||
     fail "Ctrl+Q did not bring the box: $(cat "$WORK/err")"
   answer_message_box

@@ -20,7 +20,7 @@ start_x() { start_xvfb "$WORK" "${1:-1024x768}x24" || fail "no X server could be
 start_game() {
   env --default-signal "$GAME" >"$WORK/game.out" 2>&1 &
   GAME_PID=$!
-  WIN=$(timeout 20 xdotool search --sync --name '^Frothwick$' | head -1) || fail "the window did not appear"
+  WIN=$(find_window Frothwick 20) || fail "the window did not appear"
   within 'xwininfo -id "$WIN" 2>/dev/null | grep -q IsViewable && eval "$(xdotool getwindowgeometry --shell "$WIN")" &&
     WIN_X=$X WIN_Y=$Y && screenshot && menu_shown' 20 || fail "the window never showed its first frame"
 }

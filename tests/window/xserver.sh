@@ -21,3 +21,15 @@ end_x_session() {
   wait 2>/dev/null || true
   rm -rf "$WORK"
 }
+
+# Prints the first window named exactly $1, waiting up to $2 seconds for it. The search is repeated
+# rather than left to xdotool's --sync, which gives up when a window it reads vanishes meanwhile, as
+# the short-lived windows wine makes while it starts do.
+find_window() {
+  local end=$((SECONDS + $2)) win=""
+  until win=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) && [ -n "$win" ]; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+  echo "$win"
+}

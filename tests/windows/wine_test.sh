@@ -11,7 +11,8 @@
 ZIP=$1
 [ -f "$ZIP" ] || { echo "Skipped: no $ZIP (make windows makes it)" && exit 77; }
 source "$(dirname "$0")/../window/lib.sh" "$2" "$3"
-export WINEPREFIX=$WORK/wine WINEDLLOVERRIDES="mscoree=;mshtml=" WINEDEBUG=-all USER="Zoë Łukasz"
+# The player's name is not ASCII; wine makes their profile folder from it only in a UTF-8 locale.
+export WINEPREFIX=$WORK/wine WINEDLLOVERRIDES="mscoree=;mshtml=" WINEDEBUG=-all USER="Zoë Łukasz" LC_ALL=C.UTF-8
 SETTINGS="$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Frothwick/settings.ini"
 
 step "the zip holds the program, its four SDL DLLs, the pictures, sounds, font and licence, the note"
@@ -111,7 +112,9 @@ wait_game_exit
 step "started from a console, Ctrl+C typed there saves and ends the game with status 0"
 rm "$SETTINGS"
 mkfifo "$WORK/console" && exec 3<>"$WORK/console"
-printf '#!/bin/sh\ncd "%s" && exec script -qfec "wine ./Frothwick.exe" /dev/null <"%s"\n' "$GAME_DIR" "$WORK/console" \
+# script runs the command through the player's $SHELL; dash would stay between it and wine and die of
+# the terminal's SIGINT itself, so the game is exec'd in its place.
+printf '#!/bin/sh\ncd "%s" && exec script -qfec "exec wine ./Frothwick.exe" /dev/null <"%s"\n' "$GAME_DIR" "$WORK/console" \
   >"$WORK/console-game" && chmod +x "$WORK/console-game"
 GAME=$WORK/console-game start_windows_game
 printf '\003' >&3
