@@ -57,9 +57,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tallowmere-games.example/)
 # What the game needs to run and nothing of its build: the SDL libraries at least in the versions
 # the game is built and tested with, the C and C++ run-time libraries in the versions its program
-# asks for, and fonts-dejavu-core for the DejaVu Sans the tool tips are drawn in. The mixer and font
-# libraries are opened only when first needed, so no tool that reads the program's links finds them:
-# they stay in this list by hand.
+# asks for, and fonts-dejavu-core for the DejaVu Sans the tool tips are drawn in. The picture, mixer
+# and font libraries are opened only when needed, so no tool that reads the program's links finds
+# them: they stay in this list by hand.
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
        "libc6 (>= 2.34)"
        "libgcc-s1 (>= 3.0)"

@@ -14,8 +14,8 @@ template <class GameHost> int RunGame() {
   try {
     GameHost host;
     const auto assets = host.programFolder() / "assets";
-    // The window is on the screen before the game's pictures are read: the desktop maps it while
-    // they are, and its first frame, in Load, has them all.
+    // The window is on the screen before the game's pictures are read; its first frame, in Load,
+    // has them all.
     host.showWindow("Frothwick", host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
                     host.loadPicture(assets / "hand_cursor.png", {32, 32}));
     frmMain window(host);

@@ -10,8 +10,7 @@ namespace platform {
 // Throws AssetError naming the file when it cannot be read or decoded.
 Picture decodePictureFile(const std::filesystem::path& file);
 
-// The decoders' own start-up and shut-down, once each, before the first decoding and after the last.
-void startPictureDecoders();
+// Closes the decoders, which the next decoding opens again. Only while no decoding runs.
 void endPictureDecoders();
 
 } // namespace platform

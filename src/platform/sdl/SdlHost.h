@@ -35,8 +35,8 @@ public:
   void openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
                   const PicturePtr& handCursor);
   // openWindow in two steps: on X11 the window is on the screen first, and the game's pictures are
-  // read while the desktop maps it; its input goes to the form attached later, once every picture
-  // is. Elsewhere the window opens when the form is attached.
+  // read after; its input goes to the form attached later, once every picture is. Elsewhere the
+  // window opens when the form is attached.
   void showWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor);
 
   std::uint32_t tickCount() override;
@@ -83,11 +83,12 @@ private:
   };
 
   void openDesktopWindow();
+  void readPicturesAhead();
   void rescale();
   bool eventsMayHaveCome();
 
   SkipComposeTable skipCompose_; // in force while SDL starts, before any thread of the game's own
-  std::unique_ptr<PicturePrefetch> prefetch_; // started first, so that it runs while SDL starts
+  std::unique_ptr<PicturePrefetch> prefetch_; // from the window's showing until it is attached
   std::unique_ptr<SdlSession> session_;
   std::unique_ptr<SdlPads> pads_; // started once the window is first on screen
   std::unique_ptr<ToolTipPainter> toolTips_;
