@@ -20,7 +20,7 @@ int main() {
   platform::SkipComposeTable skipCompose;
   const platform::SdlSession session;
   skipCompose.end();
-  platform::DesktopWindow window("Start-up floor", nullptr, nullptr, 1, platform::usableDisplayArea(nullptr));
+  platform::DesktopWindow window("Start-up floor", 1, platform::usableDisplayArea(nullptr));
   window.draw(platform::Surface(Form::kClientWidth, Form::kClientHeight), 0, 0);
   window.show(Form::clientArea());
   reportFirstFrame();

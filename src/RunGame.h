@@ -16,8 +16,9 @@ template <class GameHost> int RunGame() {
     const auto assets = host.programFolder() / "assets";
     // The window is on the screen before the game's pictures are read; its first frame, in Load,
     // has them all.
-    host.showWindow("Frothwick", host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
-                    host.loadPicture(assets / "hand_cursor.png", {32, 32}));
+    host.showWindow("Frothwick");
+    host.dressWindow(host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
+                     host.loadPicture(assets / "hand_cursor.png", {32, 32}));
     frmMain window(host);
     window.Load();
     // The player leaves from inside a handler, by ProgramEnd; the wait itself is never over.

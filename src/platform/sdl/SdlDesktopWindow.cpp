@@ -44,9 +44,8 @@ SDL_Cursor* makeHand(const PicturePtr& picture, std::int32_t scale) {
 
 } // namespace
 
-DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor,
-                             std::int32_t scale, const Rect& usable)
-    : handPicture_(handCursor) {
+DesktopWindow::DesktopWindow(const std::string& caption, std::int32_t scale, const Rect& usable)
+    : scale_(scale) {
   // The game draws into a plain surface. Left to itself, SDL would show that surface through a GPU
   // renderer, and on X11 fetching the surface the first time then replaces the window with a new
   // one: a window that flashes up and vanishes at start, which tools waiting for the window by its
@@ -58,13 +57,25 @@ DesktopWindow::DesktopWindow(const std::string& caption, const PicturePtr& icon,
     throw std::runtime_error(std::string("cannot open the game's window: ") + SDL_GetError());
   }
   x11::askForNoFrame(window_);
+  arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+  hand_ = makeHand(nullptr, scale);
+}
+
+void DesktopWindow::dress(const PicturePtr& icon, const PicturePtr& handCursor) {
   if (icon) {
     if (const SurfaceHandle view = viewOf(*icon)) {
       SDL_SetWindowIcon(window_, view.get());
     }
   }
-  arrow_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-  hand_ = makeHand(handCursor, scale);
+  handPicture_ = handCursor;
+  replaceHand();
+}
+
+void DesktopWindow::replaceHand() {
+  SDL_Cursor* const old = hand_;
+  hand_ = makeHand(handPicture_, scale_);
+  setPointer(pointer_);
+  SDL_FreeCursor(old);
 }
 
 DesktopWindow::~DesktopWindow() {
@@ -167,10 +178,8 @@ void DesktopWindow::setScale(std::int32_t scale) {
                                 {display.x, display.y, display.w, display.h});
   SDL_SetWindowSize(window_, placed.w, placed.h);
   SDL_SetWindowPosition(window_, placed.x, placed.y);
-  SDL_Cursor* const old = hand_;
-  hand_ = makeHand(handPicture_, scale);
-  setPointer(pointer_);
-  SDL_FreeCursor(old);
+  scale_ = scale;
+  replaceHand();
 }
 
 } // namespace platform

@@ -14,17 +14,17 @@ namespace platform {
 
 class DesktopWindow {
 public:
-  // Throws std::runtime_error when the window cannot be made. A missing icon or hand picture leaves
-  // the desktop's own.
-  // The window is `scale` times the client area's size each way, centred in the usable area of the
-  // display it opens on.
-  DesktopWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor,
-                std::int32_t scale, const Rect& usable);
+  // Throws std::runtime_error when the window cannot be made. The window is `scale` times the client
+  // area's size each way, centred in the usable area of the display it opens on, with the desktop's
+  // own icon and hand until it is dressed.
+  DesktopWindow(const std::string& caption, std::int32_t scale, const Rect& usable);
   ~DesktopWindow();
   DesktopWindow(const DesktopWindow&) = delete;
   DesktopWindow& operator=(const DesktopWindow&) = delete;
 
   SDL_Window* handle() const { return window_; }
+  // Gives the window the game's icon and hand pointer; a missing picture leaves the desktop's own.
+  void dress(const PicturePtr& icon, const PicturePtr& handCursor);
   // Copies a composed part of the client area into the window's surface, enlarged by a scale, its
   // top-left corner at (x, y); what fits of it.
   void draw(const Surface& part, std::int32_t x, std::int32_t y, std::int32_t scale = 1);
@@ -44,11 +44,13 @@ private:
   static void drawDirect(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y,
                          std::int32_t scale);
   static void drawConverted(SDL_Surface& target, const Surface& part, std::int32_t x, std::int32_t y);
+  void replaceHand();
 
   SDL_Window* window_ = nullptr;
   SDL_Cursor* arrow_ = nullptr;
   SDL_Cursor* hand_ = nullptr;
   PicturePtr handPicture_;
+  std::int32_t scale_;
   MousePointer pointer_ = MousePointer::Default;
 };
 

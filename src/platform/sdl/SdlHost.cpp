@@ -55,14 +55,15 @@ SdlHost::~SdlHost() {
 
 void SdlHost::openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
                          const PicturePtr& handCursor) {
-  showWindow(caption, icon, handCursor);
+  showWindow(caption);
+  dressWindow(icon, handCursor);
   attach(window);
 }
 
-void SdlHost::showWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor) {
-  unopened_ = WindowLook{caption, icon, handCursor};
-  // On X11 the desktop maps the window while the game's pictures are read. Elsewhere (Windows) the
-  // window opens once they are read, so that a start a picture stops shows its message box alone.
+void SdlHost::showWindow(const std::string& caption) {
+  unopened_ = WindowLook{caption, nullptr, nullptr};
+  // On X11 the window is on the screen before the game's pictures are read, even its icon. Elsewhere
+  // (Windows) it opens once they are read, so that a start a picture stops shows its message box alone.
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver != nullptr && std::string_view(driver) == "x11") {
     openDesktopWindow();
@@ -79,12 +80,21 @@ void SdlHost::readPicturesAhead() {
   prefetch_ = std::make_unique<PicturePrefetch>(programFolder() / "assets");
 }
 
+void SdlHost::dressWindow(const PicturePtr& icon, const PicturePtr& handCursor) {
+  if (desktop_ != nullptr) {
+    desktop_->dress(icon, handCursor);
+  } else if (unopened_) {
+    unopened_->icon = icon;
+    unopened_->handCursor = handCursor;
+  }
+}
+
 void SdlHost::openDesktopWindow() {
   const Rect usable = usableDisplayArea(nullptr);
   scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usable, SDL_getenv("FROTHWICK_SCALE"),
                                          [this](const std::string& text) { messageBox(text); });
-  desktop_ = std::make_unique<DesktopWindow>(unopened_->caption, unopened_->icon, unopened_->handCursor,
-                                             scale_->factor(), usable);
+  desktop_ = std::make_unique<DesktopWindow>(unopened_->caption, scale_->factor(), usable);
+  desktop_->dress(unopened_->icon, unopened_->handCursor);
   unopened_.reset();
   // Without its display the game leaves as it would on SIGTERM: the name being typed is saved.
   sayOnLostDisplay([this] { doEvents(); });

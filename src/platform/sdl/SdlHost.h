@@ -34,10 +34,11 @@ public:
   // std::runtime_error when the window cannot be made.
   void openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
                   const PicturePtr& handCursor);
-  // openWindow in two steps: on X11 the window is on the screen first, and the game's pictures are
-  // read after; its input goes to the form attached later, once every picture is. Elsewhere the
-  // window opens when the form is attached.
-  void showWindow(const std::string& caption, const PicturePtr& icon, const PicturePtr& handCursor);
+  // openWindow in three steps: on X11 the window is on the screen first, and the game's pictures are
+  // read after, its icon and hand pointer first; its input goes to the form attached later, once
+  // every picture is. Elsewhere the window opens when the form is attached.
+  void showWindow(const std::string& caption);
+  void dressWindow(const PicturePtr& icon, const PicturePtr& handCursor);
 
   std::uint32_t tickCount() override;
   void present() override;
