@@ -105,6 +105,21 @@ TEST_F(UTimerTest, MillisecondPartComesFirst) {
   EXPECT_EQ(events, "T@3:2 T@3:4");
 }
 
+// A handler may run a wait of its own, events and all, longer than the period: it is not
+// raised again while it runs, and the next period starts when it returns.
+TEST_F(UTimerTest, AHandlerThatWaitsPastThePeriodIsNotRaisedAgainMeanwhile) {
+  bool waited = false;
+  ctl.Timer = [&] {
+    log("T", "");
+    if (!std::exchange(waited, true)) {
+      runUntil(now + 1200);
+    }
+  };
+  ctl.setInterval(500);
+  runUntil(2300);
+  EXPECT_EQ(events, "T@0:501 T@0:2202");
+}
+
 TEST_F(UTimerTest, DisablingStopsTheCountAndEnablingStartsItAfresh) {
   ctl.setMinuteInterval(3);
   runUntil(kMinute + 1);
