@@ -2,6 +2,7 @@
 // save that changes only what it sets, the lock two games take turns on, the temporary files, and a
 // player whose folder is named in any alphabet.
 #include "platform/FileSettingsStore.h"
+#include "platform/win32/WideText.h"
 
 #include "StoreCases.h"
 
@@ -129,6 +130,17 @@ TEST(WindowsStore, TheStoreIsInThePlayersRoamingApplicationData) {
   EXPECT_TRUE(path.is_absolute()) << path.string();
   EXPECT_EQ(path.parent_path().parent_path().filename(), "Roaming");
   EXPECT_EQ(path.filename(), "settings.ini");
+}
+
+// A reason Windows gives ends a sentence of the game's own message, so it comes without its line end
+// and full stop; a code Windows has no words for is given by its number.
+TEST(WindowsStore, ReasonsReadAsWindowsWordsInsideTheGamesSentence) {
+  const std::string denied = platform::win32::errorText(ERROR_ACCESS_DENIED);
+  ASSERT_FALSE(denied.empty());
+  EXPECT_NE(denied, "error 5");
+  EXPECT_EQ(denied.find_first_of("\r\n"), std::string::npos) << denied;
+  EXPECT_NE(denied.back(), '.') << denied;
+  EXPECT_EQ(platform::win32::errorText(0x3FFFFFFFUL), "error 1073741823");
 }
 
 TEST(WindowsStore, WhatOnlyPosixSystemsHave) {
