@@ -223,6 +223,11 @@ platform::Surface playedAt(const char* scale) {
   host.at(13000, [] { throw StopHere{}; });
   runUntilStopped(host);
   EXPECT_EQ(host.toolTips.size(), 1U);
+  // Where desktops put a tip: clear of the pointer's arrow, below it and a little right, yet inside
+  // the window.
+  const platform::Rect tip = game.form().toolTipArea();
+  EXPECT_EQ(tip.y, pause.pixelTop() + 3 + 22) << scale;
+  EXPECT_EQ(tip.x, std::min(pause.pixelLeft() + 3 + 2, platform::Form::kClientWidth - tip.w)) << scale;
   return host.screen();
 }
 
