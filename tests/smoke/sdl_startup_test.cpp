@@ -97,5 +97,20 @@ TEST(RunGame, StartsWholeOnTheRealHostAndLeavesSavedWhenAskedToQuit) {
   EXPECT_TRUE(fs::exists(config / "Frothwick" / "settings.ini"));
 }
 
+// A start that fails is said on standard error (and in a box, which no display shows here), and the
+// program ends with status 1.
+TEST(RunGame, AFailedStartIsSaidAndEndsWithStatusOne) {
+  ::setenv("SDL_VIDEODRIVER", "dummy", 0);
+  ::unsetenv("DISPLAY");
+  ::unsetenv("WAYLAND_DISPLAY");
+  struct WindowlessHost : SdlHost {
+    void showWindow(const std::string& /*caption*/) { throw std::runtime_error("no window for this test"); }
+  };
+  testing::internal::CaptureStderr();
+  const int status = RunGame<WindowlessHost>();
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("no window for this test"), std::string::npos);
+  EXPECT_EQ(status, 1);
+}
+
 } // namespace
 } // namespace platform
