@@ -1,6 +1,25 @@
 #pragma once
-// The game's one window. Its member functions are spread over window/, game/ and scores/ by
-// subsystem; its state lives here, grouped, under the names the game has always used.
+// The game's one window. Its state lives here, grouped, under the names the game has always used;
+// its member functions are spread over three folders that are parts of this one class, not layers:
+//
+//   window/  the window itself
+//     Design.cpp       every control's place, size, picture and tip (LoadDesign), stacking order
+//     Startup.cpp      Load, Form_Load and Form_Unload; which handler each control gets (WireHandlers)
+//     Chrome.cpp       minimise, exit and quit, dragging, about panel, banner clicks, sound button
+//     BannerTimer.cpp  the banner's rotation timer
+//   game/    a game from New to its end
+//     GameLoop.cpp     New, the step (StepGame), a new beer (SpawnBeer), the game's one wait (Delay)
+//     PlayerKeys.cpp   keys that move and drop the beer; CommandKeys.cpp the keys for the buttons
+//     Board.cpp, Matching.cpp, Drawing.cpp  the board, the six-of-a-kind blocks, painting the well
+//     ScoreLives.cpp   score, lives and the police raid; Menu.cpp pause and resume
+//     Sound.cpp, PadButtons.cpp  the sounds; a game pad's buttons
+//   scores/  the high-score table
+//     Registry.cpp     reading and saving the store; TableChanges.h/.cpp the table's rules
+//     NameEntry.cpp, PadNameEntry.cpp, ScoreBoard.cpp  typing a name, showing the board
+//
+// To add a button: a member below, its row in LoadDesign and RegisterControls (Design.cpp), its
+// handler in the file of its subsystem, wired in WireHandlers or that file's Wire*Handlers, and its
+// picture under assets/, made by tools/artwork and checked by its check.sh.
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/Host.h"
