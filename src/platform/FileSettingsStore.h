@@ -5,12 +5,12 @@
 // never leaves a half-written store behind.
 #include "platform/IniDocument.h"
 #include "platform/SettingsStore.h"
+#include "platform/StoreFiles.h"
 
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
-#include <string_view>
 
 namespace platform {
 
@@ -44,32 +44,5 @@ private:
   std::function<bool()> keepWaiting_;
   std::map<std::string, Loaded> loaded_;
 };
-
-// A settings file bigger than this is not the game's: nothing the game writes comes near it.
-constexpr std::size_t kMaxStoreBytes = 1 << 20;
-
-// What reading a settings file found. Only a regular file of at most kMaxStoreBytes is read; a pipe
-// or a device is never opened for reading, so looking at one cannot hang.
-struct StoreFile {
-  enum class State { Absent, Read, Unreadable };
-  State state = State::Absent;
-  std::string text;
-  std::string reason; // why it is unreadable
-};
-StoreFile readStoreFile(const std::filesystem::path& path);
-
-// What writing a store came to: whether the new file took the old one's place, and what went wrong:
-// why it failed, or, once in place, what went wrong after (closing it, syncing its folder).
-struct WriteOutcome {
-  bool placed = false;
-  std::string trouble;
-};
-
-// Writes text to path through a temporary file in the same folder, flushed and renamed into place,
-// with the owner, mode and access lists of the file it replaces.
-WriteOutcome writeFileAtomically(const std::filesystem::path& path, const std::string& text);
-
-// The name of the game's own hidden file beside a store: "." + the store's name + suffix.
-std::filesystem::path besideStore(const std::filesystem::path& store, std::string_view suffix);
 
 } // namespace platform

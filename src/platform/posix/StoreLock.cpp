@@ -1,7 +1,7 @@
 #include "platform/StoreLock.h"
 
-#include "platform/FileSettingsStore.h"
 #include "platform/StoreAttributes.h"
+#include "platform/StoreFiles.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "platform/FileSettingsStore.h"
+#include "platform/StoreFiles.h"
 #include "platform/StoreAttributes.h"
 #include "platform/win32/WideText.h"
 

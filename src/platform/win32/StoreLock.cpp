@@ -1,6 +1,6 @@
 #include "platform/StoreLock.h"
 
-#include "platform/FileSettingsStore.h"
+#include "platform/StoreFiles.h"
 
 #include <cerrno>
 #include <cstring>
