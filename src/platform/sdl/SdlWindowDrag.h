@@ -3,9 +3,8 @@
 // moves every window by its title bar (snapping, edge resistance); without one the window follows
 // the pointer itself, whatever moves the pointer: a mouse, a tablet, or a remote desktop that sets
 // its position. Either way the program's event loop goes on meanwhile: timers run, the game plays.
-#include <SDL_events.h>
-
 struct SDL_Window;
+union SDL_Event;
 
 namespace platform {
 
