@@ -109,10 +109,7 @@ idle() {
   before=$(cpu_ns "$GAME_PID")
   sleep "$PLAY_SECONDS"
   after=$(cpu_ns "$GAME_PID")
-  # It has no window to close on a request to end; it is simply stopped.
-  kill -KILL "$GAME_PID"
-  wait "$GAME_PID" 2>/dev/null || true
-  GAME_PID=""
+  stop_game
   echo "$((after - before))"
 }
 

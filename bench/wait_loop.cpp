@@ -5,9 +5,14 @@
 #include "platform/HandleEvents.h"
 #include "platform/sdl/SdlHost.h"
 
+#include <cstdlib>
+
 int main() {
   platform::SdlHost host;
   platform::Form window(host);
   host.openWindow(window, "Wait loop", nullptr, nullptr);
+  // Closed, or asked to end by a signal, it ends: a quit that nothing answers would make every wait
+  // return at once, a core's worth of spinning.
+  window.Unload = [] { std::exit(0); };
   platform::handleEvents(host, [] { return std::optional<std::uint32_t>(80); });
 }
