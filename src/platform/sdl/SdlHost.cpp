@@ -171,14 +171,13 @@ void SdlHost::doEvents() {
 
 // Asking SDL for events reads the X server's connection, the pads and the pads' comings and goings:
 // most of what a game step costs beyond its wait. A wait that ran to its deadline on a quiet
-// connection brought nothing, and the step after it asks again, so that round does not ask, unless
+// connection brought nothing, and the next wait looks at the connection before it sleeps, ending at
+// once on anything that came meanwhile: so no round asks until then (a game step has two), unless
 // SDL holds events already, a pad is open or SDL was last asked a while ago (a pad plugged in is
 // seen within that while).
 bool SdlHost::eventsMayHaveCome() {
-  const bool quiet = quietWait_;
-  quietWait_ = false;
   const std::uint32_t now = tickCount();
-  if (quiet && now - lastAsked_ < kAskAtLeastEveryMs && (pads_ == nullptr || !pads_->any()) &&
+  if (quietWait_ && now - lastAsked_ < kAskAtLeastEveryMs && (pads_ == nullptr || !pads_->any()) &&
       SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_FALSE) {
     return false;
   }
