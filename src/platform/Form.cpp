@@ -155,15 +155,14 @@ std::optional<std::uint32_t> Form::tickToolTip(std::uint32_t now) {
   if (rested < kToolTipDelayMs) {
     return kToolTipDelayMs - rested;
   }
-  toolTipScale_ = host_.toolTipScale();
-  toolTipPicture_ = host_.renderToolTip(over->toolTipText());
+  const ToolTipPicture tip = host_.renderToolTip(over->toolTipText());
+  toolTipPicture_ = tip.picture;
   if (toolTipPicture_) {
     toolTip_.shown = true;
     // Below and right of the pointer, as desktops place them, kept inside the client area.
-    const std::int32_t width = (toolTipPicture_->width + toolTipScale_ - 1) / toolTipScale_;
-    const std::int32_t height = (toolTipPicture_->height + toolTipScale_ - 1) / toolTipScale_;
-    toolTipArea_ = {std::clamp(toolTip_.x + 2, 0, kClientWidth - width),
-                    std::clamp(toolTip_.y + 22, 0, kClientHeight - height), width, height};
+    toolTipArea_ = {std::clamp(toolTip_.x + 2, 0, kClientWidth - tip.cover.width),
+                    std::clamp(toolTip_.y + 22, 0, kClientHeight - tip.cover.height), tip.cover.width,
+                    tip.cover.height};
     invalidate(toolTipArea_);
   } else {
     toolTip_.control = nullptr; // no way to show it: do not try again until the pointer moves
@@ -233,9 +232,6 @@ Surface Form::composed(const Rect& part) const {
     if (box->visible() && box->pixelBounds().intersects(part)) {
       box->draw(layer, part.x, part.y);
     }
-  }
-  if (toolTip_.shown && toolTipScale_ == 1 && toolTipPicture_ && toolTipArea_.intersects(part)) {
-    layer.drawPicture(*toolTipPicture_, toolTipArea_.x - part.x, toolTipArea_.y - part.y, std::nullopt);
   }
   return layer;
 }

@@ -86,10 +86,9 @@ public:
   const std::vector<Image*>& images() const { return images_; }
   const std::vector<PictureBox*>& boxes() const { return boxes_; }
   const ToolTip& toolTip() const { return toolTip_; }
-  // The tip on screen at a scale above 1, and the client area it covers; null when there is none.
-  const Picture* shownToolTip() const {
-    return toolTip_.shown && toolTipScale_ > 1 ? toolTipPicture_.get() : nullptr;
-  }
+  // The tip on screen, which the presentation lays over the window, and the client area it covers;
+  // null when there is none.
+  const Picture* shownToolTip() const { return toolTip_.shown ? toolTipPicture_.get() : nullptr; }
   const Rect& toolTipArea() const { return toolTipArea_; }
 
   // Marks the whole client area, or a part of it, as changed since the last presentation.
@@ -97,8 +96,8 @@ public:
   void invalidate(const Rect& area) { dirty_ = dirty_.united(area.intersected(clientArea())); }
   bool needsPresent() const { return !dirty_.empty(); }
   const Rect& changedArea() const { return dirty_; }
-  // Canvas, then visible images, then visible picture boxes, then the tool tip; only within the area
-  // given, so that a step of the game recomposes a few cells rather than the whole window.
+  // Canvas, then visible images, then visible picture boxes (the tool tip is the presentation's); only
+  // within the area given, so that a step of the game recomposes a few cells rather than the whole window.
   void compose(Surface& screen) const { compose(screen, clientArea()); }
   void compose(Surface& screen, const Rect& area) const;
   // The same composition of a part of the client area on its own, its top-left corner at the part's.
@@ -118,8 +117,6 @@ private:
   std::vector<Image*> images_;
   std::vector<PictureBox*> boxes_;
   FormHost& host_;
-  // The scale the shown tip was drawn at: above 1 the host lays it over the scaled screen.
-  std::int32_t toolTipScale_ = 1;
   const Control* focus_ = nullptr;
   Control* pressed_ = nullptr;
   ToolTip toolTip_;

@@ -10,15 +10,20 @@
 
 namespace platform {
 
+// A tool tip as the screen shows it: its picture, finer than the client area on a screen that shows
+// the window enlarged, and the client pixels it covers there.
+struct ToolTipPicture {
+  PicturePtr picture;
+  PixelSize cover;
+};
+
 class FormHost {
 public:
   virtual ~FormHost() = default;
   // Puts the window on screen now, if anything changed since it last was.
   virtual void present() = 0;
-  // A tool tip's picture, drawn toolTipScale() times finer than the client area; null when tips
-  // cannot be shown.
-  virtual PicturePtr renderToolTip(const std::string& text) = 0;
-  virtual std::int32_t toolTipScale() const = 0;
+  // A tool tip drawn for the screen; its picture is null when tips cannot be shown.
+  virtual ToolTipPicture renderToolTip(const std::string& text) = 0;
   virtual void applyCaption(const std::string& caption) = 0;
   virtual void applyBorderless(bool borderless) = 0;
   virtual void minimize() = 0;

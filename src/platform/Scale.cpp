@@ -1,17 +1,13 @@
 #include "platform/Scale.h"
 
-#include "platform/Form.h"
-#include "platform/KeyCodes.h"
-
 #include <algorithm>
-#include <charconv>
 
 namespace platform {
 
 namespace {
 
-// The '=' key, which carries '+' on most keyboards, and the key a layout with a '+' of its own gives.
-constexpr std::int16_t kPlusKey = 187;
+// Client rows composed at a time: a few cells' height.
+constexpr std::int32_t kBandRows = 32;
 
 void enlargeRows(const Pixel* from, std::int32_t width, std::int32_t scale, const Rect& area, Pixel* to,
                  std::ptrdiff_t pitch) {
@@ -43,48 +39,6 @@ std::vector<Pixel> enlargedPixels(const Pixel* from, std::int32_t width, std::in
 
 } // namespace
 
-ScaleKey scaleKeyFor(std::int16_t keyCode, std::int16_t shift) {
-  if ((shift & (vk::CtrlMask | vk::AltMask)) != vk::CtrlMask) {
-    return ScaleKey::None;
-  }
-  switch (keyCode) {
-  case kPlusKey:
-  case vk::Add:
-    return ScaleKey::Larger;
-  case vk::OemMinus:
-  case vk::Subtract:
-    return ScaleKey::Smaller;
-  case vk::Digit0:
-  case vk::Numpad0:
-    return ScaleKey::Automatic;
-  default:
-    return ScaleKey::None;
-  }
-}
-
-std::int32_t fittingScale(const Rect& usable, std::int32_t percent) {
-  std::int32_t scale = kLargestScale;
-  while (scale > 1 && (Form::kClientWidth * scale * 100 > usable.w * percent ||
-                       Form::kClientHeight * scale * 100 > usable.h * percent)) {
-    --scale;
-  }
-  return scale;
-}
-
-std::optional<std::int32_t> parseScale(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return std::nullopt;
-  }
-  text = text.substr(first, text.find_last_not_of(' ') + 1 - first);
-  std::int32_t scale = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), scale);
-  if (error != std::errc{} || end != text.data() + text.size() || scale < 1 || scale > kLargestScale) {
-    return std::nullopt;
-  }
-  return scale;
-}
-
 Surface enlarged(const Surface& part, std::int32_t scale) {
   return {part.width() * scale, part.height() * scale,
           enlargedPixels(part.pixels().data(), part.width(), part.height(), scale)};
@@ -109,6 +63,20 @@ Rect recentred(const Rect& window, std::int32_t width, std::int32_t height, cons
 
 Rect openingPlace(const Rect& usable, std::int32_t scale) {
   return recentred(usable, Form::kClientWidth * scale, Form::kClientHeight * scale, usable);
+}
+
+Rect presentScaled(const Form& window, std::int32_t scale, const ScreenDraw& draw) {
+  const Rect changed = window.changedArea();
+  for (std::int32_t top = changed.y; top < changed.y + changed.h; top += kBandRows) {
+    const Rect band{changed.x, top, changed.w, std::min(kBandRows, changed.y + changed.h - top)};
+    draw(window.composed(band), band.x * scale, band.y * scale, scale);
+  }
+  const Picture* tip = window.shownToolTip();
+  if (tip != nullptr && window.toolTipArea().intersects(changed)) {
+    draw(Surface(tip->width, tip->height, tip->pixels), window.toolTipArea().x * scale,
+         window.toolTipArea().y * scale, 1);
+  }
+  return toScreen(changed, scale);
 }
 
 } // namespace platform

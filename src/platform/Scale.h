@@ -1,28 +1,15 @@
 #pragma once
 // The window shown larger by a whole factor, every pixel of the client area a square of N x N screen
 // pixels, so pixel art stays sharp on large displays. The game itself never sees the factor: these
-// are the sums that take its pictures up to the screen and the pointer back down to the client area.
-#include "platform/Surface.h"
+// are the sums that take its pictures up to the screen and the pointer back down to the client area,
+// and the presentation that puts what changed on such a screen. Which factor is shown is the
+// player's choice, kept by WindowScale.
+#include "platform/Form.h"
 
 #include <cstdint>
-#include <optional>
-#include <string_view>
+#include <functional>
 
 namespace platform {
-
-inline constexpr std::int32_t kLargestScale = 4;
-
-// The player's keys for the scale: Ctrl with Plus (or =, or the keypad's Plus), Minus or 0.
-enum class ScaleKey { None, Larger, Smaller, Automatic };
-ScaleKey scaleKeyFor(std::int16_t keyCode, std::int16_t shift);
-
-// The largest whole scale, 1 to kLargestScale, at which the window fits in `percent` per cent of a
-// display's usable area; 1 when even that does not fit.
-std::int32_t fittingScale(const Rect& usable, std::int32_t percent);
-
-// A scale as a person may write it in the settings file or the environment: a whole number from 1
-// to kLargestScale, spaces around it allowed; anything else is no scale at all.
-std::optional<std::int32_t> parseScale(std::string_view text);
 
 // A screen coordinate of the window back in client pixels: the client pixel whose square holds it,
 // also left of or above the window while the pointer is held outside it.
@@ -40,6 +27,21 @@ Surface enlarged(const Surface& part, std::int32_t scale);
 // straight into rows of pixels `pitch` pixels apart, so a screen can take it without another copy.
 void enlargeInto(const Surface& part, std::int32_t scale, const Rect& area, Pixel* to, std::ptrdiff_t pitch);
 Picture enlarged(const Picture& picture, std::int32_t scale);
+
+// The client pixels a picture drawn at the screen's scale covers, a part of a pixel counting whole.
+constexpr PixelSize clientCover(const Picture& picture, std::int32_t scale) {
+  return {(picture.width + scale - 1) / scale, (picture.height + scale - 1) / scale};
+}
+
+// Draws a part of the window enlarged by a scale, its top-left corner at (x, y) in screen pixels.
+using ScreenDraw =
+    std::function<void(const Surface& part, std::int32_t x, std::int32_t y, std::int32_t scale)>;
+
+// Puts what changed in the window on a screen that shows it at a whole scale: the changed area is
+// composed a band of rows at a time, so no full-size copy of the window is made, each band handed on
+// to be enlarged where it goes, and the tool tip, drawn at the screen's scale, laid over them. Nothing
+// outside the changed area is composed, enlarged or handed on. Returns the screen area that changed.
+Rect presentScaled(const Form& window, std::int32_t scale, const ScreenDraw& draw);
 
 // Where the window opens at a scale: centred in the display's usable area, and moved into it as far
 // as it fits.

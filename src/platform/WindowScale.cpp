@@ -1,6 +1,9 @@
 #include "platform/WindowScale.h"
 
+#include "platform/KeyCodes.h"
+
 #include <algorithm>
+#include <charconv>
 #include <iostream>
 #include <utility>
 
@@ -19,7 +22,52 @@ std::string storedText(const std::optional<std::int32_t>& chosen) {
   return chosen ? std::to_string(*chosen) : kAutomatic;
 }
 
+// The '=' key, which carries '+' on most keyboards, and the key a layout with a '+' of its own gives.
+constexpr std::int16_t kPlusKey = 187;
+
 } // namespace
+
+ScaleKey scaleKeyFor(std::int16_t keyCode, std::int16_t shift) {
+  if ((shift & (vk::CtrlMask | vk::AltMask)) != vk::CtrlMask) {
+    return ScaleKey::None;
+  }
+  switch (keyCode) {
+  case kPlusKey:
+  case vk::Add:
+    return ScaleKey::Larger;
+  case vk::OemMinus:
+  case vk::Subtract:
+    return ScaleKey::Smaller;
+  case vk::Digit0:
+  case vk::Numpad0:
+    return ScaleKey::Automatic;
+  default:
+    return ScaleKey::None;
+  }
+}
+
+std::int32_t fittingScale(const Rect& usable, std::int32_t percent) {
+  std::int32_t scale = kLargestScale;
+  while (scale > 1 && (Form::kClientWidth * scale * 100 > usable.w * percent ||
+                       Form::kClientHeight * scale * 100 > usable.h * percent)) {
+    --scale;
+  }
+  return scale;
+}
+
+std::optional<std::int32_t> parseScale(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) {
+    return std::nullopt;
+  }
+  text = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+  std::int32_t scale = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), scale);
+  if (error != std::errc{} || end != text.data() + text.size() || scale < 1 || scale > kLargestScale) {
+    return std::nullopt;
+  }
+  return scale;
+}
 
 WindowScale::WindowScale(SettingsStore& store, SettingPlace place, const Rect& usable, const char* forRun,
                          std::function<void(const std::string&)> tell)

@@ -9,8 +9,23 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform {
+
+inline constexpr std::int32_t kLargestScale = 4;
+
+// The player's keys for the scale: Ctrl with Plus (or =, or the keypad's Plus), Minus or 0.
+enum class ScaleKey { None, Larger, Smaller, Automatic };
+ScaleKey scaleKeyFor(std::int16_t keyCode, std::int16_t shift);
+
+// The largest whole scale, 1 to kLargestScale, at which the window fits in `percent` per cent of a
+// display's usable area; 1 when even that does not fit.
+std::int32_t fittingScale(const Rect& usable, std::int32_t percent);
+
+// A scale as a person may write it in the settings file or the environment: a whole number from 1
+// to kLargestScale, spaces around it allowed; anything else is no scale at all.
+std::optional<std::int32_t> parseScale(std::string_view text);
 
 // Where the choice is kept: the application's store, its section and key.
 struct SettingPlace {

@@ -4,6 +4,7 @@
 
 #include "platform/KeyCodes.h"
 #include "platform/Scale.h"
+#include "platform/WindowScale.h"
 
 #include <algorithm>
 #include <array>

@@ -167,8 +167,6 @@ std::string ScreenRules::scoreAndMugs() {
   return {};
 }
 
-// What the canvas changed since the last check must have been presented, and the screen there must be
-// the window composed and enlarged to its scale.
 // What the visible score digits read: -1 while they are hidden, kNoDigit when one shows no digit.
 std::int32_t ScreenRules::scoreShown() const {
   std::int32_t value = 0;
@@ -187,6 +185,8 @@ std::int32_t ScreenRules::scoreShown() const {
   return value;
 }
 
+// What the canvas changed since the last check must have been presented, and the screen there must be
+// the window composed and enlarged to its scale, outside a tool tip laid over it.
 std::string ScreenRules::screenIsTheWindow() {
   if (!host_.composeScreen) {
     return {};
@@ -209,13 +209,14 @@ std::string ScreenRules::screenIsTheWindow() {
     return {};
   }
   shown_ = canvas;
-  if (form.shownToolTip() != nullptr) {
-    return {};
-  }
   const std::int32_t scale = host_.scale();
+  const Rect tip = form.shownToolTip() != nullptr ? platform::toScreen(form.toolTipArea(), scale) : Rect{};
   const Surface composed = platform::enlarged(form.composed(changed), scale);
   for (std::int32_t y = 0; y < composed.height(); ++y) {
     for (std::int32_t x = 0; x < composed.width(); ++x) {
+      if (tip.intersects({changed.x * scale + x, changed.y * scale + y, 1, 1})) {
+        continue;
+      }
       const platform::Pixel got = host_.screen().at(changed.x * scale + x, changed.y * scale + y);
       if (got != composed.at(x, y)) {
         const std::int32_t wx = changed.x + x / scale, wy = changed.y + y / scale;

@@ -1,6 +1,6 @@
 #include "platform/sdl/SdlHost.h"
 
-#include "platform/ScaledPresentation.h"
+#include "platform/Scale.h"
 #include "platform/sdl/PictureDecode.h"
 #include "platform/sdl/PictureFile.h"
 #include "platform/sdl/SdlDesktopWindow.h"
@@ -115,8 +115,10 @@ void SdlHost::attached(Form& window) {
 }
 
 // Without the font every tip paints as nothing, and nothing is shown.
-PicturePtr SdlHost::renderToolTip(const std::string& text) {
-  return toolTips_->paint(text, scale());
+ToolTipPicture SdlHost::renderToolTip(const std::string& text) {
+  PicturePtr tip = toolTips_->paint(text, scale());
+  const PixelSize cover = tip ? clientCover(*tip, scale()) : PixelSize{};
+  return {std::move(tip), cover};
 }
 
 void SdlHost::rescale() {

@@ -54,8 +54,7 @@ public:
   float rnd() override;
   void randomize() override;
 
-  PicturePtr renderToolTip(const std::string& text) override;
-  std::int32_t toolTipScale() const override { return scale(); }
+  ToolTipPicture renderToolTip(const std::string& text) override;
   void applyCaption(const std::string& caption) override;
   void applyBorderless(bool borderless) override;
   void minimize() override;

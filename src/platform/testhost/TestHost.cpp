@@ -1,7 +1,6 @@
 #include "platform/testhost/TestHost.h"
 
 #include "platform/Scale.h"
-#include "platform/ScaledPresentation.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -60,10 +59,12 @@ void TestHost::attached(Form& /*window*/) {
 }
 
 // Tool tips as plain boxes, 7 pixels a character at 1x: enough to see where and when they show.
-PicturePtr TestHost::renderToolTip(const std::string& text) {
+ToolTipPicture TestHost::renderToolTip(const std::string& text) {
   toolTips.push_back(text);
-  return makeSolidPicture((static_cast<std::int32_t>(text.size()) * 7 + 8) * scale(), 18 * scale(),
-                          rgb(0xFF, 0xF8, 0xC8));
+  PicturePtr tip = makeSolidPicture((static_cast<std::int32_t>(text.size()) * 7 + 8) * scale(), 18 * scale(),
+                                    rgb(0xFF, 0xF8, 0xC8));
+  const PixelSize cover = clientCover(*tip, scale());
+  return {std::move(tip), cover};
 }
 
 void TestHost::showAtScale() {

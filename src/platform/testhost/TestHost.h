@@ -116,8 +116,7 @@ public:
   float rnd() override;
   void randomize() override { ++randomizeCalls; }
 
-  PicturePtr renderToolTip(const std::string& text) override;
-  std::int32_t toolTipScale() const override { return scale(); }
+  ToolTipPicture renderToolTip(const std::string& text) override;
   void applyCaption(const std::string& caption) override { this->caption = caption; }
   void applyBorderless(bool on) override { borderless = on; }
   void minimize() override { minimized = true; }
