@@ -5,6 +5,7 @@
 // A step is one pass of the game loop: the virtual clock moving on by exactly StepDelay in a game.
 #include "platform/KeyCodes.h"
 #include "platform/testhost/TestHost.h"
+#include "window/Frothwick.h"
 #include "window/frmMain.h"
 
 #include <chrono>
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
   const int games = argc > 1 ? std::atoi(argv[1]) : 20;
   const auto seed = static_cast<std::uint32_t>(argc > 2 ? std::atoi(argv[2]) : 1);
   try {
-    platform::TestHost host(1000, seed);
+    platform::TestHost host(kFrothwick, 1000, seed);
     host.composeScreen = false; // the engine alone, as the soak runs it
     frmMain window(host);
     window.Load();

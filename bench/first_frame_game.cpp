@@ -7,6 +7,7 @@ namespace {
 
 class FirstFrameHost : public platform::SdlHost {
 public:
+  using SdlHost::SdlHost;
   void present() override {
     SdlHost::present();
     if (!reported_ && presents() > 0) {

@@ -7,6 +7,7 @@ namespace {
 
 class PollingHost : public platform::SdlHost {
 public:
+  using SdlHost::SdlHost;
   void waitForEvents(std::uint32_t /*maxMs*/) override {}
 };
 

@@ -4,25 +4,25 @@
 // uses, so that it maps no library the game's window does not need. Reports its first frame as the
 // game does (FirstFrameReport.h) and waits until it is told to end.
 #include "FirstFrameReport.h"
-#include "platform/Form.h"
 #include "platform/sdl/SdlDesktopWindow.h"
 #include "platform/sdl/SdlEndings.h"
 #include "platform/sdl/SdlScale.h"
 #include "platform/sdl/SdlSession.h"
 #include "platform/sdl/SdlX11.h"
 #include "platform/sdl/SkipComposeTable.h"
+#include "window/Frothwick.h"
 
 #include <SDL.h>
 #include <chrono>
 
 int main() {
-  using platform::Form;
+  const platform::PixelSize client = kFrothwick.clientSize;
   platform::SkipComposeTable skipCompose;
-  const platform::SdlSession session;
+  const platform::SdlSession session("Start-up floor");
   skipCompose.end();
-  platform::DesktopWindow window("Start-up floor", 1, platform::usableDisplayArea(nullptr));
-  window.draw(platform::Surface(Form::kClientWidth, Form::kClientHeight), 0, 0);
-  window.show(Form::clientArea());
+  platform::DesktopWindow window("Start-up floor", client, 1, platform::usableDisplayArea(nullptr));
+  window.draw(platform::Surface(client.width, client.height), 0, 0);
+  window.show({0, 0, client.width, client.height});
   reportFirstFrame();
   while (!platform::quitSignalled()) {
     SDL_PumpEvents();

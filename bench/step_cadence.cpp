@@ -5,6 +5,7 @@
 // The deadline is the moment the game's millisecond clock reaches the start tick plus the delay, as
 // Delay itself reckons it; lateness is measured on the steady clock the game's ticks are cut from.
 #include "platform/sdl/SdlHost.h"
+#include "window/Frothwick.h"
 #include "window/frmMain.h"
 
 #include <algorithm>
@@ -46,10 +47,10 @@ void Measure(frmMain& window, std::int16_t delay, int count) {
 int Run(int argc, char** argv) {
   const int slowCount = argc > 1 ? std::atoi(argv[1]) : 100;
   const int fastCount = argc > 2 ? std::atoi(argv[2]) : 300;
-  platform::SdlHost host;
+  platform::SdlHost host(kFrothwick);
   frmMain window(host);
   const auto assets = host.programFolder() / "assets";
-  host.openWindow(window.form(), "Frothwick", host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
+  host.openWindow(window.form(), host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
                   host.loadPicture(assets / "hand_cursor.png", {32, 32}));
   window.Load();
   // The window's first events settle before anything is timed.

@@ -4,6 +4,7 @@
 // SDL host; the benchmarks run it on SDL hosts of their own that measure or poll.
 #include "platform/HandleEvents.h"
 #include "platform/sdl/StartupError.h"
+#include "window/Frothwick.h"
 #include "window/frmMain.h"
 
 #include <cstdint>
@@ -12,11 +13,11 @@
 
 template <class GameHost> int RunGame() {
   try {
-    GameHost host;
+    GameHost host(kFrothwick);
     const auto assets = host.programFolder() / "assets";
     // The window is on the screen before the game's pictures are read; its first frame, in Load,
     // has them all.
-    host.showWindow("Frothwick");
+    host.showWindow();
     host.dressWindow(host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
                      host.loadPicture(assets / "hand_cursor.png", {32, 32}));
     frmMain window(host);
@@ -27,7 +28,7 @@ template <class GameHost> int RunGame() {
   } catch (const platform::ProgramEnd& end) {
     return end.status;
   } catch (const std::exception& error) {
-    platform::showStartupError(error.what());
+    platform::showStartupError(kFrothwick.name, error.what());
     return 1;
   }
 }

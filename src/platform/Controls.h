@@ -97,7 +97,7 @@ private:
 
   PicturePtr picture_;
   bool autoSize_ = false;
-  Pixel backColor_ = kWindowBackground;
+  Pixel backColor_ = kBlack; // until the box is placed on a window
   std::optional<Surface> drawing_;
 };
 

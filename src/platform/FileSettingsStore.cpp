@@ -69,7 +69,8 @@ std::string FileSettingsStore::update(const std::string& app,
   if (std::string why = makeFoldersLikeTheirParents(target.parent_path()); !why.empty()) {
     return failed(why);
   }
-  const StoreLock lock(target, keepWaiting_);
+  const FilesBesideStore beside = besideStore(target, fileTag_);
+  const StoreLock lock(beside.lock, keepWaiting_);
   if (!lock.held()) {
     return failed("cannot lock it: " + lock.problem());
   }
@@ -92,7 +93,7 @@ std::string FileSettingsStore::update(const std::string& app,
   if (readOnly(target)) {
     return failed("it is read-only, so it is left alone");
   }
-  const WriteOutcome written = writeFileAtomically(target, text);
+  const WriteOutcome written = writeFileAtomically(target, text, beside.savePrefix);
   if (!written.placed) {
     return failed(written.trouble);
   }
@@ -103,11 +104,17 @@ std::string FileSettingsStore::update(const std::string& app,
 }
 
 // Built by appending, in the system's own characters: a name in any alphabet stays as it is.
-std::filesystem::path besideStore(const std::filesystem::path& store, std::string_view suffix) {
+FilesBesideStore besideStore(const std::filesystem::path& store, std::string_view fileTag) {
   std::filesystem::path name = ".";
   name += store.filename().native();
-  name += suffix;
-  return store.parent_path() / name;
+  name += ".";
+  name += fileTag;
+  const auto named = [&](const char* what) {
+    fs::path file = name;
+    file += what;
+    return store.parent_path() / file;
+  };
+  return {named("-lock"), named("-save-")};
 }
 
 } // namespace platform

@@ -17,8 +17,10 @@ namespace platform {
 class FileSettingsStore : public SettingsStore {
 public:
   // Maps an application name to its settings file; an empty path means there is nowhere to keep it.
+  // The game's file tag names its own files beside the store (besideStore).
   using PathFor = std::function<std::filesystem::path(const std::string& app)>;
-  explicit FileSettingsStore(PathFor pathFor) : pathFor_(std::move(pathFor)) {}
+  FileSettingsStore(PathFor pathFor, std::string fileTag)
+      : pathFor_(std::move(pathFor)), fileTag_(std::move(fileTag)) {}
 
   std::string problem(const std::string& app) override;
   std::string get(const std::string& app, const std::string& section, const std::string& key,
@@ -41,6 +43,7 @@ private:
   Loaded& loaded(const std::string& app);
 
   PathFor pathFor_;
+  std::string fileTag_;
   std::function<bool()> keepWaiting_;
   std::map<std::string, Loaded> loaded_;
 };

@@ -6,9 +6,11 @@
 
 namespace platform {
 
-Form::Form(FormHost& host) : canvas_(kClientWidth, kClientHeight), host_(host) {}
+Form::Form(FormHost& host, const GameIdentity& game)
+    : canvas_(game.clientSize.width, game.clientSize.height), backColor_(game.background), host_(host) {}
 
 void Form::addControl(PictureBox& box) {
+  box.setBackColor(backColor_);
   box.attachTo(*this);
   boxes_.push_back(&box);
 }
@@ -160,8 +162,8 @@ std::optional<std::uint32_t> Form::tickToolTip(std::uint32_t now) {
   if (toolTipPicture_) {
     toolTip_.shown = true;
     // Below and right of the pointer, as desktops place them, kept inside the client area.
-    toolTipArea_ = {std::clamp(toolTip_.x + 2, 0, kClientWidth - tip.cover.width),
-                    std::clamp(toolTip_.y + 22, 0, kClientHeight - tip.cover.height), tip.cover.width,
+    toolTipArea_ = {std::clamp(toolTip_.x + 2, 0, canvas_.width() - tip.cover.width),
+                    std::clamp(toolTip_.y + 22, 0, canvas_.height() - tip.cover.height), tip.cover.width,
                     tip.cover.height};
     invalidate(toolTipArea_);
   } else {

@@ -5,6 +5,7 @@
 // game installs. Input arrives from a host; the screen is presented only when something changed.
 #include "platform/Controls.h"
 #include "platform/FormHost.h"
+#include "platform/GameIdentity.h"
 #include "platform/Pad.h"
 
 #include <cstdint>
@@ -26,14 +27,14 @@ struct ToolTip {
 
 class Form {
 public:
-  static constexpr std::int32_t kClientWidth = 687;
-  static constexpr std::int32_t kClientHeight = 510;
   static constexpr std::uint32_t kToolTipDelayMs = 500;
 
   // The host puts the window on screen and draws its tool tips and frame; it must outlive the window.
-  explicit Form(FormHost& host);
+  // The game gives the client area's size and the back colour its window was laid out with.
+  Form(FormHost& host, const GameIdentity& game);
 
-  // Registration in z-order: images are drawn below picture boxes, each kind in the order added.
+  // Registration in z-order: images are drawn below picture boxes, each kind in the order added. A
+  // picture box takes the window's back colour, as one placed on it at design time does.
   void addControl(PictureBox& box);
   void addControl(Image& image);
   // Puts the window on screen at once, for repaints that must not wait for the next event dispatch.
@@ -103,7 +104,7 @@ public:
   // The same composition of a part of the client area on its own, its top-left corner at the part's.
   Surface composed(const Rect& part) const;
   void presented() { dirty_ = {}; }
-  static constexpr Rect clientArea() { return {0, 0, kClientWidth, kClientHeight}; }
+  Rect clientArea() const { return {0, 0, canvas_.width(), canvas_.height()}; }
 
 private:
   void hideToolTip();
@@ -112,7 +113,7 @@ private:
 
   Surface canvas_;
   PicturePtr background_;
-  Pixel backColor_ = kWindowBackground;
+  Pixel backColor_;
   std::string caption_;
   std::vector<Image*> images_;
   std::vector<PictureBox*> boxes_;

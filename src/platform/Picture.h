@@ -16,10 +16,6 @@ constexpr Pixel rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   return kOpaque | (Pixel{r} << 16) | (Pixel{g} << 8) | Pixel{b};
 }
 
-// The back colour that picture boxes show where their picture is transparent: the game's window
-// background colour, a dark walnut that the artwork's button panel is painted in.
-constexpr Pixel kWindowBackground = rgb(0x2B, 0x1D, 0x14);
-
 // A picture's width and height in pixels.
 struct PixelSize {
   std::int32_t width = 0;

@@ -61,8 +61,8 @@ Rect recentred(const Rect& window, std::int32_t width, std::int32_t height, cons
           std::max(display.y, std::min(top, display.y + display.h - height)), width, height};
 }
 
-Rect openingPlace(const Rect& usable, std::int32_t scale) {
-  return recentred(usable, Form::kClientWidth * scale, Form::kClientHeight * scale, usable);
+Rect openingPlace(PixelSize client, const Rect& usable, std::int32_t scale) {
+  return recentred(usable, client.width * scale, client.height * scale, usable);
 }
 
 Rect presentScaled(const Form& window, std::int32_t scale, const ScreenDraw& draw) {

@@ -43,9 +43,9 @@ using ScreenDraw =
 // outside the changed area is composed, enlarged or handed on. Returns the screen area that changed.
 Rect presentScaled(const Form& window, std::int32_t scale, const ScreenDraw& draw);
 
-// Where the window opens at a scale: centred in the display's usable area, and moved into it as far
-// as it fits.
-Rect openingPlace(const Rect& usable, std::int32_t scale);
+// Where a window of the given client size opens at a scale: centred in the display's usable area, and
+// moved into it as far as it fits.
+Rect openingPlace(PixelSize client, const Rect& usable, std::int32_t scale);
 
 // Where a window of the new size goes: centred where the old one was, then moved into the display as
 // far as it fits.

@@ -29,10 +29,18 @@ struct WriteOutcome {
 };
 
 // Writes text to path through a temporary file in the same folder, flushed and renamed into place,
-// with the owner, mode and access lists of the file it replaces.
-WriteOutcome writeFileAtomically(const std::filesystem::path& path, const std::string& text);
+// with the owner, mode and access lists of the file it replaces. The temporary file is named
+// `temporaryPrefix` and six letters and digits; a save killed part-way leaves it behind, and the next
+// save removes files so named.
+WriteOutcome writeFileAtomically(const std::filesystem::path& path, const std::string& text,
+                                 const std::filesystem::path& temporaryPrefix);
 
-// The name of the game's own hidden file beside a store: "." + the store's name + suffix.
-std::filesystem::path besideStore(const std::filesystem::path& store, std::string_view suffix);
+// The game's own hidden files beside a store, named "." + the store's name + "." + the game's file
+// tag and what each is, so that no file of the player's is ever taken for one of them.
+struct FilesBesideStore {
+  std::filesystem::path lock;       // the lock a save holds
+  std::filesystem::path savePrefix; // the start of a save's temporary file
+};
+FilesBesideStore besideStore(const std::filesystem::path& store, std::string_view fileTag);
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
-// Holds the store's lock for as long as it lives: a file beside the store, locked whole, so that two
-// games saving at once take turns. Another program that keeps it locked makes the save fail after
+// Holds the store's lock for as long as it lives: a file beside the store (besideStore), locked whole, so
+// that two games saving at once take turns. Another program that keeps it locked makes the save fail after
 // about two seconds, as a full disk would, rather than hold the game until it lets go. A file system
 // without locks saves without one.
 #include <chrono>
@@ -12,7 +12,7 @@ namespace platform {
 
 class StoreLock {
 public:
-  StoreLock(const std::filesystem::path& store, const std::function<bool()>& keepWaiting);
+  StoreLock(const std::filesystem::path& lockFile, const std::function<bool()>& keepWaiting);
   ~StoreLock();
   StoreLock(const StoreLock&) = delete;
   StoreLock& operator=(const StoreLock&) = delete;

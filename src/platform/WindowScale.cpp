@@ -11,7 +11,8 @@ namespace platform {
 
 namespace {
 
-// What the store holds for the automatic choice.
+// The key of the choice in the game's section of its store, and what it holds for the automatic choice.
+constexpr const char* kKey = "Scale";
 constexpr const char* kAutomatic = "AUTO";
 
 // The automatic choice leaves a margin round the window; a chosen scale may fill the display.
@@ -46,10 +47,10 @@ ScaleKey scaleKeyFor(std::int16_t keyCode, std::int16_t shift) {
   }
 }
 
-std::int32_t fittingScale(const Rect& usable, std::int32_t percent) {
+std::int32_t fittingScale(PixelSize client, const Rect& usable, std::int32_t percent) {
   std::int32_t scale = kLargestScale;
-  while (scale > 1 && (Form::kClientWidth * scale * 100 > usable.w * percent ||
-                       Form::kClientHeight * scale * 100 > usable.h * percent)) {
+  while (scale > 1 && (client.width * scale * 100 > usable.w * percent ||
+                       client.height * scale * 100 > usable.h * percent)) {
     --scale;
   }
   return scale;
@@ -69,24 +70,24 @@ std::optional<std::int32_t> parseScale(std::string_view text) {
   return scale;
 }
 
-WindowScale::WindowScale(SettingsStore& store, SettingPlace place, const Rect& usable, const char* forRun,
-                         std::function<void(const std::string&)> tell)
-    : store_(store), place_(std::move(place)), tell_(std::move(tell)),
-      chosen_(parseScale(store.get(place_.app, place_.section, place_.key, ""))) {
+WindowScale::WindowScale(const GameIdentity& game, SettingsStore& store, const Rect& usable,
+                         const char* forRun, std::function<void(const std::string&)> tell)
+    : game_(game), store_(store), tell_(std::move(tell)),
+      chosen_(parseScale(store.get(game.name, game.settingsSection, kKey, ""))) {
   const std::optional<std::int32_t> given = forRun != nullptr ? parseScale(forRun) : std::nullopt;
   // A scale that does not fit would open the window partly off the display, where its buttons can
   // be out of reach; the largest that fits is taken instead, whoever chose it.
-  const std::int32_t fits = fittingScale(usable, kWholeDisplay);
+  const std::int32_t fits = fittingScale(game.clientSize, usable, kWholeDisplay);
   if (given) {
     factor_ = std::min(*given, fits);
     if (factor_ < *given) {
-      std::cerr << "Frothwick: the scale " << *given << " asked for this run does not fit the display ("
+      std::cerr << game.name << ": the scale " << *given << " asked for this run does not fit the display ("
                 << usable.w << " x " << usable.h << " usable); the window opens at " << factor_ << "x\n";
     }
   } else if (chosen_) {
     factor_ = std::min(*chosen_, fits);
   } else {
-    factor_ = fittingScale(usable, kAutomaticPercent);
+    factor_ = fittingScale(game.clientSize, usable, kAutomaticPercent);
   }
 }
 
@@ -95,7 +96,8 @@ bool WindowScale::takeKey(std::int16_t keyCode, std::int16_t shift, const Rect& 
   case ScaleKey::None:
     return false;
   case ScaleKey::Larger:
-    choose(std::min(factor_ + 1, std::max(factor_, fittingScale(usable, kWholeDisplay))), usable);
+    choose(std::min(factor_ + 1, std::max(factor_, fittingScale(game_.clientSize, usable, kWholeDisplay))),
+           usable);
     break;
   case ScaleKey::Smaller:
     choose(std::max(factor_ - 1, 1), usable);
@@ -108,7 +110,7 @@ bool WindowScale::takeKey(std::int16_t keyCode, std::int16_t shift, const Rect& 
 }
 
 void WindowScale::choose(std::optional<std::int32_t> chosen, const Rect& usable) {
-  factor_ = chosen ? *chosen : fittingScale(usable, kAutomaticPercent);
+  factor_ = chosen ? *chosen : fittingScale(game_.clientSize, usable, kAutomaticPercent);
   if (storedText(chosen) == storedText(chosen_)) {
     return;
   }
@@ -122,12 +124,12 @@ bool WindowScale::saveIfUnsaved() {
 
 // A choice that could not be saved is told as any failed save is, and tried again on the way out.
 bool WindowScale::save() {
-  const std::string error = store_.update(place_.app, [this](IniDocument& document) {
-    document.set(place_.section, place_.key, storedText(chosen_));
+  const std::string error = store_.update(game_.name, [this](IniDocument& document) {
+    document.set(game_.settingsSection, kKey, storedText(chosen_));
   });
   unsaved_ = !error.empty();
   if (unsaved_) {
-    std::cerr << "Frothwick: the window's scale was not saved: " << error << '\n';
+    std::cerr << game_.name << ": the window's scale was not saved: " << error << '\n';
     tell_("The window's size could not be saved to " + error + ".");
   }
   return !unsaved_;

@@ -2,7 +2,8 @@
 // Which scale the window is shown at. The player's choice is kept in the game's own section of the
 // settings store, each change laid over the store as it is then, so a game open beside this one keeps
 // its own settings; without a choice the scale is the largest that leaves room on the display. A
-// scale given for one run (FROTHWICK_SCALE) wins over both until the player changes it.
+// scale given for one run (the game's <prefix>SCALE) wins over both until the player changes it.
+#include "platform/GameIdentity.h"
 #include "platform/Scale.h"
 #include "platform/SettingsStore.h"
 
@@ -19,24 +20,20 @@ inline constexpr std::int32_t kLargestScale = 4;
 enum class ScaleKey { None, Larger, Smaller, Automatic };
 ScaleKey scaleKeyFor(std::int16_t keyCode, std::int16_t shift);
 
-// The largest whole scale, 1 to kLargestScale, at which the window fits in `percent` per cent of a
-// display's usable area; 1 when even that does not fit.
-std::int32_t fittingScale(const Rect& usable, std::int32_t percent);
+// The largest whole scale, 1 to kLargestScale, at which a window of the given client size fits in
+// `percent` per cent of a display's usable area; 1 when even that does not fit.
+std::int32_t fittingScale(PixelSize client, const Rect& usable, std::int32_t percent);
 
 // A scale as a person may write it in the settings file or the environment: a whole number from 1
 // to kLargestScale, spaces around it allowed; anything else is no scale at all.
 std::optional<std::int32_t> parseScale(std::string_view text);
 
-// Where the choice is kept: the application's store, its section and key.
-struct SettingPlace {
-  std::string app, section, key;
-};
-
 class WindowScale {
 public:
-  // `usable` is the usable area of the display the window opens on; `forRun` the text of a scale
-  // given for this run only, or null. `tell` shows the player a message: that a choice was not saved.
-  WindowScale(SettingsStore& store, SettingPlace place, const Rect& usable, const char* forRun,
+  // The choice is kept in the game's store and section. `usable` is the usable area of the display
+  // the window opens on; `forRun` the text of a scale given for this run only, or null. `tell` shows
+  // the player a message: that a choice was not saved.
+  WindowScale(const GameIdentity& game, SettingsStore& store, const Rect& usable, const char* forRun,
               std::function<void(const std::string&)> tell);
 
   std::int32_t factor() const { return factor_; }
@@ -50,8 +47,8 @@ private:
   void choose(std::optional<std::int32_t> chosen, const Rect& usable);
   bool save();
 
+  const GameIdentity& game_;
   SettingsStore& store_;
-  SettingPlace place_;
   std::function<void(const std::string&)> tell_;
   std::optional<std::int32_t> chosen_; // none: the automatic choice
   bool unsaved_ = false;

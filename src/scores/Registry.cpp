@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr const char* kApp = "Frothwick";
+constexpr const char* kApp = kFrothwick.name;
 using scores::kSection;
 
 } // namespace
@@ -23,7 +23,7 @@ void frmMain::GetRegistry() {
   pctSound.setPicture(StoredSound == "ON" ? pctSoundOn.picture() : pctSoundOff.picture());
   StoreProblem = store.problem(kApp);
   if (!StoreProblem.empty()) {
-    std::cerr << "Frothwick: cannot read the high scores from " << StoreProblem
+    std::cerr << kApp << ": cannot read the high scores from " << StoreProblem
               << "; starting with an empty table and leaving that file alone\n";
   }
   TraceProcedure("EndRegistry");
@@ -63,7 +63,7 @@ bool frmMain::SaveRegistry(bool Leaving) {
     StoredSound = sound;
     return true;
   }
-  std::cerr << "Frothwick: the high scores were not saved: " << error << '\n';
+  std::cerr << kApp << ": the high scores were not saved: " << error << '\n';
   if (StoreProblem.empty()) {
     host_.messageBox("The high scores could not be saved to " + error + ".");
   }

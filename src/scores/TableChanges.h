@@ -4,6 +4,7 @@
 // table as the store holds it when the game saves, so that two games open at once, each saving what
 // it added, keep both games' entries.
 #include "platform/IniDocument.h"
+#include "window/Frothwick.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +15,8 @@
 
 namespace scores {
 
-inline constexpr const char* kSection = "Settings";
+// The table lives in the game's section of its store.
+inline constexpr const char* kSection = kFrothwick.settingsSection;
 
 // A score entered with its name, or (clear set) the whole table emptied by the Clear button.
 struct TableChange {

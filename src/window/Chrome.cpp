@@ -1,6 +1,7 @@
 // The window's own handling: it has no title bar, so it brings its own dragging, minimise and exit
 // icons, an about panel, a banner that opens a web page, and the sound button.
 #include "platform/Twips.h"
+#include "window/Frothwick.h"
 #include "window/Module1.h"
 #include "window/WebAddresses.h"
 #include "window/frmMain.h"
@@ -39,7 +40,7 @@ void frmMain::Form_Resize() {
   }
   form_.setBorderless(true);
   form_.refresh();
-  form_.setCaption("Frothwick");
+  form_.setCaption(kFrothwick.name);
   form_.refresh();
 }
 

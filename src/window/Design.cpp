@@ -1,5 +1,6 @@
 // The window as it was laid out: every control's name, place, size, picture, tool tip and pointer.
 // Positions are twips; pictures come from assets/ beside the program, named after their controls.
+#include "window/Frothwick.h"
 #include "window/frmMain.h"
 
 #include <string>
@@ -29,7 +30,8 @@ constexpr Placement digitCell(std::size_t digit) {
 
 } // namespace
 
-frmMain::frmMain(platform::Host& host) : timerSite_(host), utimerCTL1(timerSite_), host_(host), form_(host) {
+frmMain::frmMain(platform::Host& host)
+    : timerSite_(host), utimerCTL1(timerSite_), host_(host), form_(host, kFrothwick) {
   LoadDesign();
   RegisterControls();
   WireHandlers();
@@ -64,7 +66,8 @@ void frmMain::LoadDesign() {
   };
 
   // The background picture is a row taller than the client area; its last row is never seen.
-  form_.setPicture(load("frmMain.png", {platform::Form::kClientWidth, platform::Form::kClientHeight + 1}));
+  const platform::PixelSize client = kFrothwick.clientSize;
+  form_.setPicture(load("frmMain.png", {client.width, client.height + 1}));
   for (std::size_t i = 0; i < imgAd.size(); ++i) {
     imgAd[i].setName(indexed("imgAd", i));
     imgAd[i].move(300, 270, 7020, 900);

@@ -52,7 +52,7 @@ TEST_F(GameTest, AMovedOrResizedPictureIsRedrawnWhereItWasAndWhereItGoes) {
                                                      {button.top(), &platform::Control::setTop},
                                                      {button.width(), &platform::Control::setWidth},
                                                      {button.height(), &platform::Control::setHeight}};
-  const platform::Rect window{0, 0, platform::Form::kClientWidth, platform::Form::kClientHeight};
+  const platform::Rect window = f->form().clientArea();
   for (const auto& [was, set] : changes) {
     for (const std::int32_t to : {was - was / 4, was}) {
       (button.*set)(to);

@@ -1,6 +1,7 @@
 // Drops pay for the rows they skip, once: Space pressed as auto-repeat does, while the beer is in some
 // rows of a slow game, against the same game without a key.
 #include "GameFixture.h"
+#include "window/Frothwick.h"
 
 #include "platform/KeyCodes.h"
 
@@ -38,7 +39,7 @@ struct Played {
 // One beer of kind 2 in column 4, in a game slowed to 3.2 s a step so that it spends over three
 // seconds in any row.
 Played play(const Drop& drop, bool pressing) {
-  platform::TestHost host(1000, 7);
+  platform::TestHost host(kFrothwick, 1000, 7);
   frmMain game(host);
   game.Load();
   host.randomValues({0.0F, 2.5F / 7.0F, 4.5F / 15.0F});

@@ -3,6 +3,7 @@
 // every presented screen must keep the screen rules (no ghost, no strip, no frame erased).
 #include "GameFixture.h"
 #include "ScreenRules.h"
+#include "window/Frothwick.h"
 
 #include "platform/KeyCodes.h"
 
@@ -16,7 +17,7 @@ namespace vk = platform::vk;
 // number and drop at the next, and as many more each drop after as many steps as theirs. Returns the
 // first broken screen rule, or how many beers were played.
 std::string playAtFallStep(std::int32_t fallStep, const char* scale) {
-  platform::TestHost host;
+  platform::TestHost host(kFrothwick);
   host.display = {0, 0, 3840, 2160};
   host.scaleForRun = scale;
   frmMain game(host);

@@ -1,6 +1,7 @@
 // The window at a whole scale: the sums behind it, the scale it opens at, the keys that change it, the
 // 1x screen with every pixel a square, and clicks and keys reaching the game as if unscaled.
 #include "GameFixture.h"
+#include "window/Frothwick.h"
 
 #include "platform/KeyCodes.h"
 #include "platform/Scale.h"
@@ -26,7 +27,7 @@ TEST(Scale, DisplaysKeysWrittenScalesAndPositionsMeanWhatThePlayerExpects) {
       {{0, 0, 800, 600}, 90, 1},   {{0, 0, 7680, 4320}, 90, 4}, {{0, 0, 1374, 2160}, 100, 2},
       {{0, 0, 1373, 2160}, 100, 1}};
   for (const auto& [display, percent, scale] : fits) {
-    EXPECT_EQ(platform::fittingScale(display, percent), scale)
+    EXPECT_EQ(platform::fittingScale(kFrothwick.clientSize, display, percent), scale)
         << display.w << "x" << display.h << " " << percent;
   }
   // Each scale key with Ctrl alone is pressed in the window below; Shift beside Ctrl does not matter.
@@ -120,7 +121,7 @@ TEST(ScaleAtStart, IsTheRunsThenThePlayersThenTheDisplaysAndAlwaysFits) {
   for (const auto& [display, stored, forRun, scale] : starts) {
     SCOPED_TRACE(::testing::Message()
                  << display.w << "x" << display.h << " '" << stored << "' '" << forRun << "'");
-    platform::TestHost host;
+    platform::TestHost host(kFrothwick);
     host.display = display;
     host.scaleForRun = forRun.empty() ? nullptr : forRun.c_str();
     host.store.document("Frothwick").set("Settings", "Scale", stored);
@@ -208,7 +209,7 @@ TEST_F(ScaleTest, AClickHitsTheControlDrawnUnderItsScaledPosition) {
 
 // One scripted game, the same at every scale, ending with the tip of the Pause button shown.
 platform::Surface playedAt(const char* scale) {
-  platform::TestHost host(1000, 7);
+  platform::TestHost host(kFrothwick, 1000, 7);
   host.display = {0, 0, 3840, 2160};
   host.scaleForRun = scale;
   frmMain game(host);
@@ -228,7 +229,7 @@ platform::Surface playedAt(const char* scale) {
   // the window.
   const platform::Rect tip = game.form().toolTipArea();
   EXPECT_EQ(tip.y, pause.pixelTop() + 3 + 22) << scale;
-  EXPECT_EQ(tip.x, std::min(pause.pixelLeft() + 3 + 2, platform::Form::kClientWidth - tip.w)) << scale;
+  EXPECT_EQ(tip.x, std::min(pause.pixelLeft() + 3 + 2, kFrothwick.clientSize.width - tip.w)) << scale;
   return host.screen();
 }
 

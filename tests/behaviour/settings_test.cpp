@@ -4,6 +4,7 @@
 #include "platform/IniDocument.h"
 #include "platform/StoreEncoding.h"
 #include "scores/TableChanges.h"
+#include "window/Frothwick.h"
 
 #include "StoreCases.h"
 
@@ -305,7 +306,7 @@ TEST(FileSettingsStore, ASaveInPlaceHasHappenedWhateverClosingItSays) {
   TempFolder temp;
   fs::path file = temp.path / "Frothwick" / "settings.ini";
   writeFile(file, "[Settings]\nHighScoreName1=\"OLD\"\nHighScore1=\"500\"\n");
-  FileSettingsStore store([&](const std::string&) { return file; });
+  FileSettingsStore store([&](const std::string&) { return file; }, kFrothwick.fileTag);
   const auto enter = [](IniDocument& doc) { scores::ApplyTableChanges(doc, {{false, 13595, "DUP"}}); };
   closeFailsAfterRename = true;
   ::testing::internal::CaptureStderr();
@@ -336,7 +337,7 @@ TEST(FileSettingsStore, ASaveKeepsWhoMayReadTheStoreAndWhatItMakesIsTheFolderOwn
   const fs::path file = home / ".config" / "Frothwick" / "settings.ini";
   ASSERT_EQ(saveSoundOn(file), "");
   for (const fs::path& made :
-       {home / ".config", file.parent_path(), file, platform::besideStore(file, ".frothwick-lock")}) {
+       {home / ".config", file.parent_path(), file, platform::besideStore(file, kFrothwick.fileTag).lock}) {
     struct stat st {};
     ::lstat(made.c_str(), &st);
     EXPECT_EQ(st.st_uid, kPlayer) << made;

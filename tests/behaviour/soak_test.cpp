@@ -3,6 +3,7 @@
 // screen rules. A failure names its seed.
 #include "GameFixture.h"
 #include "ScreenRules.h"
+#include "window/Frothwick.h"
 
 #include "platform/KeyCodes.h"
 
@@ -21,7 +22,7 @@ constexpr std::int32_t kScoreLimit = 10000000;
 
 class Bot {
 public:
-  explicit Bot(std::uint32_t seed) : host_(1000, seed), game_(host_) {
+  explicit Bot(std::uint32_t seed) : host_(kFrothwick, 1000, seed), game_(host_) {
     host_.composeScreen = false; // the screen rules read the window's canvas; the screen is not composed
     game_.Load();
     rules_.emplace(game_, host_);

@@ -2,6 +2,7 @@
 // once when told to, keeps the window's hook called meanwhile, and the next save once the lock is free
 // goes through.
 #include "platform/FileSettingsStore.h"
+#include "window/Frothwick.h"
 
 #include <chrono>
 #include <fcntl.h>
@@ -25,7 +26,8 @@ TEST(StoreLock, ASaveGivesUpOnALockHeldElsewhereAndTheNextOneGoesThrough) {
   std::string pattern = (fs::temp_directory_path() / "frothwick-lock-XXXXXX").string();
   const fs::path folder = ::mkdtemp(pattern.data());
   const fs::path file = folder / "settings.ini";
-  platform::FileSettingsStore store([&file](const std::string&) -> const fs::path& { return file; });
+  platform::FileSettingsStore store([&file](const std::string&) -> const fs::path& { return file; },
+                                    kFrothwick.fileTag);
   int waits = 0;
   bool keepWaiting = true;
   store.whileLocked([&] {

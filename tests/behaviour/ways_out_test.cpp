@@ -1,6 +1,7 @@
 // The ways in and out: start-up's old log, broken installation and sound setting; every way out saving
 // the table and sound; a store that cannot be read or written. The first window is in every trace.
 #include "GameFixture.h"
+#include "window/Frothwick.h"
 
 #include "platform/KeyCodes.h"
 
@@ -118,7 +119,7 @@ TEST_F(GameTest, AStoreThatCannotBeReadIsAnnouncedOnceAndNeverWritten) {
 
 // The game writes no log: a file of that name in the program folder is someone else's, and stays.
 TEST(StartupLogFile, AFileNamedLikeALogInTheProgramFolderIsLeftAlone) {
-  platform::TestHost host;
+  platform::TestHost host(kFrothwick);
   std::ofstream(host.folder / "Frothwick.txt") << "not ours";
   frmMain(host).Load();
   std::ifstream kept(host.folder / "Frothwick.txt");
@@ -140,7 +141,7 @@ TEST(StartupPictures, AMissingOrWrongSizedPictureStopsStartUp) {
       {"pctCop.jpg", headerOnly + "640x400.jpg", {"640 x 400", "320 x 200"}},
       {"pctDigit_4.png", headerOnly + "22x23.png", {"22 x 23", "24 x 23"}}};
   for (const auto& [file, from, told] : cases) {
-    platform::TestHost host;
+    platform::TestHost host(kFrothwick);
     std::filesystem::remove_all(host.folder / "assets");
     std::filesystem::create_directory(host.folder / "assets");
     for (const auto& entry : std::filesystem::directory_iterator(FROTHWICK_SOURCE_ASSETS)) {

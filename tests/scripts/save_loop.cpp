@@ -3,6 +3,7 @@
 // and `check` prints which whole store the file holds (I, A or B), or fails.
 #include "platform/FileSettingsStore.h"
 #include "platform/IniDocument.h"
+#include "window/Frothwick.h"
 
 #include <cstdio>
 #include <string>
@@ -32,10 +33,14 @@ int main(int argc, char** argv) {
   const std::string mode = argc == 3 ? argv[1] : "";
   std::filesystem::path file = argc == 3 ? argv[2] : "";
   if (mode == "init") {
-    return platform::writeFileAtomically(file, kInitial).placed ? 0 : 1;
+    return platform::writeFileAtomically(file, kInitial,
+                                         platform::besideStore(file, kFrothwick.fileTag).savePrefix)
+                   .placed
+               ? 0
+               : 1;
   }
   const std::string text = platform::readStoreFile(file).text;
-  platform::FileSettingsStore store([&](const std::string&) { return file; });
+  platform::FileSettingsStore store([&](const std::string&) { return file; }, kFrothwick.fileTag);
   // Every save changes the file: the first writes the version it does not hold.
   for (char version = text == textOf('A') ? 'B' : 'A'; mode == "loop"; version = version == 'A' ? 'B' : 'A') {
     if (const std::string error = store.update("Frothwick", [&](auto& doc) { setVersion(doc, version); });

@@ -1,6 +1,7 @@
 // The SDL host on SDL's dummy drivers: events in the game's terms, drawing, waiting, folder, random numbers.
 #include "platform/KeyCodes.h"
 #include "platform/sdl/SdlHost.h"
+#include "window/Frothwick.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -40,7 +41,7 @@ protected:
     box.setPicture(host.loadPicture(kAssets / "pctNew.png", {32, 32}));
     box.setToolTipText("New game");
     window.addControl(box);
-    host.openWindow(window, "Frothwick", host.loadPicture(kAssets / "frmMain_icon.png", {32, 32}),
+    host.openWindow(window, host.loadPicture(kAssets / "frmMain_icon.png", {32, 32}),
                     host.loadPicture(kAssets / "hand_cursor.png", {32, 32}));
     host.doEvents(); // the window's own showing
     window.KeyDown = [this](std::int16_t& code, std::int16_t shift) { note("key", code, shift); };
@@ -65,8 +66,8 @@ protected:
     }
   }
 
-  SdlHost host;
-  Form window{host};
+  SdlHost host{kFrothwick};
+  Form window{host, kFrothwick};
   PictureBox box;
   Strings seen;
 
@@ -154,7 +155,7 @@ TEST_F(SdlHostWindow, SleepsUntilItsDeadlineAnInnerTimersTickOrAToolTipComesDue)
 }
 
 TEST(SdlHost, KnowsItsProgramFolderAndDrawsRandomNumbersOverTheUnitInterval) {
-  SdlHost host;
+  SdlHost host(kFrothwick);
   EXPECT_EQ(host.programFolder(), std::filesystem::canonical("/proc/self/exe").parent_path());
   std::vector<float> first(1000), second(1000);
   std::generate(first.begin(), first.end(), [&] { return host.rnd(); });

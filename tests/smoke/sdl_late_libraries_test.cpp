@@ -5,6 +5,7 @@
 #include "platform/sdl/SdlHost.h"
 #include "platform/sdl/SdlSession.h"
 #include "platform/sdl/SdlToolTips.h"
+#include "window/Frothwick.h"
 
 #include <algorithm>
 #include <chrono>
@@ -35,13 +36,13 @@ long msPlaying(SdlHost& host, std::initializer_list<std::pair<std::filesystem::p
 TEST(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
   const std::filesystem::path damaged = testing::TempDir() + "frothwick-damaged.wav";
   std::ofstream(damaged) << "RIFF\x7f\x7f\x7f\x7fWAVEfmt not a sound at all";
-  SdlHost host;
+  SdlHost host(kFrothwick);
   ASSERT_TRUE(host.soundAvailable()) << "the dummy audio driver should open";
   const long played = msPlaying(host, {{kBurp, SoundMode::Sync}});
   EXPECT_TRUE(played >= kAtOnce && played < 2 * kBurpMs - 100) << played << " ms: not once through";
   // A second sound cuts off the first, and plays on: the mixer the game opened for itself says so.
   EXPECT_LT(msPlaying(host, {{kBurp, SoundMode::Async}, {kBurp, SoundMode::Async}}), kAtOnce);
-  LateLibrary mixer("libSDL2_mixer-2.0.so.0", "no channels to count");
+  LateLibrary mixer(kFrothwick.name, "libSDL2_mixer-2.0.so.0", "no channels to count");
   int (*playing)(int) = nullptr;
   mixer.bind(playing, "Mix_Playing");
   ASSERT_TRUE(mixer.complete());
@@ -51,7 +52,10 @@ TEST(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
   mixer.bind(none, "Mix_NoSuchFunction");
   mixer.bind(playing, "Mix_Playing");
   EXPECT_FALSE(mixer.complete()) << "a function found later made up for one missing";
-  EXPECT_FALSE(LateLibrary("libFrothwickMissing.so.0", "nothing").complete());
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(LateLibrary(kFrothwick.name, "libFrothwickMissing.so.0", "nothing").complete());
+  EXPECT_EQ(testing::internal::GetCapturedStderr().rfind("Frothwick: nothing: ", 0), 0U)
+      << "the line names neither the game nor what it goes without";
   EXPECT_LT(msPlaying(host, {{"/nonexistent/burp.wav", SoundMode::Sync},
                              {damaged, SoundMode::Sync},
                              {damaged, SoundMode::Async}}),
@@ -62,7 +66,7 @@ TEST(SdlSound, SyncSoundsReturnWhenTheyHaveEndedAndAllElseAtOnce) {
 TEST(SdlSound, WithoutASoundDeviceTheGameGoesOnSilently) {
   const std::string driver = std::getenv("SDL_AUDIODRIVER");
   ::setenv("SDL_AUDIODRIVER", "no-such-device", 1);
-  SdlHost host;
+  SdlHost host(kFrothwick);
   const bool available = host.soundAvailable(); // the device is sought while the wrong driver is asked for
   ::setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
   EXPECT_FALSE(available);
@@ -70,8 +74,8 @@ TEST(SdlSound, WithoutASoundDeviceTheGameGoesOnSilently) {
 }
 
 TEST(SdlToolTips, DarkTextOnAPaleBoxWithADarkBorderInAFontOfTheScaledSize) {
-  const SdlSession session;
-  const ToolTipPainter painter;
+  const SdlSession session(kFrothwick.name);
+  const ToolTipPainter painter(kFrothwick.name);
   ASSERT_TRUE(painter.available()) << "DejaVu Sans is missing";
   const PicturePtr tip = painter.paint("New game");
   ASSERT_NE(tip, nullptr);
@@ -99,7 +103,7 @@ TEST(SdlToolTips, DarkTextOnAPaleBoxWithADarkBorderInAFontOfTheScaledSize) {
   EXPECT_TRUE(std::abs(large->width - 3 * tip->width) <= 6 && std::abs(large->height - 3 * tip->height) <= 6)
       << large->width << "x" << large->height;
   EXPECT_NE(large->pixels, enlarged(*tip, 3).pixels) << "the small tip was enlarged";
-  EXPECT_EQ(ToolTipPainter("/nonexistent/font.ttf").paint("New game"), nullptr);
+  EXPECT_EQ(ToolTipPainter(kFrothwick.name, "/nonexistent/font.ttf").paint("New game"), nullptr);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // and it starts a game, steers, drops, pauses and resumes, gives a name for the high score, starts
 // another game and is pulled out in the middle of it, which pauses that game.
 #include "platform/sdl/SdlHost.h"
+#include "window/Frothwick.h"
 #include "window/frmMain.h"
 
 #include <SDL.h>
@@ -73,7 +74,7 @@ protected:
 
   void SetUp() override {
     const auto assets = host.programFolder() / "assets";
-    host.openWindow(game().form(), "Frothwick", host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
+    host.openWindow(game().form(), host.loadPicture(assets / "frmMain_icon.png", {32, 32}),
                     host.loadPicture(assets / "hand_cursor.png", {32, 32}));
     game().Load();
   }
@@ -122,7 +123,7 @@ protected:
   }
 
   const std::filesystem::path config_ = freshConfig();
-  platform::SdlHost host;
+  platform::SdlHost host{kFrothwick};
   std::unique_ptr<frmMain> game_ = std::make_unique<frmMain>(host);
   std::optional<VirtualPad> pad;
 };

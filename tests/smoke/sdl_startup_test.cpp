@@ -5,6 +5,7 @@
 #include "platform/sdl/PictureFile.h"
 #include "platform/sdl/SdlHost.h"
 #include "platform/sdl/SkipComposeTable.h"
+#include "window/Frothwick.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -104,11 +105,13 @@ TEST(RunGame, AFailedStartIsSaidAndEndsWithStatusOne) {
   ::unsetenv("DISPLAY");
   ::unsetenv("WAYLAND_DISPLAY");
   struct WindowlessHost : SdlHost {
-    void showWindow(const std::string& /*caption*/) { throw std::runtime_error("no window for this test"); }
+    using SdlHost::SdlHost;
+    void showWindow() { throw std::runtime_error("no window for this test"); }
   };
   testing::internal::CaptureStderr();
   const int status = RunGame<WindowlessHost>();
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("no window for this test"), std::string::npos);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("Frothwick: no window for this test"),
+            std::string::npos);
   EXPECT_EQ(status, 1);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A started window on the test host, and helpers to run it in virtual time and look at its pixels.
 #include "platform/testhost/TestHost.h"
+#include "window/Frothwick.h"
 #include "window/frmMain.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +51,8 @@ enum class Where { Menu, Game, Paused, About, Board, HeldBack, Entry };
 
 class GameTest : public ::testing::Test {
 protected:
-  explicit GameTest(std::uint32_t startTicks = 1000, std::uint32_t seed = 7) : host(startTicks, seed) {}
+  explicit GameTest(std::uint32_t startTicks = 1000, std::uint32_t seed = 7)
+      : host(kFrothwick, startTicks, seed) {}
 
   void SetUp() override {
     f = std::make_unique<frmMain>(host);
@@ -128,6 +130,6 @@ protected:
     f->BoardFrame[row][column] = frame;
   }
 
-  platform::TestHost host;
+  platform::TestHost host{kFrothwick};
   std::unique_ptr<frmMain> f;
 };

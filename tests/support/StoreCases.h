@@ -2,6 +2,7 @@
 // The store's file as a player's machine may hold it, for the Linux and the Windows store alike: each
 // case makes the file, and says what reading it and then saving over it must answer.
 #include "platform/FileSettingsStore.h"
+#include "window/Frothwick.h"
 
 #include <filesystem>
 #include <fstream>
@@ -41,7 +42,7 @@ inline void writeFile(const fs::path& path, const std::string& text) {
 
 // Sets Sound in the store at `file` the way a game saves; returns the save's error.
 inline std::string saveSoundOn(const fs::path& file, const char* sound = "ON") {
-  platform::FileSettingsStore store([&](const std::string&) { return file; });
+  platform::FileSettingsStore store([&](const std::string&) { return file; }, kFrothwick.fileTag);
   store.get("Frothwick", "Settings", "Sound", "");
   return store.update("Frothwick", [&](platform::IniDocument& doc) { doc.set("Settings", "Sound", sound); });
 }
@@ -100,7 +101,8 @@ inline bool says(const std::string& said, const char* want) {
 // names the file.
 inline bool answersAsTold(const StoreCase& c, const fs::path& file) {
   const std::string problem =
-      platform::FileSettingsStore([&](const std::string&) { return file; }).problem("Frothwick");
+      platform::FileSettingsStore([&](const std::string&) { return file; }, kFrothwick.fileTag)
+          .problem("Frothwick");
   const std::string error = saveSoundOn(file);
   const bool right = says(problem, c.problem) && says(error, c.saveError) &&
                      (error.empty() || error.find(file.string()) != std::string::npos);

@@ -3,6 +3,7 @@
 // player whose folder is named in any alphabet.
 #include "platform/FileSettingsStore.h"
 #include "platform/win32/WideText.h"
+#include "window/Frothwick.h"
 
 #include "StoreCases.h"
 
@@ -63,9 +64,8 @@ TEST(WindowsStore, ASaveLeavesOnlyTheStoreAndThePlayersFiles) {
   writeFile(folder / ".settings.ini.frothwick-save-AbC1234", "not the game's naming");
   writeFile(folder / "Frothwick.txt", "mine");
   ASSERT_EQ(saveSoundOn(file), "");
-  ASSERT_EQ(FileSettingsStore([&](const std::string&) {
-              return file;
-            }).update("Frothwick", [](auto& doc) { doc.set("Settings", "HighScoreName1", "Zoë"); }),
+  ASSERT_EQ(FileSettingsStore([&](const std::string&) { return file; }, kFrothwick.fileTag)
+                .update("Frothwick", [](auto& doc) { doc.set("Settings", "HighScoreName1", "Zoë"); }),
             "");
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder)) {
@@ -75,9 +75,8 @@ TEST(WindowsStore, ASaveLeavesOnlyTheStoreAndThePlayersFiles) {
   EXPECT_EQ(names,
             (std::vector<std::string>{".settings.ini.frothwick-lock", ".settings.ini.frothwick-save-AbC1234",
                                       "Frothwick.txt", "settings.ini"}));
-  EXPECT_EQ(FileSettingsStore([&](const std::string&) {
-              return file;
-            }).get("Frothwick", "Settings", "HighScoreName1", ""),
+  EXPECT_EQ(FileSettingsStore([&](const std::string&) { return file; }, kFrothwick.fileTag)
+                .get("Frothwick", "Settings", "HighScoreName1", ""),
             "Zoë");
 }
 
@@ -99,9 +98,8 @@ TEST(WindowsStore, ASaveWaitsForTheLockAndKeepsTheOtherGamesSave) {
     writeFile(file, "[Settings]\nHighScoreName1=\"OTHER\"\n");
     CloseHandle(lock);
   });
-  const std::string error = FileSettingsStore([&](const std::string&) {
-                              return file;
-                            }).update("Frothwick", [](auto& doc) { doc.set("Settings", "Sound", "OFF"); });
+  const std::string error = FileSettingsStore([&](const std::string&) { return file; }, kFrothwick.fileTag)
+                                .update("Frothwick", [](auto& doc) { doc.set("Settings", "Sound", "OFF"); });
   const auto waited = std::chrono::steady_clock::now() - start;
   other.join();
   EXPECT_EQ(error, "");

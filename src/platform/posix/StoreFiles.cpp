@@ -142,12 +142,13 @@ StoreFile readStoreFile(const fs::path& path) {
   return file;
 }
 
-WriteOutcome writeFileAtomically(const fs::path& path, const std::string& text) {
+WriteOutcome writeFileAtomically(const fs::path& path, const std::string& text,
+                                 const fs::path& temporaryPrefix) {
   if (std::string why = makeFoldersLikeTheirParents(path.parent_path()); !why.empty()) {
     return {false, why};
   }
   // A name no player would give a file of their own, so that the clean-up only ever takes the game's.
-  const std::string prefix = besideStore(path, ".frothwick-save-").filename().string();
+  const std::string prefix = temporaryPrefix.filename().string();
   removeStaleTemporaries(path, prefix);
   std::string temp;
   const int fd = createLockedTemporary((path.parent_path() / (prefix + "XXXXXX")).string(), temp);

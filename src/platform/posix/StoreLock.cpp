@@ -12,14 +12,13 @@
 
 namespace platform {
 
-StoreLock::StoreLock(const std::filesystem::path& store, const std::function<bool()>& keepWaiting)
-    : fd_(::open(besideStore(store, ".frothwick-lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
-                 0666)) {
+StoreLock::StoreLock(const std::filesystem::path& lockFile, const std::function<bool()>& keepWaiting)
+    : fd_(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666)) {
   if (fd_ < 0) {
     problem_ = std::strerror(errno);
     return;
   }
-  takeOwnerOfFolder(fd_, store.parent_path());
+  takeOwnerOfFolder(fd_, lockFile.parent_path());
   const auto giveUp = std::chrono::steady_clock::now() + kPatience;
   while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
     if (errno == EINTR) {
@@ -29,7 +28,7 @@ StoreLock::StoreLock(const std::filesystem::path& store, const std::function<boo
       return;
     }
     if (std::chrono::steady_clock::now() >= giveUp || (keepWaiting && !keepWaiting())) {
-      fail("another program keeps " + besideStore(store, ".frothwick-lock").filename().string() + " locked");
+      fail("another program keeps " + lockFile.filename().string() + " locked");
       return;
     }
     std::this_thread::sleep_for(kRetry);

@@ -2,13 +2,14 @@
 
 #include <SDL_loadso.h>
 #include <cstdio>
+#include <utility>
 
 namespace platform {
 
-LateLibrary::LateLibrary(const char* file, const char* purpose)
-    : handle_(SDL_LoadObject(file)), file_(file), purpose_(purpose) {
+LateLibrary::LateLibrary(std::string speaker, const char* file, const char* purpose)
+    : handle_(SDL_LoadObject(file)), speaker_(std::move(speaker)), file_(file), purpose_(purpose) {
   if (handle_ == nullptr) {
-    std::fprintf(stderr, "Frothwick: %s: %s\n", purpose, SDL_GetError());
+    std::fprintf(stderr, "%s: %s: %s\n", speaker_.c_str(), purpose, SDL_GetError());
   }
 }
 
@@ -17,7 +18,7 @@ void* LateLibrary::find(const char* name) {
   if (function == nullptr) {
     missing_ = true;
     if (handle_ != nullptr) {
-      std::fprintf(stderr, "Frothwick: %s: %s has no %s\n", purpose_.c_str(), file_.c_str(), name);
+      std::fprintf(stderr, "%s: %s: %s has no %s\n", speaker_.c_str(), purpose_.c_str(), file_.c_str(), name);
     }
   }
   return function;

@@ -13,8 +13,9 @@ namespace platform {
 
 class LateLibrary {
 public:
-  // `file`: the library's run-time name; `purpose`: what the game loses without it, for the message.
-  LateLibrary(const char* file, const char* purpose);
+  // `speaker`: the game's name, that the message starts with; `file`: the library's run-time name;
+  // `purpose`: what the game loses without it, for the message.
+  LateLibrary(std::string speaker, const char* file, const char* purpose);
 
   // Looks up a function by name; a missing one is said on standard error and leaves `function` null.
   template <class Function> void bind(Function*& function, const char* name) {
@@ -28,6 +29,7 @@ private:
 
   void* handle_ = nullptr;
   bool missing_ = false;
+  std::string speaker_;
   std::string file_;
   std::string purpose_;
 };

@@ -44,14 +44,15 @@ SDL_Cursor* makeHand(const PicturePtr& picture, std::int32_t scale) {
 
 } // namespace
 
-DesktopWindow::DesktopWindow(const std::string& caption, std::int32_t scale, const Rect& usable)
-    : scale_(scale) {
+DesktopWindow::DesktopWindow(const std::string& caption, PixelSize client, std::int32_t scale,
+                             const Rect& usable)
+    : client_(client), scale_(scale) {
   // The game draws into a plain surface. Left to itself, SDL would show that surface through a GPU
   // renderer, and on X11 fetching the surface the first time then replaces the window with a new
   // one: a window that flashes up and vanishes at start, which tools waiting for the window by its
   // name can catch instead of the real one.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  const Rect placed = openingPlace(usable, scale);
+  const Rect placed = openingPlace(client, usable, scale);
   window_ = SDL_CreateWindow(caption.c_str(), placed.x, placed.y, placed.w, placed.h, SDL_WINDOW_BORDERLESS);
   if (window_ == nullptr) {
     throw std::runtime_error(std::string("cannot open the game's window: ") + SDL_GetError());
@@ -174,7 +175,7 @@ void DesktopWindow::setScale(std::int32_t scale) {
   if (SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &display) != 0) {
     display = {now.x, now.y, now.w, now.h};
   }
-  const Rect placed = recentred(now, Form::kClientWidth * scale, Form::kClientHeight * scale,
+  const Rect placed = recentred(now, client_.width * scale, client_.height * scale,
                                 {display.x, display.y, display.w, display.h});
   SDL_SetWindowSize(window_, placed.w, placed.h);
   SDL_SetWindowPosition(window_, placed.x, placed.y);

@@ -17,7 +17,7 @@ public:
   // Throws std::runtime_error when the window cannot be made. The window is `scale` times the client
   // area's size each way, centred in the usable area of the display it opens on, with the desktop's
   // own icon and hand until it is dressed.
-  DesktopWindow(const std::string& caption, std::int32_t scale, const Rect& usable);
+  DesktopWindow(const std::string& caption, PixelSize client, std::int32_t scale, const Rect& usable);
   ~DesktopWindow();
   DesktopWindow(const DesktopWindow&) = delete;
   DesktopWindow& operator=(const DesktopWindow&) = delete;
@@ -50,6 +50,7 @@ private:
   SDL_Cursor* arrow_ = nullptr;
   SDL_Cursor* hand_ = nullptr;
   PicturePtr handPicture_;
+  PixelSize client_;
   std::int32_t scale_;
   MousePointer pointer_ = MousePointer::Default;
 };

@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlEndings.h"
 
 #include <X11/Xlib.h>
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -79,12 +80,15 @@ std::atomic<bool> gone{false};
 
 // SDL shows a message box from a process of its own, which loses the display too: only the game says
 // so, and only the game has anything to save.
+// The line it says, made before: a lost display may come at any moment, even in a signal handler's.
+std::array<char, 128> lostLine{};
+std::size_t lostLineLength = 0;
+
 int displayLost(Display*) {
-  static constexpr char kLine[] = "Frothwick: the connection to the display was lost\n";
   if (::getpid() != game || gone.exchange(true)) {
     ::_exit(1);
   }
-  [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, kLine, sizeof kLine - 1);
+  [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, lostLine.data(), lostLineLength);
   if (lastWords) {
     try {
       lastWords();
@@ -133,7 +137,10 @@ MessageBoxShown::~MessageBoxShown() {
   boxShown = false;
 }
 
-void endOnLostDisplay() {
+void endOnLostDisplay(const char* speaker) {
+  const int length = std::snprintf(lostLine.data(), lostLine.size(),
+                                   "%s: the connection to the display was lost\n", speaker);
+  lostLineLength = std::min(static_cast<std::size_t>(std::max(length, 0)), lostLine.size() - 1);
   game = ::getpid();
   XSetIOErrorHandler(displayLost);
 }

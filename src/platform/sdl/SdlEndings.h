@@ -25,8 +25,9 @@ public:
 };
 
 // When the connection to the X display is lost (the session ends, the X server goes away), the game
-// ends at once with status 1 and one line on standard error, once the last words below are said.
-void endOnLostDisplay();
+// ends at once with status 1 and one line on standard error in its name (`speaker`), once the last
+// words below are said.
+void endOnLostDisplay(const char* speaker);
 // What the game does when the display is lost, before it ends: it saves what it can without the
 // display. Everything confirmed before is already in the store. An empty function says nothing.
 void sayOnLostDisplay(std::function<void()> lastWords);

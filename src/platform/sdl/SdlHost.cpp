@@ -25,22 +25,19 @@
 
 namespace platform {
 
-namespace {
+namespace {} // namespace
 
-// The scale is one more key of the game's own section, beside its high scores and sound.
-const SettingPlace kScaleSetting{"Frothwick", "Settings", "Scale"};
-
-} // namespace
-
-SdlHost::SdlHost()
-    : session_(std::make_unique<SdlSession>()),
-      toolTips_(std::make_unique<ToolTipPainter>(SdlHost::programFolder() / system_files::kToolTipFont)),
-      sound_(std::make_unique<SoundPlayer>()) {
+SdlHost::SdlHost(const GameIdentity& game)
+    : game_(game), session_(std::make_unique<SdlSession>(game.name)),
+      toolTips_(
+          std::make_unique<ToolTipPainter>(game.name, SdlHost::programFolder() / system_files::kToolTipFont)),
+      sound_(std::make_unique<SoundPlayer>(game.name)),
+      settings_(&FileSettingsStore::defaultPath, game.fileTag) {
   // A save waiting for another program's lock keeps the window on the screen, and lets a signal end
   // the game.
   settings_.whileLocked([this] {
     if (desktop_ != nullptr && !displayGone()) {
-      desktop_->show({0, 0, Form::kClientWidth * scale(), Form::kClientHeight * scale()});
+      desktop_->show(toScreen({0, 0, game_.clientSize.width, game_.clientSize.height}, scale()));
     }
     return !quitSignalled();
   });
@@ -53,15 +50,14 @@ SdlHost::~SdlHost() {
   endPictureDecoders();
 }
 
-void SdlHost::openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
-                         const PicturePtr& handCursor) {
-  showWindow(caption);
+void SdlHost::openWindow(Form& window, const PicturePtr& icon, const PicturePtr& handCursor) {
+  showWindow();
   dressWindow(icon, handCursor);
   attach(window);
 }
 
-void SdlHost::showWindow(const std::string& caption) {
-  unopened_ = WindowLook{caption, nullptr, nullptr};
+void SdlHost::showWindow() {
+  unopened_ = WindowLook{};
   // On X11 the window is on the screen before the game's pictures are read, even its icon. Elsewhere
   // (Windows) it opens once they are read, so that a start a picture stops shows its message box alone.
   const char* driver = SDL_GetCurrentVideoDriver();
@@ -91,9 +87,10 @@ void SdlHost::dressWindow(const PicturePtr& icon, const PicturePtr& handCursor) 
 
 void SdlHost::openDesktopWindow() {
   const Rect usable = usableDisplayArea(nullptr);
-  scale_ = std::make_unique<WindowScale>(settings_, kScaleSetting, usable, SDL_getenv("FROTHWICK_SCALE"),
+  const std::string scaleForRun = std::string(game_.environmentPrefix) + "SCALE";
+  scale_ = std::make_unique<WindowScale>(game_, settings_, usable, SDL_getenv(scaleForRun.c_str()),
                                          [this](const std::string& text) { messageBox(text); });
-  desktop_ = std::make_unique<DesktopWindow>(unopened_->caption, scale_->factor(), usable);
+  desktop_ = std::make_unique<DesktopWindow>(game_.name, game_.clientSize, scale_->factor(), usable);
   desktop_->dress(unopened_->icon, unopened_->handCursor);
   unopened_.reset();
   // Without its display the game leaves as it would on SIGTERM: the name being typed is saved.
@@ -264,7 +261,8 @@ void SdlHost::openUrl(const std::string& url) {
 }
 
 void SdlHost::messageBox(const std::string& text) {
-  showMessageBox(SDL_MESSAGEBOX_INFORMATION, text, desktop_ != nullptr ? desktop_->handle() : nullptr);
+  showMessageBox(SDL_MESSAGEBOX_INFORMATION, game_.name, text,
+                 desktop_ != nullptr ? desktop_->handle() : nullptr);
 }
 
 std::filesystem::path SdlHost::programFolder() {

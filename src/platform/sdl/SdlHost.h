@@ -2,6 +2,7 @@
 // The real host: SDL2 for the window, input, clock and sound, the desktop for web addresses and
 // message boxes, and a settings file in the user's configuration folder.
 #include "platform/FileSettingsStore.h"
+#include "platform/GameIdentity.h"
 #include "platform/Host.h"
 #include "platform/WindowScale.h"
 #include "platform/sdl/SdlWindowDrag.h"
@@ -23,21 +24,21 @@ class DesktopWindow;
 
 class SdlHost : public Host {
 public:
-  // Throws std::runtime_error when there is no display. Sound that cannot be had is left out.
-  SdlHost();
+  // A host for the game described; throws std::runtime_error when there is no display. Sound that
+  // cannot be had is left out.
+  explicit SdlHost(const GameIdentity& game);
   ~SdlHost() override;
   SdlHost(const SdlHost&) = delete;
   SdlHost& operator=(const SdlHost&) = delete;
 
-  // Shows the game's window, centred, at the scale the player chose or else the largest that fits
-  // the display, and routes its input to `window`, which must outlive the host's use of it. Throws
-  // std::runtime_error when the window cannot be made.
-  void openWindow(Form& window, const std::string& caption, const PicturePtr& icon,
-                  const PicturePtr& handCursor);
+  // Shows the game's window, captioned with its name, centred, at the scale the player chose or else
+  // the largest that fits the display, and routes its input to `window`, which must outlive the
+  // host's use of it. Throws std::runtime_error when the window cannot be made.
+  void openWindow(Form& window, const PicturePtr& icon, const PicturePtr& handCursor);
   // openWindow in three steps: on X11 the window is on the screen first, and the game's pictures are
   // read after, its icon and hand pointer first; its input goes to the form attached later, once
   // every picture is. Elsewhere the window opens when the form is attached.
-  void showWindow(const std::string& caption);
+  void showWindow();
   void dressWindow(const PicturePtr& icon, const PicturePtr& handCursor);
 
   std::uint32_t tickCount() override;
@@ -75,9 +76,8 @@ private:
   // SDL is asked for events at least this often while the game asks (eventsMayHaveCome).
   static constexpr std::uint32_t kAskAtLeastEveryMs = 100;
 
-  // What showWindow was asked to show, until the window is opened.
+  // What the window is to be dressed in, until it is opened.
   struct WindowLook {
-    std::string caption;
     PicturePtr icon;
     PicturePtr handCursor;
   };
@@ -87,6 +87,7 @@ private:
   void rescale();
   bool eventsMayHaveCome();
 
+  const GameIdentity& game_;
   SkipComposeTable skipCompose_; // in force while SDL starts, before any thread of the game's own
   std::unique_ptr<PicturePrefetch> prefetch_; // from the window's showing until it is attached
   std::unique_ptr<SdlSession> session_;
@@ -96,7 +97,7 @@ private:
   std::unique_ptr<DesktopWindow> desktop_;
   std::unique_ptr<WindowScale> scale_;
   WindowDrag drag_;
-  FileSettingsStore settings_{&FileSettingsStore::defaultPath};
+  FileSettingsStore settings_;
   std::mt19937 random_;
   int presents_ = 0;
   std::optional<WindowLook> unopened_;

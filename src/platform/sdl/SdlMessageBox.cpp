@@ -14,12 +14,12 @@ constexpr std::size_t kColumns = 64;
 
 } // namespace
 
-void showMessageBox(std::uint32_t kind, const std::string& text, SDL_Window* parent) {
+void showMessageBox(std::uint32_t kind, const char* title, const std::string& text, SDL_Window* parent) {
   if (quitSignalled() || displayGone()) {
     return;
   }
   const MessageBoxShown shown;
-  SDL_ShowSimpleMessageBox(kind, "Frothwick", fitMessageLines(text, kColumns).c_str(), parent);
+  SDL_ShowSimpleMessageBox(kind, title, fitMessageLines(text, kColumns).c_str(), parent);
 }
 
 } // namespace platform

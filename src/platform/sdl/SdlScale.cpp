@@ -12,7 +12,7 @@ Rect usableDisplayArea(SDL_Window* window) {
   const int display = window != nullptr ? std::max(SDL_GetWindowDisplayIndex(window), 0) : 0;
   SDL_Rect area{};
   if (SDL_GetDisplayUsableBounds(display, &area) != 0) {
-    return Form::clientArea(); // no display to measure: only the smallest scale fits for sure
+    return {}; // no display to measure: only the smallest scale fits for sure
   }
   return {area.x, area.y, area.w, area.h};
 }

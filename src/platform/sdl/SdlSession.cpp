@@ -8,7 +8,7 @@
 
 namespace platform {
 
-SdlSession::SdlSession() {
+SdlSession::SdlSession(const char* speaker) {
   // Closing the window is the game's decision (it may ask first), so closing the last window must
   // not also raise a quit request of its own.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
@@ -32,7 +32,7 @@ SdlSession::SdlSession() {
   }
   endOnSignals();
   if (driver == "x11") {
-    endOnLostDisplay();
+    endOnLostDisplay(speaker);
   }
 }
 

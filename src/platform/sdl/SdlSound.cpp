@@ -30,9 +30,9 @@ constexpr int kChunkBytes = 1024; // short enough that an effect starts with its
 constexpr Uint32 kSyncPollMs = 5;
 
 // The mixer library, opened on first asking; nullptr when it or one of its functions is missing.
-const Mixer* loadMixer() {
-  static const Mixer* const loaded = []() -> const Mixer* {
-    static LateLibrary library(system_files::kMixerLibrary, "no sound");
+const Mixer* loadMixer(const std::string& speaker) {
+  static const Mixer* const loaded = [&speaker]() -> const Mixer* {
+    static LateLibrary library(speaker, system_files::kMixerLibrary, "no sound");
     static Mixer mixer;
     library.bind(mixer.openAudio, "Mix_OpenAudio");
     library.bind(mixer.closeAudio, "Mix_CloseAudio");
@@ -75,7 +75,7 @@ SoundPlayer::~SoundPlayer() {
 bool SoundPlayer::available() {
   if (!tried_) {
     tried_ = true;
-    const Mixer* mixer = loadMixer();
+    const Mixer* mixer = loadMixer(speaker_);
     mixer_ = mixer != nullptr && openAudio(*mixer) ? mixer : nullptr;
   }
   return mixer_ != nullptr;

@@ -6,6 +6,8 @@
 #include "platform/Host.h"
 
 #include <filesystem>
+#include <string>
+#include <utility>
 
 struct Mix_Chunk;
 
@@ -15,7 +17,8 @@ struct Mixer;
 
 class SoundPlayer {
 public:
-  SoundPlayer() = default;
+  // `speaker`: the game's name, for the line that says why there is no sound.
+  explicit SoundPlayer(std::string speaker) : speaker_(std::move(speaker)) {}
   ~SoundPlayer();
   SoundPlayer(const SoundPlayer&) = delete;
   SoundPlayer& operator=(const SoundPlayer&) = delete;
@@ -29,6 +32,7 @@ private:
   void playSync(const std::filesystem::path& file);
   void stopAsync();
 
+  std::string speaker_;
   bool tried_ = false;
   const Mixer* mixer_ = nullptr; // set while the sound device is open
   Mix_Chunk* async_ = nullptr;

@@ -20,9 +20,9 @@ struct FontLibrary {
 namespace {
 
 // The font library, opened on first asking; nullptr when it or one of its functions is missing.
-const FontLibrary* loadFontLibrary() {
-  static const FontLibrary* const loaded = []() -> const FontLibrary* {
-    static LateLibrary library(system_files::kFontLibrary, "no tool tips");
+const FontLibrary* loadFontLibrary(const std::string& speaker) {
+  static const FontLibrary* const loaded = [&speaker]() -> const FontLibrary* {
+    static LateLibrary library(speaker, system_files::kFontLibrary, "no tool tips");
     static FontLibrary ttf;
     library.bind(ttf.init, "TTF_Init");
     library.bind(ttf.quit, "TTF_Quit");
@@ -82,12 +82,13 @@ void drawText(Picture& box, const SDL_Surface& text, int scale) {
 
 } // namespace
 
-ToolTipPainter::ToolTipPainter(const std::filesystem::path& fontFile) : fontFile_(fontFile) {}
+ToolTipPainter::ToolTipPainter(std::string speaker, const std::filesystem::path& fontFile)
+    : speaker_(std::move(speaker)), fontFile_(fontFile) {}
 
 TTF_Font* ToolTipPainter::font() const {
   if (!tried_) {
     tried_ = true;
-    const FontLibrary* ttf = loadFontLibrary();
+    const FontLibrary* ttf = loadFontLibrary(speaker_);
     ttf_ = ttf != nullptr && ttf->init() == 0 ? ttf : nullptr;
     if (ttf_ != nullptr) {
       font_ = ttf_->openFont(utf8(fontFile_).c_str(), kFontPixels);

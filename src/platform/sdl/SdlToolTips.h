@@ -16,7 +16,9 @@ struct FontLibrary;
 
 class ToolTipPainter {
 public:
-  explicit ToolTipPainter(const std::filesystem::path& fontFile = system_files::kToolTipFont);
+  // `speaker`: the game's name, for the line that says why there are no tips.
+  explicit ToolTipPainter(std::string speaker,
+                          const std::filesystem::path& fontFile = system_files::kToolTipFont);
   ~ToolTipPainter();
   ToolTipPainter(const ToolTipPainter&) = delete;
   ToolTipPainter& operator=(const ToolTipPainter&) = delete;
@@ -30,6 +32,7 @@ public:
 private:
   TTF_Font* font() const;
 
+  std::string speaker_;
   std::filesystem::path fontFile_;
   mutable bool tried_ = false;
   mutable const FontLibrary* ttf_ = nullptr; // set once the library is started

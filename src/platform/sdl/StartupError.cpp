@@ -7,9 +7,9 @@
 
 namespace platform {
 
-void showStartupError(const std::string& message) {
-  std::cerr << "frothwick: " << message << '\n';
-  showMessageBox(SDL_MESSAGEBOX_ERROR, message, nullptr);
+void showStartupError(const char* speaker, const std::string& message) {
+  std::cerr << speaker << ": " << message << '\n';
+  showMessageBox(SDL_MESSAGEBOX_ERROR, speaker, message, nullptr);
 }
 
 } // namespace platform

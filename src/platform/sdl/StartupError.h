@@ -4,7 +4,8 @@
 
 namespace platform {
 
-// One line on stderr, and a message box when there is a display to show it on.
-void showStartupError(const std::string& message);
+// One line on stderr, and a message box when there is a display to show it on, both in the name of the
+// game (`speaker`).
+void showStartupError(const char* speaker, const std::string& message);
 
 } // namespace platform

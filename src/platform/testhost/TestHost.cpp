@@ -28,12 +28,12 @@ std::string MemorySettingsStore::update(const std::string& app,
 
 // A program folder of the test's own, its assets those of the source tree: linked where the system
 // lets any program make a link, copied where it does not (Windows).
-static std::filesystem::path makeProgramFolder() {
+static std::filesystem::path makeProgramFolder(const std::string& game) {
   std::random_device random;
   constexpr int kAttempts = 100;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("frothwick-test-" + std::to_string(random()));
+        std::filesystem::temp_directory_path() / (game + "-test-" + std::to_string(random()));
     if (std::filesystem::create_directory(folder)) {
       std::error_code linkError;
       std::filesystem::create_directory_symlink(FROTHWICK_SOURCE_ASSETS, folder / "assets", linkError);
@@ -47,14 +47,14 @@ static std::filesystem::path makeProgramFolder() {
   throw std::runtime_error("cannot create a temporary program folder");
 }
 
-TestHost::TestHost(std::uint32_t startTicks, std::uint32_t seed)
-    : folder(makeProgramFolder()), now_(startTicks), rng_(seed),
-      screen_(Form::kClientWidth, Form::kClientHeight) {}
+TestHost::TestHost(const GameIdentity& game, std::uint32_t startTicks, std::uint32_t seed)
+    : folder(makeProgramFolder(game.name)), game_(game), now_(startTicks), rng_(seed),
+      screen_(game.clientSize.width, game.clientSize.height) {}
 
 void TestHost::attached(Form& /*window*/) {
-  scale_ = std::make_unique<WindowScale>(store, SettingPlace{"Frothwick", "Settings", "Scale"}, display,
-                                         scaleForRun, [this](const std::string& text) { messageBox(text); });
-  opened = openingPlace(display, scale());
+  scale_ = std::make_unique<WindowScale>(game_, store, display, scaleForRun,
+                                         [this](const std::string& text) { messageBox(text); });
+  opened = openingPlace(game_.clientSize, display, scale());
   showAtScale();
 }
 
@@ -68,7 +68,7 @@ ToolTipPicture TestHost::renderToolTip(const std::string& text) {
 }
 
 void TestHost::showAtScale() {
-  screen_ = Surface(Form::kClientWidth * scale(), Form::kClientHeight * scale());
+  screen_ = Surface(game_.clientSize.width * scale(), game_.clientSize.height * scale());
   window()->invalidate();
 }
 

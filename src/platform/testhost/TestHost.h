@@ -53,8 +53,9 @@ public:
     std::function<void()> call;       // Kind::Call: runs a test's own probe at that moment
   };
 
-  // The program folder is a fresh temporary folder whose assets/ leads to the game's own pictures.
-  explicit TestHost(std::uint32_t startTicks = 1000, std::uint32_t seed = 1);
+  // A host for the game described. The program folder is a fresh temporary folder whose assets/ leads
+  // to the game's own pictures.
+  explicit TestHost(const GameIdentity& game, std::uint32_t startTicks = 1000, std::uint32_t seed = 1);
   ~TestHost() override {
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
@@ -159,6 +160,7 @@ private:
     onEffect(what);
   }
 
+  const GameIdentity& game_;
   std::uint32_t now_;
   std::deque<Input> inputs_;
   std::mt19937 rng_;

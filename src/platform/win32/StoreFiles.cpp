@@ -130,12 +130,13 @@ StoreFile readStoreFile(const fs::path& path) {
   return read;
 }
 
-WriteOutcome writeFileAtomically(const fs::path& path, const std::string& text) {
+WriteOutcome writeFileAtomically(const fs::path& path, const std::string& text,
+                                 const fs::path& temporaryPrefix) {
   if (std::string why = makeFoldersLikeTheirParents(path.parent_path()); !why.empty()) {
     return {false, why};
   }
   // A name no player would give a file of their own, so that the clean-up only ever takes the game's.
-  const std::wstring prefix = besideStore(path, ".frothwick-save-").filename().wstring();
+  const std::wstring prefix = temporaryPrefix.filename().wstring();
   removeStaleTemporaries(path, prefix);
   fs::path temp;
   HANDLE file = createTemporary(path.parent_path(), prefix, temp);

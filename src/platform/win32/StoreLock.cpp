@@ -15,8 +15,8 @@ namespace {
 
 // The lock file, open for as long as the lock is held, as a C run-time descriptor; -1 with errno set
 // when it cannot be opened.
-HANDLE openLockFile(const std::filesystem::path& store) {
-  HANDLE file = CreateFileW(besideStore(store, ".frothwick-lock").c_str(), GENERIC_READ | GENERIC_WRITE,
+HANDLE openLockFile(const std::filesystem::path& lockFile) {
+  HANDLE file = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_HIDDEN, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
@@ -27,8 +27,9 @@ HANDLE openLockFile(const std::filesystem::path& store) {
 
 } // namespace
 
-StoreLock::StoreLock(const std::filesystem::path& store, const std::function<bool()>& keepWaiting) : fd_(-1) {
-  HANDLE file = openLockFile(store);
+StoreLock::StoreLock(const std::filesystem::path& lockFile, const std::function<bool()>& keepWaiting)
+    : fd_(-1) {
+  HANDLE file = openLockFile(lockFile);
   if (file == INVALID_HANDLE_VALUE) {
     problem_ = std::strerror(errno);
     return;
@@ -45,8 +46,7 @@ StoreLock::StoreLock(const std::filesystem::path& store, const std::function<boo
     }
     if (std::chrono::steady_clock::now() >= giveUp || (keepWaiting && !keepWaiting())) {
       CloseHandle(file);
-      problem_ =
-          "another program keeps " + besideStore(store, ".frothwick-lock").filename().string() + " locked";
+      problem_ = "another program keeps " + lockFile.filename().string() + " locked";
       return;
     }
     std::this_thread::sleep_for(kRetry);

@@ -52,7 +52,7 @@ MessageBoxShown::MessageBoxShown() {}
 MessageBoxShown::~MessageBoxShown() {}
 
 // There is no display connection to lose on Windows: the window and the program end together.
-void endOnLostDisplay() {}
+void endOnLostDisplay(const char* /*speaker*/) {}
 // Taken by value as the X11 side keeps the words.
 void sayOnLostDisplay(std::function<void()> /*lastWords*/) {} // NOLINT(performance-unnecessary-value-param)
 bool displayGone() {
