@@ -6,12 +6,6 @@
 
 using platform::wholeTwips;
 
-void frmMain::WireScoreHandlers() {
-  pctScores.onClick = [this] { pctScores_Click(); };
-  pctOk.onClick = [this] { pctOk_Click(); };
-  pctClear.onClick = [this] { pctClear_Click(); };
-}
-
 void frmMain::PaintOnScoreBoard(const platform::PictureBox& source, std::int32_t x, std::int32_t y) {
   if (source.picture()) {
     pctScoreBoard.paintPicture(*source.picture(), x, y);

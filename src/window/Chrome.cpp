@@ -6,23 +6,6 @@
 #include "window/WebAddresses.h"
 #include "window/frmMain.h"
 
-void frmMain::WireChromeHandlers() {
-  form_.Resize = [this] { Form_Resize(); };
-  form_.MouseDown = [this](std::int16_t button, std::int16_t shift, float x, float y) {
-    Form_MouseDown(button, shift, x, y);
-  };
-  pctMinimizeIcon.onClick = [this] { pctMinimizeIcon_Click(); };
-  pctExitIcon.onClick = [this] { pctExitIcon_Click(); };
-  pctQuit.onClick = [this] { pctQuit_Click(); };
-  pctAbout.onClick = [this] { pctAbout_Click(); };
-  pctAboutText2.onClick = [this] { pctAboutText2_Click(); };
-  pctAboutText3.onClick = [this] { pctAboutText3_Click(); };
-  pctSound.onClick = [this] { pctSound_Click(); };
-  for (std::size_t i = 0; i < imgAd.size(); ++i) {
-    imgAd[i].onClick = [this, i] { imgAd_Click(static_cast<std::int16_t>(i)); };
-  }
-}
-
 void frmMain::Form_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y) {
   static_cast<void>(Button);
   static_cast<void>(Shift);

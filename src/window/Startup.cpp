@@ -1,15 +1,22 @@
 // Start-up and shut-down of the window.
 #include "window/frmMain.h"
 
-void frmMain::WireHandlers() {
+#include <variant>
+
+// The window's own events here, the controls' clicks from their rows, a pad's buttons where pads are
+// handled.
+void frmMain::WireHandlers(const std::vector<ControlRow>& controls) {
   form_.Paint = [this] { Form_Paint(); };
   form_.Unload = [this] { Form_Unload(); };
   form_.GotFocus = [this] { Form_GotFocus(); };
+  form_.Resize = [this] { Form_Resize(); };
   form_.KeyDown = [this](std::int16_t& keyCode, std::int16_t shift) { Form_KeyDown(keyCode, shift); };
-  pctNew.onClick = [this] { pctNew_Click(); };
-  pctAction.onClick = [this] { pctAction_Click(); };
-  WireScoreHandlers();
-  WireChromeHandlers();
+  form_.MouseDown = [this](std::int16_t button, std::int16_t shift, float x, float y) {
+    Form_MouseDown(button, shift, x, y);
+  };
+  for (const ControlRow& row : controls) {
+    std::visit([&row](platform::Control* control) { control->onClick = row.click; }, row.control);
+  }
   WirePadHandlers();
 }
 

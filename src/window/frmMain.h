@@ -3,8 +3,11 @@
 // its member functions are spread over three folders that are parts of this one class, not layers:
 //
 //   window/  the window itself
-//     Design.cpp       every control's place, size, picture and tip (LoadDesign), stacking order
-//     Startup.cpp      Load, Form_Load and Form_Unload; which handler each control gets (WireHandlers)
+//     Frothwick.h      the game as its host and store know it: name, client size, store names
+//     DesignTable.cpp  the window's controls, one row each in stacking order: name, picture, place and
+//                      size, tip, pointer, shown at start, click handler; and the hidden picture holders
+//     Design.cpp       lays the window out from those rows (LoadDesign) and stacks them
+//     Startup.cpp      Load, Form_Load and Form_Unload; the window's events and the rows' clicks wired
 //     Chrome.cpp       minimise, exit and quit, dragging, about panel, banner clicks, sound button
 //     BannerTimer.cpp  the banner's rotation timer
 //   game/    a game from New to its end
@@ -17,15 +20,16 @@
 //     Registry.cpp     reading and saving the store; TableChanges.h/.cpp the table's rules
 //     NameEntry.cpp, PadNameEntry.cpp, ScoreBoard.cpp  typing a name, showing the board
 //
-// To add a button: a member below, its row in LoadDesign and RegisterControls (Design.cpp), its
-// handler in the file of its subsystem, wired in WireHandlers or that file's Wire*Handlers, and its
-// picture under assets/, made by tools/artwork and checked by its check.sh.
+// To add a button: a member below, its row in ControlTable (DesignTable.cpp) naming its click handler,
+// the handler in the file of its subsystem, and its picture under assets/, made by tools/artwork and
+// checked by its check.sh. To rename the game: Frothwick.h.
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/Host.h"
 #include "scores/TableChanges.h"
 #include "utimerCTL/PropertyBag.h"
 #include "utimerCTL/UTimer.h"
+#include "window/DesignRows.h"
 #include "window/TimerSite.h"
 
 #include <array>
@@ -195,11 +199,11 @@ public:
   std::uint32_t GameNumber = 0;
 
 private:
-  void LoadDesign();
-  void RegisterControls();
-  void WireHandlers();
-  void WireScoreHandlers();
-  void WireChromeHandlers();
+  std::vector<ControlRow> ControlTable();
+  std::vector<HolderRow> HolderTable();
+  void LoadDesign(const std::vector<ControlRow>& controls);
+  void RegisterControls(const std::vector<ControlRow>& controls);
+  void WireHandlers(const std::vector<ControlRow>& controls);
   void WirePadHandlers();
   void StartBannerTimer();
   void PlaceGuideLines();
