@@ -1,7 +1,9 @@
 // The game as it starts for a player, reporting its first frame (FirstFrameReport.h).
 #include "FirstFrameReport.h"
-#include "RunGame.h"
+#include "platform/sdl/RunGame.h"
 #include "platform/sdl/SdlHost.h"
+#include "window/Frothwick.h"
+#include "window/frmMain.h"
 
 namespace {
 
@@ -23,5 +25,5 @@ private:
 } // namespace
 
 int main() {
-  return RunGame<FirstFrameHost>();
+  return platform::RunGame<FirstFrameHost, frmMain>(kFrothwick);
 }

@@ -1,7 +1,9 @@
 // The yardstick for what the game costs while it waits: the same game on an SDL host whose waits
 // return at once, so the game polls its events and clock as fast as the processor allows.
-#include "RunGame.h"
+#include "platform/sdl/RunGame.h"
 #include "platform/sdl/SdlHost.h"
+#include "window/Frothwick.h"
+#include "window/frmMain.h"
 
 namespace {
 
@@ -14,5 +16,5 @@ public:
 } // namespace
 
 int main() {
-  return RunGame<PollingHost>();
+  return platform::RunGame<PollingHost, frmMain>(kFrothwick);
 }

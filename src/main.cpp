@@ -1,7 +1,9 @@
 // The game on the real SDL host.
-#include "RunGame.h"
+#include "platform/sdl/RunGame.h"
 #include "platform/sdl/SdlHost.h"
+#include "window/Frothwick.h"
+#include "window/frmMain.h"
 
 int main() {
-  return RunGame<platform::SdlHost>();
+  return platform::RunGame<platform::SdlHost, frmMain>(kFrothwick);
 }

@@ -19,6 +19,9 @@ struct GameIdentity {
   // The window's client area in pixels, and the colour that shows where nothing else is drawn.
   PixelSize clientSize;
   Pixel background;
+  // The window's icon and its hand pointer: 32 x 32 pictures under assets/.
+  const char* icon;
+  const char* handPointer;
 };
 
 } // namespace platform

@@ -3,7 +3,14 @@
 // the names of its files follow (players' stores are found by them, so a rename moves their scores).
 #include "platform/GameIdentity.h"
 
-// The client area is the size the window was laid out at; the background is the dark walnut that
-// the artwork's button panel is painted in.
-inline constexpr platform::GameIdentity kFrothwick{"Frothwick", "Settings", "FROTHWICK_",
-                                                   "frothwick", {687, 510}, platform::rgb(0x2B, 0x1D, 0x14)};
+inline constexpr platform::GameIdentity kFrothwick{
+    .name = "Frothwick",
+    .settingsSection = "Settings",
+    .environmentPrefix = "FROTHWICK_",
+    .fileTag = "frothwick",
+    // The size the window was laid out at, and the dark walnut the artwork's button panel is painted in.
+    .clientSize = {687, 510},
+    .background = platform::rgb(0x2B, 0x1D, 0x14),
+    .icon = "frmMain_icon.png",
+    .handPointer = "hand_cursor.png",
+};

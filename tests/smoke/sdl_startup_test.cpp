@@ -1,11 +1,12 @@
 // Starting quickly must cost the player nothing: pictures decoded ahead, the compose table left unread;
 // and the whole program starts on the real host and leaves saved.
-#include "RunGame.h"
 #include "platform/Host.h"
 #include "platform/sdl/PictureFile.h"
+#include "platform/sdl/RunGame.h"
 #include "platform/sdl/SdlHost.h"
 #include "platform/sdl/SkipComposeTable.h"
 #include "window/Frothwick.h"
+#include "window/frmMain.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -92,7 +93,7 @@ TEST(RunGame, StartsWholeOnTheRealHostAndLeavesSavedWhenAskedToQuit) {
     SDL_Event quit{SDL_QUIT};
     SDL_PushEvent(&quit);
   });
-  const int status = RunGame<SdlHost>();
+  const int status = platform::RunGame<SdlHost, frmMain>(kFrothwick);
   asker.join();
   EXPECT_EQ(status, 0);
   EXPECT_TRUE(fs::exists(config / "Frothwick" / "settings.ini"));
@@ -109,7 +110,7 @@ TEST(RunGame, AFailedStartIsSaidAndEndsWithStatusOne) {
     void showWindow() { throw std::runtime_error("no window for this test"); }
   };
   testing::internal::CaptureStderr();
-  const int status = RunGame<WindowlessHost>();
+  const int status = platform::RunGame<WindowlessHost, frmMain>(kFrothwick);
   EXPECT_NE(testing::internal::GetCapturedStderr().find("Frothwick: no window for this test"),
             std::string::npos);
   EXPECT_EQ(status, 1);
