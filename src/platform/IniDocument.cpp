@@ -130,14 +130,6 @@ IniDocument::IniDocument(const IniDocument& other)
   }
 }
 
-IniDocument& IniDocument::operator=(const IniDocument& other) {
-  if (this != &other) {
-    IniDocument copy(other);
-    *this = std::move(copy);
-  }
-  return *this;
-}
-
 IniDocument IniDocument::parse(std::string_view text) {
   IniDocument doc;
   doc.text_ = std::string(text);

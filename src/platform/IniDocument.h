@@ -20,8 +20,9 @@ namespace platform {
 class IniDocument {
 public:
   IniDocument() = default;
+  // Copied to be changed apart from the original; a copy is never assigned over a document.
   IniDocument(const IniDocument& other);
-  IniDocument& operator=(const IniDocument& other);
+  IniDocument& operator=(const IniDocument& other) = delete;
   IniDocument(IniDocument&&) noexcept = default;
   IniDocument& operator=(IniDocument&&) noexcept = default;
 
