@@ -65,12 +65,11 @@ void frmMain::ClearBlock(std::int16_t row, std::int16_t column, std::int16_t row
   for (std::int16_t r = row; r < row + rows; ++r) {
     for (std::int16_t c = column; c < column + columns; ++c) {
       CopyCell(pctEmptyBeer, ColumnX[c], RowY[r]);
-      Board[r][c] = 0;
-      BoardFrame[r][c] = 0;
     }
   }
   AddScore(500);
-  // Each pass moves the block's columns down one row; as many passes as the block has rows.
+  // Each pass moves the block's columns down one row; as many passes as the block has rows, so the
+  // beers above (or empty cells from the top) take the block's cells.
   for (std::int16_t pass = 0; pass < rows; ++pass) {
     for (std::int16_t r = row + rows - 1; r >= 1; --r) {
       for (std::int16_t c = column; c < column + columns; ++c) {

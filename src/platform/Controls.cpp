@@ -13,30 +13,22 @@ void Control::changed() const {
   }
 }
 
+// Each side set alone is a move that keeps the others: the old place and the new are repainted, and a
+// picture box's drawing follows a new size.
 void Control::setLeft(std::int32_t twips) {
-  changed(); // where it was
-  left_ = twips;
-  changed();
+  move(twips, top_, width_, height_);
 }
 
 void Control::setTop(std::int32_t twips) {
-  changed(); // where it was
-  top_ = twips;
-  changed();
+  move(left_, twips, width_, height_);
 }
 
 void Control::setWidth(std::int32_t twips) {
-  changed();
-  width_ = twips;
-  resized();
-  changed();
+  move(left_, top_, twips, height_);
 }
 
 void Control::setHeight(std::int32_t twips) {
-  changed();
-  height_ = twips;
-  resized();
-  changed();
+  move(left_, top_, width_, twips);
 }
 
 void Control::move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {

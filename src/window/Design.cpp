@@ -52,7 +52,6 @@ void design(platform::Image& image, const ControlRow& row, const Pictures& pictu
 void design(const HolderRow& holder, const Pictures& pictures) {
   platform::PictureBox& box = *holder.box;
   box.setName(holder.name);
-  box.move(holder.size.left, holder.size.top, holder.size.width, holder.size.height);
   box.setVisible(false);
   box.setAutoSize(true);
   box.setPicture(pictures.loadFor(holder.name + ".png", holder.size));

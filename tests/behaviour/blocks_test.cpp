@@ -58,8 +58,9 @@ TEST_P(Blocks, ClearAsTheRulesSay) {
   for (std::size_t i = 0; i < before.size(); ++i) {
     for (std::size_t c = 0; c < 15; ++c) {
       if (before[i][c] != '.') {
+        // Each beer landed in the frame its kind's number names, so a beer that drops shows whose it is.
         place(static_cast<std::int16_t>(20 - before.size() + i), static_cast<std::int16_t>(c),
-              before[i][c] - '1');
+              before[i][c] - '1', static_cast<std::int16_t>(before[i][c] - '0'));
       }
     }
   }
@@ -76,11 +77,12 @@ TEST_P(Blocks, ClearAsTheRulesSay) {
   EXPECT_EQ(after, block.after != nullptr ? rowsOf(block.after) : before);
   EXPECT_EQ(f->Score, block.score);
   EXPECT_EQ(host.effects, std::vector<std::string>(soundOn ? block.score / 500 : 0, "sound burp.wav"));
-  // What the board holds is what the window shows.
+  // What the board holds is what the window shows, each beer in the frame it landed in.
   for (std::int16_t r = 0; r < 20 && block.score > 0; ++r) {
     for (std::int16_t c = 0; c < 15; ++c) {
       const std::int16_t kind = f->Board[r][c];
-      ASSERT_TRUE(cellShows(r, c, kind == 0 ? f->pctEmptyBeer : beer(kind - 1, f->BoardFrame[r][c])));
+      ASSERT_TRUE(cellShows(r, c, kind == 0 ? f->pctEmptyBeer : beer(kind - 1, kind)))
+          << "row " << r << ", column " << c << " shows something other than its beer " << kind;
     }
   }
 }
