@@ -13,5 +13,6 @@ set(FROTHWICK_PORTABLE_BEHAVIOUR_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/scores_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/soak_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/store_encoding_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/surface_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/utimerCTL_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ways_out_test.cpp)

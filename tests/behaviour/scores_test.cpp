@@ -1,8 +1,10 @@
 // The high-score table: a new entry's place, typing a name, Clear and Ok, the end of a game waiting for
 // it, and two games saving over each other's table. What the board shows is in the scenario traces.
 #include "GameFixture.h"
+#include "ScreenWords.h"
 
 #include "platform/KeyCodes.h"
+#include "platform/Twips.h"
 #include "scores/TableChanges.h"
 
 #include <limits>
@@ -132,6 +134,26 @@ TEST_F(ScoresTest, TheBoardLiesExactlyOverTheWell) {
   const platform::Rect well{f->ColumnX[0] - 4, f->RowY[0] - 8, right - (f->ColumnX[0] - 4),
                             bottom - (f->RowY[0] - 8)};
   EXPECT_EQ(f->pctScoreBoard.pixelBounds(), well);
+}
+
+// A hand-edited store may hold a longer name or score than the board has places for: the first ten
+// letters and seven digits show, and nothing else in their row.
+TEST_F(ScoresTest, ARowShowsTenLettersAndSevenDigitsAtMost) {
+  f->HighScoreNames[1] = "ABCDEFGHIJKL";
+  f->HighScores[1] = 12345678;
+  f->ShowScoreBoard(false, 0);
+  EXPECT_TRUE(scoreBoardRows(*f).starts_with("scoreboard ABCDEFGHIJ 1234567 |")) << scoreBoardRows(*f);
+  const platform::Surface& board = *f->pctScoreBoard.drawing();
+  const std::int32_t cell = f->pctAlpha[0].pixelWidth(), top = platform::twipsToPixels(f->ScoreRowY[1]);
+  const std::int32_t nameEnd = platform::twipsToPixels(f->ScoreLetterX[10]) + cell;
+  const std::int32_t scoreStart = f->ColumnX[9], scoreEnd = scoreStart + 7 * cell;
+  for (std::int32_t x = 0; x < board.width(); ++x) {
+    for (std::int32_t y = top;
+         y < top + f->pctAlpha[0].pixelHeight() && ((x >= nameEnd && x < scoreStart) || x >= scoreEnd); ++y) {
+      ASSERT_EQ(board.at(x, y), platform::kBlack)
+          << "something shows at " << x << "," << y << " beside the first row";
+    }
+  }
 }
 
 // Clear on an idle board is in the recorded sessions; during an entry it keeps only the new score.

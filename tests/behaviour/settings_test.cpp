@@ -112,6 +112,8 @@ TEST(IniDocument, AStoreSavedBackKeepsEveryOtherLineAndWritesEachValueAsRead) {
   two.set("A", "k", "1");
   two.set("B", "k", "2");
   EXPECT_EQ(two.serialize(), "[Other]\nx=1\n\n[A]\nk=\"1\"\n\n[B]\nk=\"2\"\n");
+  // A key above every section is nobody's, even when [Settings] comes first.
+  EXPECT_EQ(IniDocument::parse("Sound=OFF\n[Settings]\n").get("Settings", "Sound"), std::nullopt);
 }
 
 TEST(IniDocument, AnyValueReadsBackExactly) {
