@@ -118,6 +118,8 @@ const PadCase kPresses[] = {
     {Where::Game, {{South}}, "1 game, unpaused, button Pause, column 9 score 90"},
     // Held half a second and 20 ms: the press, and one repeat; released, it repeats no more.
     {Where::Game, {{Left, 520}}, "1 game, unpaused, button Pause, column 7 score 0"},
+    // Held 634 ms: repeats at 500, 533, 566, 599 and 632 ms.
+    {Where::Game, {{Left, 634}}, "1 game, unpaused, button Pause, column 3 score 0"},
     {Where::Game, {{Right, 620}}, "1 game, unpaused, button Pause, column 14 score 0"},
     {Where::Game, {{Start}}, "1 game, paused, button Play, column 9 score 0"},
     {Where::Game, {{Start}, {Start}}, "1 game, unpaused, button Pause, column 9 score 0"},
@@ -148,8 +150,8 @@ const PadCase kPresses[] = {
     {Where::Entry, {{Down}, {Up}}, "0 games, paused, entry '' then cursor"},
     {Where::Entry, {{Up}, {Right}, {Down}, {Down}, {South}}, "0 games, paused, entry 'A8' then cursor"},
     {Where::Entry, {{South}, {Up}, {South}}, "0 games, paused, entry ' A' then cursor"},
-    // Held, the turn repeats as the arrows do: A, then B at half a second, C 33 ms later.
-    {Where::Entry, {{Up, 540}, {Right}}, "0 games, paused, entry 'C' then cursor"},
+    // Held, the turn repeats as the arrows do: A, then B at half a second, C to F every 33 ms after.
+    {Where::Entry, {{Up, 664}, {Right}}, "0 games, paused, entry 'F' then cursor"},
     {Where::Entry, {{Up}, {Right}, {Up}, {Up}, {Left}}, "0 games, paused, entry '' then cursor"},
     {Where::Entry, {{Up}, {Right}, {Up}, {East}, {Up}}, "0 games, paused, entry '' then A"},
     {Where::Entry, {{Up}, {Right}, {Up}, {Start}}, "0 games, paused, named 'A'"},

@@ -357,19 +357,28 @@ TEST(FileSettingsStore, ASaveKeepsWhoMayReadTheStoreAndWhatItMakesIsTheFolderOwn
   ::chmod(file.c_str(), 0600);
   ASSERT_EQ(::setxattr(file.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0), 0)
       << std::strerror(errno);
+  // A note, an empty mark and a note longer than a first guess of its size, all kept.
+  const std::string longNote(300, 'n');
   ASSERT_EQ(::setxattr(file.c_str(), "user.note", "mine", 4, 0), 0);
+  ASSERT_EQ(::setxattr(file.c_str(), "user.mark", "", 0, 0), 0);
+  ASSERT_EQ(::setxattr(file.c_str(), "user.long", longNote.data(), longNote.size(), 0), 0);
   const auto access = [&] {
     struct stat st {};
     ::stat(file.c_str(), &st);
     std::string list(acl.size() + 16, '\0');
     list.resize(static_cast<std::size_t>(
         std::max<ssize_t>(0, ::getxattr(file.c_str(), "system.posix_acl_access", list.data(), list.size()))));
-    char note[8] = {};
-    ::getxattr(file.c_str(), "user.note", note, sizeof note);
-    return std::tuple{st.st_mode & 07777, st.st_uid, st.st_gid, list, std::string(note)};
+    std::string notes; // each as its size, a colon and its value
+    for (const char* name : {"user.note", "user.mark", "user.long"}) {
+      std::string value(2048, '\0');
+      const ssize_t size = ::getxattr(file.c_str(), name, value.data(), value.size());
+      notes += std::to_string(size) + ":" +
+               value.substr(0, static_cast<std::size_t>(std::max<ssize_t>(size, 0))) + " ";
+    }
+    return std::tuple{st.st_mode & 07777, st.st_uid, st.st_gid, list, notes};
   };
   const auto before = access();
-  EXPECT_EQ(before, std::tuple(0660U, kPlayer, kPlayer, acl, std::string("mine")));
+  EXPECT_EQ(before, std::tuple(0660U, kPlayer, kPlayer, acl, "4:mine 0: 300:" + longNote + " "));
   ASSERT_EQ(saveSoundOn(file, "OFF"), "");
   EXPECT_EQ(access(), before) << "saved by root";
   const pid_t child = ::fork();
