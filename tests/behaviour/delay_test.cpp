@@ -3,6 +3,8 @@
 #include "GameFixture.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -75,6 +77,23 @@ TEST_F(GameTest, ABoxSizedToItsPictureTakesEachPicturesSize) {
   EXPECT_EQ(std::pair(cop.width(), cop.height()),
             std::pair(given.width * static_cast<std::int32_t>(host.twipsPerPixelX()),
                       given.height * static_cast<std::int32_t>(host.twipsPerPixelY())));
+}
+
+// The raid's picture shows whole over the well, centred at half its right and bottom edges, and
+// goes with the half second of the siren.
+TEST_F(GameTest, ThePoliceShowOverTheWellForHalfASecond) {
+  const std::int32_t right = f->ColumnX[frmMain::kLastColumn] + f->CellWidth + 1;
+  const std::int32_t bottom = f->RowY[frmMain::kLastRow] + f->CellHeight + 1;
+  const platform::Rect well{f->ColumnX[0] - 4, f->RowY[0] - 8, right - (f->ColumnX[0] - 4),
+                            bottom - (f->RowY[0] - 8)};
+  std::optional<platform::Rect> shown;
+  host.at(now() + 490, [&] { shown = f->pctCop.visible() ? f->pctCop.pixelBounds() : platform::Rect{}; });
+  f->PoliceRaid();
+  ASSERT_TRUE(shown && !shown->empty()) << "the police did not show during the raid";
+  EXPECT_EQ(shown->intersected(well), *shown) << "the police picture reaches outside the well";
+  EXPECT_LE(std::abs(2 * shown->x + shown->w - right), 1) << shown->x;
+  EXPECT_LE(std::abs(2 * shown->y + shown->h - bottom), 1) << shown->y;
+  EXPECT_FALSE(f->pctCop.visible());
 }
 
 // Just before the 32-bit wrap, and just before the signed overflow of tick + delay.
