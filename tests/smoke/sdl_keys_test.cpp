@@ -12,12 +12,14 @@ using KeyCode = std::pair<SDL_Keycode, std::int16_t>;
 
 // With NumLock on: every range at both ends, the keys the game reacts to, and keys of no code.
 const KeyCode kWithNumLock[] = {
-    {SDLK_a, 65},         {SDLK_z, 90},       {SDLK_0, 48},        {SDLK_9, 57},      {SDLK_F1, 112},
-    {SDLK_F12, 123},      {SDLK_F13, 0},      {SDLK_KP_0, 96},     {SDLK_KP_1, 97},   {SDLK_KP_9, 105},
-    {SDLK_BACKSPACE, 8},  {SDLK_RETURN, 13},  {SDLK_KP_ENTER, 13}, {SDLK_PAUSE, 19},  {SDLK_ESCAPE, 27},
-    {SDLK_SPACE, 32},     {SDLK_LEFT, 37},    {SDLK_RIGHT, 39},    {SDLK_DOWN, 40},   {SDLK_KP_PLUS, 107},
-    {SDLK_KP_MINUS, 109}, {SDLK_EQUALS, 187}, {SDLK_PLUS, 187},    {SDLK_MINUS, 189}, {SDLK_UNKNOWN, 0},
-    {SDLK_LGUI, 0},       {SDLK_MENU, 0},     {SDLK_VOLUMEUP, 0},
+    {SDLK_a, 65},         {SDLK_z, 90},       {SDLK_0, 48},          {SDLK_9, 57},      {SDLK_F1, 112},
+    {SDLK_F12, 123},      {SDLK_F13, 0},      {SDLK_KP_0, 96},       {SDLK_KP_1, 97},   {SDLK_KP_9, 105},
+    {SDLK_BACKSPACE, 8},  {SDLK_RETURN, 13},  {SDLK_KP_ENTER, 13},   {SDLK_PAUSE, 19},  {SDLK_ESCAPE, 27},
+    {SDLK_SPACE, 32},     {SDLK_LEFT, 37},    {SDLK_RIGHT, 39},      {SDLK_DOWN, 40},   {SDLK_KP_PLUS, 107},
+    {SDLK_KP_MINUS, 109}, {SDLK_EQUALS, 187}, {SDLK_PLUS, 187},      {SDLK_MINUS, 189}, {SDLK_UNKNOWN, 0},
+    {SDLK_LGUI, 0},       {SDLK_MENU, 0},     {SDLK_VOLUMEUP, 0},    {SDLK_UP, 38},     {SDLK_TAB, 9},
+    {SDLK_LSHIFT, 16},    {SDLK_RCTRL, 17},   {SDLK_LALT, 18},       {SDLK_F2, 113},    {SDLK_n, 78},
+    {SDLK_p, 80},         {SDLK_q, 81},       {SDLK_KP_PERIOD, 110},
 };
 // Without NumLock the keypad's digits are the keys printed under them: they steer, and type nothing.
 const KeyCode kWithoutNumLock[] = {
