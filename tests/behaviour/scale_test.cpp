@@ -97,6 +97,18 @@ protected:
 
 // The run's scale wins, then the player's, then the display's; none opens the window past the edge
 // of the display's usable area, and a scale asked for the run that does not fit is said to be lowered.
+// The window was laid out on whole pixels of 15 twips: a place or size off them is a slip of the
+// table's, which rounding would hide at one scale and show at none on purpose.
+TEST_F(GameTest, EveryControlOfTheDesignLiesOnWholePixels) {
+  std::vector<const platform::Control*> controls(f->form().images().begin(), f->form().images().end());
+  controls.insert(controls.end(), f->form().boxes().begin(), f->form().boxes().end());
+  for (const platform::Control* c : controls) {
+    for (const std::int32_t twips : {c->left(), c->top(), c->width(), c->height()}) {
+      EXPECT_EQ(twips % 15, 0) << c->name() << " has " << twips << " twips, off a whole pixel";
+    }
+  }
+}
+
 TEST(ScaleAtStart, IsTheRunsThenThePlayersThenTheDisplaysAndAlwaysFits) {
   const Rect uhd{0, 0, 3840, 2160};
   std::vector<std::tuple<Rect, std::string, std::string, std::int32_t>> starts = {
