@@ -85,10 +85,10 @@ void frmMain::LoadDesign(const std::vector<ControlRow>& controls) {
   timerDesign.write("Enabled", false, true);
   utimerCTL1.readProperties(timerDesign);
 
-  lineLeft = {210, 1740, 210, 4740};
-  lineTop = {150, 1290, 2910, 1290};
-  lineRight = {345, 2280, 2115, 2280};
-  lineBottom = {330, 2520, 2070, 2520};
+  // The guide lines are never shown. The board hangs from the left line's x and the top line's y;
+  // the right and bottom lines are laid around it once it is placed (PlaceGuideLines).
+  lineLeft.X1 = 210;
+  lineTop.Y1 = 1290;
 }
 
 // Only controls that can ever be shown take part in drawing and hit testing, in the table's order.
