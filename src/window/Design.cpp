@@ -54,7 +54,7 @@ void design(const HolderRow& holder, const Pictures& pictures) {
   box.setName(holder.name);
   box.setVisible(false);
   box.setAutoSize(true);
-  box.setPicture(pictures.loadFor(holder.name + ".png", holder.size));
+  box.setPicture(pictures.load(holder.name + ".png", holder.size));
 }
 
 } // namespace

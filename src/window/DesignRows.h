@@ -36,5 +36,5 @@ struct ControlRow {
 struct HolderRow {
   std::string name;
   platform::PictureBox* box;
-  Placement size; // its picture's size; the place is never used
+  platform::PixelSize size; // its picture's, checked when it is read
 };

@@ -22,14 +22,14 @@ constexpr Placement kMenuButton(std::int32_t top) {
   return at(8670, top, 480, 480);
 }
 
-// Hidden holders: only their size matters, which is their picture's.
-constexpr Placement kBeerCell{0, 0, 480, 300};
-constexpr Placement kButtonFace{0, 0, 480, 480};
-constexpr Placement kLetterCell{0, 0, 330, 345};
+// Hidden holders: only their size matters, which is their picture's, in pixels.
+constexpr platform::PixelSize kBeerCell{32, 20};
+constexpr platform::PixelSize kButtonFace{32, 32};
+constexpr platform::PixelSize kLetterCell{22, 23};
 
 // The digits 2 and 3 are a pixel narrower than the others, the 4 two pixels wider.
-constexpr Placement digitCell(std::size_t digit) {
-  return {0, 0, digit == 2 || digit == 3 ? 315 : digit == 4 ? 360 : 330, 345};
+constexpr platform::PixelSize digitCell(std::size_t digit) {
+  return {digit == 2 || digit == 3 ? 21 : digit == 4 ? 24 : 22, 23};
 }
 
 std::string indexed(const char* name, std::size_t i) {
