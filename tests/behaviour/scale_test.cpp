@@ -109,6 +109,34 @@ TEST_F(GameTest, EveryControlOfTheDesignLiesOnWholePixels) {
   }
 }
 
+// Each box of the first screen shows its picture from its top-left corner, and its back colour where
+// the picture is transparent or does not reach, unless a box above it covers it.
+TEST_F(GameTest, EveryShownPictureBoxShowsItsPicture) {
+  const auto& boxes = f->form().boxes();
+  int checked = 0;
+  for (auto box = boxes.begin(); box != boxes.end(); ++box) {
+    const platform::Rect place = (*box)->pixelBounds();
+    const bool covered = std::any_of(box + 1, boxes.end(), [&](const platform::PictureBox* above) {
+      return above->visible() && above->pixelBounds().intersects(place);
+    });
+    if (!(*box)->visible() || (*box)->drawing() || covered) {
+      continue;
+    }
+    const platform::Picture* picture = (*box)->picture().get();
+    const platform::Surface shown = f->form().composed(place);
+    for (std::int32_t y = 0; y < place.h; ++y) {
+      for (std::int32_t x = 0; x < place.w; ++x) {
+        const bool inPicture = picture != nullptr && x < picture->width && y < picture->height;
+        const platform::Pixel p = inPicture ? picture->at(x, y) : 0;
+        ASSERT_EQ(shown.at(x, y), (p >> 24) >= 0x80 ? p | platform::kOpaque : (*box)->backColor())
+            << (*box)->name() << " at " << x << "," << y;
+      }
+    }
+    ++checked;
+  }
+  EXPECT_GE(checked, 10);
+}
+
 TEST(ScaleAtStart, IsTheRunsThenThePlayersThenTheDisplaysAndAlwaysFits) {
   const Rect uhd{0, 0, 3840, 2160};
   std::vector<std::tuple<Rect, std::string, std::string, std::int32_t>> starts = {
