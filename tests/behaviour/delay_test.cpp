@@ -90,6 +90,8 @@ TEST_F(GameTest, ThePoliceShowOverTheWellForHalfASecond) {
   host.at(now() + 490, [&] { shown = f->pctCop.visible() ? f->pctCop.pixelBounds() : platform::Rect{}; });
   f->PoliceRaid();
   ASSERT_TRUE(shown && !shown->empty()) << "the police did not show during the raid";
+  const platform::Picture& cop = *f->pctCop.picture();
+  EXPECT_EQ(std::pair(shown->w, shown->h), std::pair(cop.width, cop.height)) << "the police show cut";
   EXPECT_EQ(shown->intersected(well), *shown) << "the police picture reaches outside the well";
   EXPECT_LE(std::abs(2 * shown->x + shown->w - right), 1) << shown->x;
   EXPECT_LE(std::abs(2 * shown->y + shown->h - bottom), 1) << shown->y;

@@ -68,6 +68,11 @@ TEST(Surface, EachDrawingShowsWhatItShouldAndIsCutAtEveryEdge) {
   }
 }
 
+TEST(Pixel, ColoursAreOpaqueRedGreenBlueFromTheTop) {
+  EXPECT_EQ(platform::rgb(0x12, 0x34, 0x56), 0xFF123456U);
+  EXPECT_EQ(platform::rgb(0xFF, 0xFF, 0xFF), 0xFFFFFFFFU);
+}
+
 TEST(Rect, UnionsAndIntersectionsOfPlacesToRepaint) {
   using platform::Rect;
   const Rect a{0, 0, 4, 3}, b{2, 1, 4, 4}, beside{4, 0, 2, 3}, none{};
