@@ -1,6 +1,7 @@
 // Every fall step the game can reach, at 1x and 3x: beers moved sideways and dropped after one step,
 // two steps and so on, so that a move and a drop meet a falling beer at every phase of the row pitch;
-// every presented screen must keep the screen rules (no ghost, no strip, no frame erased).
+// every presented screen must keep the screen rules (no ghost, no strip, no frame erased). And how
+// points reach those fall steps: the speed-up at each 10,000.
 #include "GameFixture.h"
 #include "ScreenRules.h"
 #include "window/Frothwick.h"
@@ -79,6 +80,39 @@ TEST(FallSteps, MovesAndDropsAtEveryPhaseKeepTheScreenRules) {
       EXPECT_EQ(played, std::to_string(2 * (20 / std::gcd(fallStep, 20))) + " beers")
           << "fall step " << fallStep << " at " << scale << "x";
     }
+  }
+}
+
+} // namespace
+
+namespace {
+
+// Each 10,000-point mark passed speeds the steps up by 2 ms down to 12 ms, then lengthens the fall
+// step by a pixel up to a row's height; ten million starts the score again and gives back a life.
+TEST_F(GameTest, EveryTenThousandPointsTheGameSpeedsUp) {
+  struct Award {
+    std::int32_t score;
+    std::int16_t delay;
+    std::int32_t fallStep;
+    std::int16_t lives, points;
+    std::int32_t scoreAfter;
+    std::int16_t delayAfter;
+    std::int32_t fallStepAfter;
+    std::int16_t livesAfter;
+  };
+  const Award awards[] = {{9500, 80, 5, 3, 500, 10000, 78, 5, 3},  {9999, 80, 5, 3, 1, 10000, 78, 5, 3},
+                          {10000, 78, 5, 3, 500, 10500, 78, 5, 3}, {19999, 14, 5, 3, 1, 20000, 12, 5, 3},
+                          {29999, 12, 5, 3, 1, 30000, 12, 6, 3},   {39999, 12, 20, 3, 1, 40000, 12, 20, 3},
+                          {9999500, 12, 20, 2, 500, 0, 12, 20, 3}, {9999500, 12, 20, 3, 500, 0, 12, 20, 3}};
+  for (const Award& a : awards) {
+    f->Score = a.score;
+    f->StepDelay = a.delay;
+    f->FallStep = a.fallStep;
+    f->Lives = a.lives;
+    f->AddScore(a.points);
+    EXPECT_EQ(std::tuple(f->Score, f->StepDelay, f->FallStep, f->Lives),
+              std::tuple(a.scoreAfter, a.delayAfter, a.fallStepAfter, a.livesAfter))
+        << a.points << " points on " << a.score;
   }
 }
 
