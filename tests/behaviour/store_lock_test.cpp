@@ -48,6 +48,7 @@ TEST(StoreLock, ASaveGivesUpOnALockHeldElsewhereAndTheNextOneGoesThrough) {
   EXPECT_GE(waited, std::chrono::milliseconds(1900));
   EXPECT_LT(waited, std::chrono::milliseconds(3000));
   EXPECT_GE(waits, 20) << "the window is kept painted all along";
+  EXPECT_LE(waits, 60) << "a save rests between its tries instead of spinning";
   EXPECT_FALSE(fs::exists(file));
 
   keepWaiting = false; // the game is ending: one try, no wait
