@@ -25,7 +25,6 @@ void frmMain::pctNew_Click() {
     mug.setPicture(pctMug.picture());
   }
   Paused = false;
-  form_.setFocus(&pctFocus);
   StepDelay = 80;
   Lives = 3;
   GameOver = false;
