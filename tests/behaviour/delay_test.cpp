@@ -68,17 +68,6 @@ TEST_F(GameTest, AMovedOrResizedPictureIsRedrawnWhereItWasAndWhereItGoes) {
   }
 }
 
-// A box sized to its picture, as the raid's is, takes the size of each picture it is given.
-TEST_F(GameTest, ABoxSizedToItsPictureTakesEachPicturesSize) {
-  auto& cop = f->pctCop;
-  const platform::Picture& given = *f->pctNew.picture();
-  cop.setAutoSize(true);
-  cop.setPicture(f->pctNew.picture());
-  EXPECT_EQ(std::pair(cop.width(), cop.height()),
-            std::pair(given.width * static_cast<std::int32_t>(host.twipsPerPixelX()),
-                      given.height * static_cast<std::int32_t>(host.twipsPerPixelY())));
-}
-
 // The raid's picture shows whole over the well, centred at half its right and bottom edges, and
 // goes with the half second of the siren.
 TEST_F(GameTest, ThePoliceShowOverTheWellForHalfASecond) {
