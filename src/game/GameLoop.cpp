@@ -25,6 +25,7 @@ void frmMain::pctNew_Click() {
     mug.setPicture(pctMug.picture());
   }
   Paused = false;
+  form_.setFocus(&pctFocus);
   StepDelay = 80;
   Lives = 3;
   GameOver = false;

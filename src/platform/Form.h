@@ -55,6 +55,8 @@ public:
 
   // Immediate repaint: back colour, background picture, then the Paint handler.
   void refresh();
+  void setFocus(const Control* control) { focus_ = control; }
+  const Control* focus() const { return focus_; }
 
   std::function<void()> Paint, Resize, GotFocus, Unload;
   std::function<void(std::int16_t button, std::int16_t shift, float x, float y)> MouseDown;
@@ -116,6 +118,7 @@ private:
   std::vector<Image*> images_;
   std::vector<PictureBox*> boxes_;
   FormHost& host_;
+  const Control* focus_ = nullptr;
   Control* pressed_ = nullptr;
   ToolTip toolTip_;
   PadRepeat padRepeat_;
