@@ -1,5 +1,6 @@
 // The buttons' keys: each does what a click on its button does, only while that button could be
-// clicked; Escape closes a panel; while a name is typed they type as any other key.
+// clicked; Escape closes a panel; while a name is typed they type as any other key. A game started
+// by its key holds the keyboard focus on pctFocus, as one started by a click does.
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
@@ -25,6 +26,7 @@ protected:
         << f->pctAction.toolTipText() << "'";
     }
     s << (f->pctAboutText3.visible() ? ", about" : "");
+    s << (f->GameNumber > 0 && f->form().focus() != &f->pctFocus ? ", focus not on pctFocus" : "");
     if (f->pctScoreBoard.visible()) {
       s << (f->EnteringName ? ", entry '" + f->HighScoreNames[1] + "'" : std::string(", board"));
     }
