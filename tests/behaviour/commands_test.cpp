@@ -1,10 +1,12 @@
 // The buttons' keys: each does what a click on its button does, only while that button could be
 // clicked; Escape closes a panel; while a name is typed they type as any other key. A game started
-// by its key holds the keyboard focus on pctFocus, as one started by a click does.
+// by its key holds the keyboard focus on pctFocus, as one started by a click does; a panel hides the
+// score with the menu.
 #include "GameFixture.h"
 
 #include "platform/KeyCodes.h"
 
+#include <algorithm>
 #include <sstream>
 #include <tuple>
 
@@ -26,6 +28,9 @@ protected:
         << f->pctAction.toolTipText() << "'";
     }
     s << (f->pctAboutText3.visible() ? ", about" : "");
+    const auto& digits = f->pctScore;
+    s << (std::none_of(digits.begin(), digits.end(), [](const auto& d) { return d.visible(); }) ? ", no score"
+                                                                                                : "");
     s << (f->GameNumber > 0 && f->form().focus() != &f->pctFocus ? ", focus not on pctFocus" : "");
     if (f->pctScoreBoard.visible()) {
       s << (f->EnteringName ? ", entry '" + f->HighScoreNames[1] + "'" : std::string(", board"));
@@ -60,21 +65,21 @@ const KeyCase kKeys[] = {{Where::Menu, vk::N, kCtrl, "1 game, unpaused, button P
                          {Where::Menu, vk::Escape, 0, "0 games, unpaused"},
                          {Where::Game, vk::Pause, 0, "1 game, paused, button Play 'Play'"},
                          {Where::Game, vk::N, kCtrl, "2 games, unpaused, button Pause 'Pause'"},
-                         {Where::Game, vk::F1, 0, "1 game, paused, about"},
+                         {Where::Game, vk::F1, 0, "1 game, paused, about, no score"},
                          {Where::About, vk::Escape, 0, "1 game, unpaused, button Pause 'Pause'"},
-                         {Where::About, vk::P, 0, "1 game, paused, about"},
-                         {Where::About, vk::F1, 0, "1 game, paused, about"},
-                         {Where::About, vk::F2, 0, "1 game, paused, about"},
+                         {Where::About, vk::P, 0, "1 game, paused, about, no score"},
+                         {Where::About, vk::F1, 0, "1 game, paused, about, no score"},
+                         {Where::About, vk::F2, 0, "1 game, paused, about, no score"},
                          {Where::About, vk::Q, kCtrl, "ended, saved"},
                          {Where::Board, vk::Escape, 0, "1 game, unpaused, button Pause 'Pause'"},
-                         {Where::Board, vk::Pause, 0, "1 game, paused, board"},
-                         {Where::Board, vk::F1, 0, "1 game, paused, board"},
-                         {Where::Board, vk::N, kCtrl, "1 game, paused, board"},
+                         {Where::Board, vk::Pause, 0, "1 game, paused, no score, board"},
+                         {Where::Board, vk::F1, 0, "1 game, paused, no score, board"},
+                         {Where::Board, vk::N, kCtrl, "1 game, paused, no score, board"},
                          {Where::Board, vk::Q, kCtrl, "ended, saved"},
                          // Name entry takes them as before: letters are typed whatever Ctrl.
-                         {Where::Entry, vk::P, 0, "0 games, paused, entry 'P'"},
-                         {Where::Entry, vk::N, kCtrl, "0 games, paused, entry 'N'"},
-                         {Where::Entry, vk::Q, kCtrl, "0 games, paused, entry 'Q'"}};
+                         {Where::Entry, vk::P, 0, "0 games, paused, no score, entry 'P'"},
+                         {Where::Entry, vk::N, kCtrl, "0 games, paused, no score, entry 'N'"},
+                         {Where::Entry, vk::Q, kCtrl, "0 games, paused, no score, entry 'Q'"}};
 
 INSTANTIATE_TEST_SUITE_P(Keys, CommandsTest, ::testing::ValuesIn(kKeys));
 
