@@ -1,5 +1,6 @@
 // Pixels put on a surface: which of a picture's pixels show, and how every kind of drawing is cut at
-// each edge of the surface and of the picture.
+// each edge of the surface and of the picture; and how long what is painted on a box lasts.
+#include "platform/Controls.h"
 #include "platform/Surface.h"
 
 #include <functional>
@@ -65,6 +66,22 @@ TEST(Surface, EachDrawingShowsWhatItShouldAndIsCutAtEveryEdge) {
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     EXPECT_EQ(after(cases[i].first), cases[i].second) << "drawing " << i;
+  }
+}
+
+// What is painted on a box lasts while the box keeps its size; a new size starts it afresh, so a box
+// never shows a painting of another size.
+TEST(PictureBox, APaintingLastsUntilTheBoxChangesSize) {
+  platform::PictureBox box;
+  box.move(0, 0, 60, 45); // 4 x 3 pixels
+  box.paintPicture(kPicture, 0, 0);
+  box.move(15, 15, 60, 45);
+  ASSERT_TRUE(box.drawing()) << "a move alone wiped the painting";
+  EXPECT_EQ(box.drawing()->at(0, 0), 0xFFFF0000U);
+  for (const auto& [width, height] : {std::pair{75, 45}, {60, 30}}) {
+    box.paintPicture(kPicture, 0, 0);
+    box.move(15, 15, width, height);
+    EXPECT_FALSE(box.drawing()) << "a painting outlived a new size " << width << " x " << height;
   }
 }
 
