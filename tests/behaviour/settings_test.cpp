@@ -190,7 +190,9 @@ TEST_P(StoreFiles, AreReadAndReplacedOnlyWhenReadableWritableRegularFiles) {
   const auto before = fs::symlink_status(file).type();
   std::string skipped;
   const std::function<bool()> check = [&] { return answersAsTold(c, file); };
-  const bool ok = aboutPermissions ? asPlayer(temp.path, check, skipped) : check();
+  // A file without write permission is read-only also to root, whom the system would let write it.
+  const bool rootToo = std::string(c.saveError) == "read-only" && ::geteuid() == 0;
+  const bool ok = (!rootToo || check()) && (aboutPermissions ? asPlayer(temp.path, check, skipped) : check());
   if (!skipped.empty()) {
     GTEST_SKIP() << skipped;
   }
