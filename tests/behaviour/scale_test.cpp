@@ -209,7 +209,7 @@ TEST_F(ScaleTest, ScaleKeysStepWithinTheDisplayAndAreKeptButNeverReachTheGame) {
   host.store.document("Frothwick").set("Settings", "Sound", "ON");
   const std::vector<std::tuple<std::int16_t, std::int32_t, std::optional<std::string>>> steps = {
       {vk::Add, 4, "4"},      {kPlus, 4, "4"},        {vk::OemMinus, 3, "3"}, {vk::Subtract, 2, "2"},
-      {vk::OemMinus, 1, "1"}, {vk::Subtract, 1, "1"}, {vk::Digit0, 3, "AUTO"}};
+      {vk::OemMinus, 1, "1"}, {vk::Subtract, 1, "1"}, {vk::Add, 2, "2"},      {vk::Digit0, 3, "AUTO"}};
   for (const auto& [code, scale, kept] : steps) {
     EXPECT_TRUE(press({{code, kCtrl}}).empty()) << code;
     EXPECT_EQ(host.scale(), scale) << code;
