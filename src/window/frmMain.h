@@ -83,6 +83,11 @@ public:
   std::array<std::int32_t, kLastRow + 2> RowY{};
   std::array<std::int32_t, kLastColumn + 2> ColumnX{};
   std::int32_t CellWidth = 0, CellHeight = 0;
+  // Whether a block of rows x columns cells with its top-left cell at (top, left) lies on the board.
+  static constexpr bool BlockFits(std::int16_t top, std::int16_t left, std::int16_t rows,
+                                  std::int16_t columns) {
+    return top >= 0 && left >= 0 && top + rows - 1 <= kLastRow && left + columns - 1 <= kLastColumn;
+  }
 
   // ---- Game state -----------------------------------------------------------------------------
   std::int16_t Lives = 0;
@@ -228,11 +233,6 @@ private:
   // which the beer covers by ordinary steps.
   bool CanDropInto(std::int32_t row, std::int16_t column) const {
     return row < kLastRow && Board[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] == 0;
-  }
-  // Whether a block of rows x columns cells with its top-left cell at (top, left) lies on the board.
-  static constexpr bool BlockFits(std::int16_t top, std::int16_t left, std::int16_t rows,
-                                  std::int16_t columns) {
-    return top >= 0 && left >= 0 && top + rows - 1 <= kLastRow && left + columns - 1 <= kLastColumn;
   }
   bool BlockMatches(std::int16_t top, std::int16_t left, std::int16_t rows, std::int16_t columns,
                     std::int16_t value) const;

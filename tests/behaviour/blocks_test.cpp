@@ -90,6 +90,21 @@ TEST_P(Blocks, ClearAsTheRulesSay) {
 INSTANTIATE_TEST_SUITE_P(EveryShapeAndEdge, Blocks,
                          ::testing::Combine(::testing::ValuesIn(kBlocks), ::testing::Bool()));
 
+// A block is looked for only where all six cells are on the board: the arrays' spare row and column,
+// and whatever lies before them, are never read as beers.
+TEST(BlockFits, OnlyBlocksWhollyOnTheBoard) {
+  constexpr std::int16_t kRow = frmMain::kLastRow, kColumn = frmMain::kLastColumn;
+  // top, left, rows, columns, fits
+  const std::int16_t cases[][5] = {{0, 0, 2, 3, 1},           {-1, 0, 2, 3, 0},
+                                   {0, -1, 3, 2, 0},          {kRow - 1, 0, 2, 3, 1},
+                                   {kRow - 1, 0, 3, 2, 0},    {kRow - 2, kColumn - 1, 3, 2, 1},
+                                   {0, kColumn - 2, 2, 3, 1}, {0, kColumn - 1, 2, 3, 0}};
+  for (const auto& [top, left, rows, columns, fits] : cases) {
+    EXPECT_EQ(frmMain::BlockFits(top, left, rows, columns), fits != 0)
+        << rows << " x " << columns << " from row " << top << ", column " << left;
+  }
+}
+
 using BoardTest = GameTest;
 
 // A pixel in two rows' pictures is in the lower; one past the last row or column is inside if not both.

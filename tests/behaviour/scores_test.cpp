@@ -237,11 +237,14 @@ TEST(TableChanges, TwoGamesSavingInEitherOrderKeepBothGamesEntries) {
   const std::vector<TableChange> x = {{false, 350, "XAV"}};
   const std::vector<TableChange> y = {{false, 100, "YU"}, {false, 500, "YO"}};
   const std::vector<TableChange> xClears = {{false, 999, "GONE"}, {true, 0, ""}, {false, 50, "XC"}};
+  // On a table just emptied even a game of no points takes the first row.
+  const std::vector<TableChange> zClears = {{true, 0, ""}, {false, 0, "ZED"}};
   const std::tuple<const char*, std::vector<TableChange>, std::vector<TableChange>, std::string> cases[] = {
       {"x then y", x, y, "YO 500; ANNA 400; XAV 350; BO 300; YU 100; "},
       {"y then x", y, x, "YO 500; ANNA 400; XAV 350; BO 300; YU 100; "},
       {"y then a game that cleared", y, xClears, "XC 50; "},
-      {"a game that cleared then y", xClears, y, "YO 500; YU 100; XC 50; "}};
+      {"a game that cleared then y", xClears, y, "YO 500; YU 100; XC 50; "},
+      {"y then a game of no points that cleared", y, zClears, "ZED 0; "}};
   for (const auto& [what, first, second, want] : cases) {
     IniDocument store = IniDocument::parse(kStored);
     ApplyTableChanges(store, first);
