@@ -30,15 +30,30 @@
 #include <unistd.h>
 #include <vector>
 
-// A file system without locks when a test asks: the store's saves call this program's own flock.
+// A file system without locks when a test asks: the store's saves call this program's own flock. Or
+// another save's clean-up taking the new temporary file between its creation and its lock.
 std::atomic<bool> locksRefused{false};
+std::atomic<bool> takenBeforeLock{false};
 
 extern "C" int flock(int fd, int operation) {
   if (locksRefused) {
     errno = ENOLCK;
     return -1;
   }
+  if (operation == LOCK_EX && takenBeforeLock.exchange(false)) {
+    std::filesystem::remove(std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd)));
+  }
   return static_cast<int>(::syscall(SYS_flock, fd, operation));
+}
+
+// A file system that takes no bytes of one write, as it may when interrupted, when a test asks.
+std::atomic<bool> nextWriteTakesNothing{false};
+
+extern "C" ssize_t write(int fd, const void* data, std::size_t size) {
+  if (fd > STDERR_FILENO && nextWriteTakesNothing.exchange(false)) {
+    return 0;
+  }
+  return ::syscall(SYS_write, fd, data, size);
 }
 
 // A network file system that reports a write-back error on closing the new store after it took the old
@@ -302,6 +317,22 @@ TEST(FileSettingsStore, TheStoreIsUnderAFullConfigFolderOrTheHomeFolder) {
   noPasswdEntry = false;
   put("XDG_CONFIG_HOME", oldXdg.empty() ? nullptr : oldXdg.c_str());
   put("HOME", oldHome.c_str());
+}
+
+// What a file system does for a moment does not stop a save: a write that took nothing is made
+// again, and a temporary file taken away before it was locked is made anew.
+TEST(FileSettingsStore, ASaveGoesOnThroughAWriteThatTookNothingAndATemporaryTakenAway) {
+  TempFolder temp;
+  const fs::path file = temp.path / "Frothwick" / "settings.ini";
+  writeFile(file, "[Settings]\nSound=\"OFF\"\n");
+  takenBeforeLock = true;
+  nextWriteTakesNothing = true;
+  EXPECT_EQ(saveSoundOn(file), "");
+  EXPECT_FALSE(takenBeforeLock.exchange(false)) << "no temporary file was taken away";
+  EXPECT_FALSE(nextWriteTakesNothing.exchange(false)) << "no write took nothing";
+  EXPECT_EQ(readText(file), "[Settings]\nSound=\"ON\"\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 2)
+      << "the store and its lock, and nothing else";
 }
 
 // Once the new store has taken the old one's place the save has happened: a later error is told as
