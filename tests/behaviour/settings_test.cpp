@@ -46,7 +46,7 @@ extern "C" int flock(int fd, int operation) {
   return static_cast<int>(::syscall(SYS_flock, fd, operation));
 }
 
-// A file system that takes no bytes of one write, as it may when interrupted, when a test asks.
+// A file system that takes no bytes of one write and says nothing against it, when a test asks.
 std::atomic<bool> nextWriteTakesNothing{false};
 
 extern "C" ssize_t write(int fd, const void* data, std::size_t size) {
