@@ -7,15 +7,41 @@
 
 #include "StoreCases.h"
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <thread>
+#include <utility>
 #include <windows.h>
 
+// A folder that says, once when a test asks, that the name a save drew for its temporary file is
+// taken, as when another game's save drew the same six letters. The game calls CreateFileW through
+// this program's import table, where the test puts its own in front of the system's.
+using CreateFileWCall = decltype(&CreateFileW);
+extern "C" CreateFileWCall __imp_CreateFileW; // NOLINT(bugprone-reserved-identifier): the table's own name
 namespace {
+std::atomic<bool> nextNewNameTaken{false};
+CreateFileWCall systemCreateFileW = nullptr;
+
+HANDLE WINAPI createFileTakingOneNewName(LPCWSTR name, DWORD access, DWORD share,
+                                         LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
+                                         HANDLE model) {
+  if (disposition == CREATE_NEW && nextNewNameTaken.exchange(false)) {
+    SetLastError(ERROR_FILE_EXISTS);
+    return INVALID_HANDLE_VALUE;
+  }
+  return systemCreateFileW(name, access, share, security, disposition, flags, model);
+}
+
+[[maybe_unused]] const bool kCreateFilePlanted = [] {
+  DWORD was = 0;
+  VirtualProtect(&__imp_CreateFileW, sizeof __imp_CreateFileW, PAGE_READWRITE, &was);
+  systemCreateFileW = std::exchange(__imp_CreateFileW, &createFileTakingOneNewName);
+  return true;
+}();
 
 using namespace store_cases;
 using platform::FileSettingsStore;
@@ -55,7 +81,8 @@ TEST_P(WindowsStoreFiles, AreReadAndReplacedOnlyWhenReadableWritableRegularFiles
 INSTANTIATE_TEST_SUITE_P(Cases, WindowsStoreFiles, ::testing::ValuesIn(storeCases()), caseName);
 
 // Saves go through a temporary file of the game's own naming: only an abandoned one of exactly that
-// name is removed, the player's files never; a player's folder in any alphabet is like any other.
+// name is removed, the player's files never; a name another save holds is drawn again; a player's
+// folder in any alphabet is like any other.
 TEST(WindowsStore, ASaveLeavesOnlyTheStoreAndThePlayersFiles) {
   TempFolder temp;
   const fs::path folder = temp.path / u8"Łukasz Zoë" / "Frothwick";
@@ -63,7 +90,9 @@ TEST(WindowsStore, ASaveLeavesOnlyTheStoreAndThePlayersFiles) {
   writeFile(folder / ".settings.ini.frothwick-save-AbC123", "abandoned");
   writeFile(folder / ".settings.ini.frothwick-save-AbC1234", "not the game's naming");
   writeFile(folder / "Frothwick.txt", "mine");
+  nextNewNameTaken = true;
   ASSERT_EQ(saveSoundOn(file), "");
+  EXPECT_FALSE(nextNewNameTaken.exchange(false)) << "no name was taken";
   ASSERT_EQ(FileSettingsStore([&](const std::string&) { return file; }, kFrothwick.fileTag)
                 .update("Frothwick", [](auto& doc) { doc.set("Settings", "HighScoreName1", "Zoë"); }),
             "");
